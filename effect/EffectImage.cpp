@@ -1,0 +1,55 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "EffectImage.h"
+
+#include <QtGlobal>
+
+const EffectImage::Page &EffectImage::page(int number) const
+{
+    Q_ASSERT(isValidPage(number));
+    return m_slots[static_cast<std::size_t>(number - 1)];
+}
+
+EffectImage::Page &EffectImage::slot(int number)
+{
+    Q_ASSERT(isValidPage(number));
+    return m_slots[static_cast<std::size_t>(number - 1)];
+}
+
+void EffectImage::setSlotEntry(int pageNumber, int index, std::uint8_t state)
+{
+    Q_ASSERT(index >= 0 && index < LedsPerPage);
+    slot(pageNumber)[static_cast<std::size_t>(index)] = state;
+}
+
+std::uint8_t EffectImage::workingEntry(int index) const
+{
+    Q_ASSERT(index >= 0 && index < LedsPerPage);
+    return m_working[static_cast<std::size_t>(index)];
+}
+
+void EffectImage::setWorkingEntry(int index, std::uint8_t state)
+{
+    Q_ASSERT(index >= 0 && index < LedsPerPage);
+    m_working[static_cast<std::size_t>(index)] = state;
+}
+
+void EffectImage::loadWorkingPage()
+{
+    m_working = page(m_currentPage);
+}
+
+void EffectImage::storeBack()
+{
+    slot(m_currentPage) = m_working;
+}
+
+void EffectImage::fillAllPagesOff()
+{
+    for (Page &p : m_slots)
+        p.fill(Off);
+}
+
+void EffectImage::clearWorkingPage()
+{
+    m_working.fill(Off);
+}

@@ -1,0 +1,15 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reads the head of an image file. Only the bytes a layout uses are ever read, so a huge
+// file costs no more than a small one.
+class ImageReader
+{
+public:
+    // Returns at most `maxBytes` bytes (fewer when the file is shorter).
+    // Throws AppError `Cannot open file "<path>"` when the file cannot be opened or read.
+    static QByteArray readHead(const QString &path, qsizetype maxBytes);
+};

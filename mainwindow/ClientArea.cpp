@@ -1,0 +1,50 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "ClientArea.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+ClientArea::ClientArea(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ClientArea"));
+    setAutoFillBackground(true); // the plain face whenever the noise is not being drawn
+}
+
+void ClientArea::createNoiseBitmap(QSize size)
+{
+    m_noise = QImage(size, QImage::Format_RGB888); // byte order red, green, blue
+    m_noise.fill(palette().window().color());
+}
+
+void ClientArea::drawNoise()
+{
+    if (m_noise.isNull())
+        return;
+    const auto rowBytes = static_cast<std::size_t>(m_noise.width()) * 3;
+    for (int y = 0; y < m_noise.height(); ++y)
+        m_generator.fill(m_noise.scanLine(y), rowBytes);
+    m_noisePending = true;
+    repaint(gapRegion());
+}
+
+QRegion ClientArea::gapRegion() const
+{
+    QRegion gaps(rect());
+    for (const QObject *child : children()) {
+        const auto *widget = qobject_cast<const QWidget *>(child);
+        if (widget && !widget->isWindow() && !widget->isHidden())
+            gaps -= widget->geometry();
+    }
+    return gaps;
+}
+
+void ClientArea::paintEvent(QPaintEvent *event)
+{
+    if (!m_noisePending || m_noise.isNull())
+        return; // the background was filled by Qt
+    m_noisePending = false;
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPoint(0, 0), m_noise);
+}

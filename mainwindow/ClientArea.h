@@ -1,0 +1,36 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include "NoiseGenerator.h"
+
+#include <QImage>
+#include <QWidget>
+
+// The main window's client area. Besides holding the controls, it can show the hidden noise
+// picture beneath them: the controls are opaque, so the noise shows only in the gaps.
+class ClientArea : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ClientArea(QWidget *parent = nullptr);
+
+    void createNoiseBitmap(QSize size);
+    void freeNoiseBitmap() { m_noise = QImage(); }
+    const QImage &noiseBitmap() const { return m_noise; }
+    NoiseGenerator &noiseGenerator() { return m_generator; }
+
+    // One tick of the animation: fresh noise for every pixel, red, green, blue each, rows from the
+    // top; then the gaps between the controls are repainted with it.
+    void drawNoise();
+    // The part of the client area that no control covers.
+    QRegion gapRegion() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage m_noise;
+    NoiseGenerator m_generator;
+    bool m_noisePending = false; // a repaint of our own shows the noise; any other shows the face
+};

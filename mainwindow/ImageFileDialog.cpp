@@ -1,0 +1,58 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "ImageFileDialog.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QRegularExpression>
+
+const QList<ImageFileDialog::Filter> &ImageFileDialog::filters()
+{
+    static const QList<Filter> table {
+        {QStringLiteral("binary(*.bin)"), {QStringLiteral("*.bin")}},
+        {QStringLiteral("binary8bit(*.bin8))"), {QStringLiteral("*.bin8")}},
+        {QStringLiteral("binary16bit(*.bin16))"), {QStringLiteral("*.bin16")}},
+        {QStringLiteral("ALL(*.*)"), {QStringLiteral("*")}}, // every file, with a dot or without
+    };
+    return table;
+}
+
+ImageFileDialog::ImageFileDialog(QWidget *parent, const QString &initialDir, const QString &defaultExt)
+    : QFileDialog(parent, QStringLiteral("Open"))
+{
+    setObjectName(QStringLiteral("OpenDialog"));
+    // Qt's own widgets, so the filter patterns below apply and the dialog is the same everywhere.
+    setOption(QFileDialog::DontUseNativeDialog);
+    setFileMode(QFileDialog::ExistingFile);
+    setAcceptMode(QFileDialog::AcceptOpen);
+    QStringList labels;
+    for (const Filter &filter : filters())
+        labels << filter.label;
+    setNameFilters(labels);
+    QString suffix = defaultExt;
+    suffix.remove(QRegularExpression(QStringLiteral("^\\*?\\.")));
+    setDefaultSuffix(suffix);
+    setDirectory(QDir::cleanPath(initialDir));
+    // Qt applies its own reading of a label when the user picks it in the filter box; ours is
+    // connected after Qt's and so has the last word.
+    if (auto *filterBox = findChild<QComboBox *>(QStringLiteral("fileTypeCombo")))
+        connect(filterBox, &QComboBox::activated, this, &ImageFileDialog::usePatternsOf);
+    usePatternsOf(0);
+}
+
+void ImageFileDialog::usePatternsOf(int filterIndex)
+{
+    auto *model = findChild<QFileSystemModel *>();
+    if (!model || filterIndex < 0 || filterIndex >= filters().size())
+        return;
+    model->setFilter(model->filter() & ~QDir::CaseSensitive);
+    model->setNameFilters(filters().at(filterIndex).patterns);
+}
+
+std::optional<QString> ImageFileDialog::ask(QWidget *parent, const QString &initialDir, const QString &defaultExt)
+{
+    ImageFileDialog dialog(parent, initialDir, defaultExt);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}

@@ -1,0 +1,137 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "MainLayout.h"
+
+#include "LabelStrip.h"
+#include "LedButton.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+
+namespace {
+using Kind = MainLayout::Kind;
+
+// Panel1's bounds are left empty: it fills the content area of its group, below the title.
+const QList<MainLayout::Control> Controls {
+    {"GroupBox1", Kind::GroupBox, nullptr, {0, 0, 449, 473}, "Matrix", false},
+    {"Panel1", Kind::Panel, "GroupBox1", {}, "", false},
+    {"StringGrid1", Kind::ColumnStrip, "Panel1", {5, 6, 436, 28}, "", false},
+    {"StringGrid4", Kind::ColumnStrip, "Panel1", {5, 414, 436, 28}, "", false},
+    {"StringGrid2", Kind::RowStrip, "Panel1", {5, 30, 27, 385}, "", false},
+    {"StringGrid3", Kind::RowStrip, "Panel1", {414, 30, 27, 385}, "", false},
+    {"GroupBox2", Kind::GroupBox, nullptr, {0, 472, 449, 49}, "Preview", false},
+    {"GroupBox3", Kind::GroupBox, nullptr, {456, 0, 105, 97}, "Position", false},
+    {"position", Kind::LineEdit, "GroupBox3", {8, 17, 57, 21}, "1", true},
+    {"xpButton1", Kind::PushButton, "GroupBox3", {64, 16, 33, 25}, "Ok", false},
+    {"Button7", Kind::PushButton, "GroupBox3", {8, 40, 89, 25}, "Up", true},
+    {"Button8", Kind::PushButton, "GroupBox3", {8, 64, 89, 25}, "Down", true},
+    {"Button2", Kind::PushButton, nullptr, {464, 104, 89, 25}, "Load file", true},
+    {"GroupBox5", Kind::GroupBox, nullptr, {456, 128, 105, 65}, "Preview mode", false},
+    {"PREVIEW_one", Kind::CheckBox, "GroupBox5", {8, 16, 89, 17}, "Single page", true},
+    {"PREVIEW_ALL", Kind::CheckBox, "GroupBox5", {8, 40, 89, 17}, "Multi page", true},
+    // Below the group's visible area on purpose: the program ticks it, the user never sees it.
+    {"CheckBox1", Kind::CheckBox, "GroupBox5", {8, 72, 65, 17}, "Enable", true},
+    {"GroupBox4", Kind::GroupBox, nullptr, {456, 208, 105, 313}, "Clock", false},
+    {"TrackBar1", Kind::Slider, "GroupBox4", {8, 16, 25, 289}, "", true},
+    {"LabelHz20", Kind::Label, "GroupBox4", {45, 20, 0, 0}, "20 Hz", false},
+    {"LabelHz10", Kind::Label, "GroupBox4", {45, 140, 0, 0}, "10 Hz", false},
+    {"LabelHz1", Kind::Label, "GroupBox4", {51, 292, 0, 0}, "1 Hz", false},
+};
+
+constexpr int LedOrigin = 32;
+constexpr int LedPitch = 24;
+constexpr int PreviewTop = 19;
+} // namespace
+
+const QList<MainLayout::Control> &MainLayout::controls()
+{
+    return Controls;
+}
+
+QRect MainLayout::matrixLedBounds(int n)
+{
+    const int row = (n - 1) / 16;
+    const int column = (n - 1) % 16;
+    return {QPoint(LedOrigin + LedPitch * column, LedOrigin + LedPitch * row), LedButton::FaceSize};
+}
+
+QRect MainLayout::previewLedBounds(int i)
+{
+    return {QPoint(LedOrigin + LedPitch * (i - 1), PreviewTop), LedButton::FaceSize};
+}
+
+QString MainLayout::matrixLedName(int n)
+{
+    return QStringLiteral("SpeedButton%1").arg(n);
+}
+
+QString MainLayout::previewLedName(int i)
+{
+    return QStringLiteral("SpeedButton%1").arg(257 + i);
+}
+
+QWidget *MainLayout::create(const Control &control, QWidget *parent)
+{
+    const QString caption = QString::fromUtf8(control.caption);
+    switch (control.kind) {
+    case Kind::GroupBox: {
+        auto *box = new QGroupBox(caption, parent);
+        box->setAutoFillBackground(true); // opaque, so the hidden noise shows only in the gaps
+        return box;
+    }
+    case Kind::Panel:
+        return new QWidget(parent);
+    case Kind::PushButton: {
+        auto *button = new QPushButton(caption, parent);
+        button->setAutoFillBackground(true);
+        return button;
+    }
+    case Kind::LineEdit:
+        return new QLineEdit(caption, parent);
+    case Kind::CheckBox:
+        return new QCheckBox(caption, parent);
+    case Kind::Slider:
+        return new QSlider(Qt::Vertical, parent);
+    case Kind::Label:
+        return new QLabel(caption, parent);
+    case Kind::ColumnStrip:
+        return new LabelStrip(18, 2, 1, 1, parent);
+    case Kind::RowStrip:
+        return new LabelStrip(2, 16, 1, 0, parent);
+    }
+    return nullptr;
+}
+
+void MainLayout::build(QWidget *clientArea)
+{
+    for (const Control &control : Controls) {
+        QWidget *parent
+            = control.parent ? clientArea->findChild<QWidget *>(QString::fromUtf8(control.parent)) : clientArea;
+        Q_ASSERT(parent);
+        QWidget *widget = create(control, parent);
+        widget->setObjectName(QString::fromUtf8(control.name));
+        if (control.kind == Kind::Panel)
+            widget->setGeometry(parent->contentsRect());
+        else if (control.kind == Kind::Label)
+            widget->setGeometry(QRect(control.bounds.topLeft(), widget->sizeHint()));
+        else
+            widget->setGeometry(control.bounds);
+        if (control.handCursor)
+            widget->setCursor(Qt::PointingHandCursor);
+    }
+    auto *panel = clientArea->findChild<QWidget *>(QStringLiteral("Panel1"));
+    for (int n = 1; n <= MatrixLedCount; ++n) {
+        auto *led = new LedButton(panel);
+        led->setObjectName(matrixLedName(n));
+        led->setGeometry(matrixLedBounds(n));
+    }
+    auto *preview = clientArea->findChild<QWidget *>(QStringLiteral("GroupBox2"));
+    for (int i = 1; i <= PreviewLedCount; ++i) {
+        auto *led = new LedButton(preview);
+        led->setObjectName(previewLedName(i));
+        led->setGeometry(previewLedBounds(i));
+    }
+}

@@ -1,0 +1,55 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "NoiseGenerator.h"
+
+#include <array>
+
+namespace {
+constexpr std::size_t Lanes = 32;
+
+// Stepping a lane `Lanes` places ahead at once: seed' = a * seed + c, with a = M^Lanes and
+// c = 1 + M + ... + M^(Lanes-1), all modulo 2^32.
+struct Jump
+{
+    std::uint32_t a = 1;
+    std::uint32_t c = 0;
+};
+
+constexpr Jump jumpAhead()
+{
+    Jump jump;
+    for (std::size_t i = 0; i < Lanes; ++i) {
+        jump.c = jump.c * NoiseGenerator::Multiplier + NoiseGenerator::Increment;
+        jump.a = jump.a * NoiseGenerator::Multiplier;
+    }
+    return jump;
+}
+constexpr Jump LaneJump = jumpAhead();
+} // namespace
+
+std::uint8_t NoiseGenerator::next()
+{
+    m_seed = m_seed * Multiplier + Increment;
+    return static_cast<std::uint8_t>(m_seed >> 24);
+}
+
+void NoiseGenerator::fill(std::uint8_t *bytes, std::size_t count)
+{
+    const std::size_t blocks = count / Lanes;
+    if (blocks > 0) {
+        std::array<std::uint32_t, Lanes> lane {};
+        for (std::size_t j = 0; j < Lanes; ++j)
+            lane[j] = m_seed = m_seed * Multiplier + Increment;
+        for (std::size_t block = 0;;) {
+            std::uint8_t *out = bytes + block * Lanes;
+            for (std::size_t j = 0; j < Lanes; ++j)
+                out[j] = static_cast<std::uint8_t>(lane[j] >> 24);
+            if (++block == blocks)
+                break;
+            for (std::size_t j = 0; j < Lanes; ++j)
+                lane[j] = lane[j] * LaneJump.a + LaneJump.c;
+        }
+        m_seed = lane[Lanes - 1]; // the seed that gave the last byte
+    }
+    for (std::size_t i = blocks * Lanes; i < count; ++i)
+        bytes[i] = next();
+}

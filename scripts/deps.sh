@@ -1,0 +1,33 @@
+# Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+# Sourced by scripts/run and scripts/test: installs the Debian packages that are missing.
+
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "error: these packages are missing and installing them needs root: ${missing[*]}" >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# What building and running the program needs.
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins fonts-dejavu-core)
+# What the test suite needs on top: an X server for the end-to-end tests, a driver for it,
+# window properties (xprop), and the benchmark library. xvfb-run needs xauth.
+TEST_PACKAGES=(xvfb xauth xdotool x11-utils libbenchmark-dev)
+
+build_release() {
+    local root=$1
+    cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLIMMERVIEW_WERROR=ON >/dev/null
+    cmake --build "$root/build" --parallel "$(nproc)"
+}

@@ -1,0 +1,150 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "X11Driver.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QThread>
+
+namespace {
+const QString MainTitle = QStringLiteral("Glimmerview FINAL Version");
+constexpr int PollMs = 20;
+} // namespace
+
+X11Driver::X11Driver()
+    : m_process(std::make_unique<QProcess>())
+{
+}
+
+X11Driver::~X11Driver()
+{
+    if (m_process->state() != QProcess::NotRunning) {
+        m_process->kill();
+        m_process->waitForFinished(5000);
+    }
+}
+
+bool X11Driver::start()
+{
+    const QString copy = m_dir.filePath(QStringLiteral("Glimmerview"));
+    if (!QFile::copy(QStringLiteral(GLIMMERVIEW_BINARY), copy))
+        return false;
+    QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_process->setProcessEnvironment(environment);
+    m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process->start(copy, {});
+    if (!m_process->waitForStarted())
+        return false;
+    m_mainWindow = waitForWindow(MainTitle);
+    return m_mainWindow != 0;
+}
+
+bool X11Driver::waitForExit(int timeoutMs)
+{
+    return m_process->waitForFinished(timeoutMs);
+}
+
+QString X11Driver::xdotool(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished(10000);
+    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
+qulonglong X11Driver::waitForWindow(const QString &title, int timeoutMs)
+{
+    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        const QString found
+            = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern});
+        if (!found.isEmpty())
+            return found.split(QLatin1Char('\n')).constFirst().toULongLong();
+        QThread::msleep(PollMs);
+    }
+    return 0;
+}
+
+bool X11Driver::waitForWindowGone(qulonglong window, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        const QString visible = xdotool(
+            {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral(".")});
+        if (!visible.split(QLatin1Char('\n')).contains(QString::number(window)))
+            return true;
+        QThread::msleep(PollMs);
+    }
+    return false;
+}
+
+QString X11Driver::xprop(qulonglong window, const QString &property)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), property});
+    tool.waitForFinished(10000);
+    return QString::fromLocal8Bit(tool.readAllStandardOutput());
+}
+
+QRect X11Driver::geometry(qulonglong window)
+{
+    const QString shell
+        = xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::number(window)});
+    QMap<QString, int> values;
+    for (const QString &line : shell.split(QLatin1Char('\n'))) {
+        const QStringList pair = line.split(QLatin1Char('='));
+        if (pair.size() == 2)
+            values.insert(pair[0], pair[1].toInt());
+    }
+    return {values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")), values.value(QStringLiteral("WIDTH")),
+        values.value(QStringLiteral("HEIGHT"))};
+}
+
+void X11Driver::focus(qulonglong window)
+{
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window)});
+}
+
+void X11Driver::keys(qulonglong window, const QString &keySequence)
+{
+    focus(window);
+    xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keySequence});
+}
+
+void X11Driver::type(qulonglong window, const QString &text)
+{
+    focus(window);
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("2"), text});
+}
+
+void X11Driver::click(qulonglong window, QPoint at, int button)
+{
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(window), QString::number(at.x()),
+        QString::number(at.y())});
+    xdotool({QStringLiteral("click"), QString::number(button)});
+}
+
+QImage X11Driver::grab(qulonglong window)
+{
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(static_cast<WId>(window))
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+bool X11Driver::loadThroughDialog(const QString &path)
+{
+    keys(m_mainWindow, QStringLiteral("ctrl+l"));
+    const qulonglong dialog = waitForWindow(QStringLiteral("Open"));
+    if (!dialog)
+        return false;
+    type(dialog, path);
+    keys(dialog, QStringLiteral("Return"));
+    return waitForWindowGone(dialog);
+}

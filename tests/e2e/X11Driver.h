@@ -1,0 +1,46 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <memory>
+
+// Runs a copy of the real program in the test's X server and drives it the way a user would:
+// xdotool for keys, typing and clicks, screenshots through the X server itself.
+class X11Driver
+{
+public:
+    X11Driver();
+    ~X11Driver();
+
+    // Copies the program into a fresh folder and starts it; false when its window never shows.
+    bool start();
+    QString programDir() const { return m_dir.path(); }
+    QProcess &process() { return *m_process; }
+    bool waitForExit(int timeoutMs = 10000);
+
+    // The id of the first visible window whose title matches `pattern` exactly, 0 after timeout.
+    static qulonglong waitForWindow(const QString &title, int timeoutMs = 10000);
+    static bool waitForWindowGone(qulonglong window, int timeoutMs = 10000);
+    static QString xdotool(const QStringList &arguments);
+    static QString xprop(qulonglong window, const QString &property);
+    static QRect geometry(qulonglong window);
+
+    qulonglong mainWindow() const { return m_mainWindow; }
+    // Keys go to the window that has the input focus; there is no window manager to give it.
+    static void focus(qulonglong window);
+    static void keys(qulonglong window, const QString &keySequence);
+    static void type(qulonglong window, const QString &text);
+    // Clicks at a point of the window's client area (x, y from its top-left corner).
+    static void click(qulonglong window, QPoint at, int button = 1);
+
+    static QImage grab(qulonglong window);
+    // Loads a file through the real File > Load dialog: Ctrl+L, the path typed, Enter.
+    bool loadThroughDialog(const QString &path);
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<QProcess> m_process;
+    qulonglong m_mainWindow = 0;
+};

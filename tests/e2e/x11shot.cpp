@@ -1,0 +1,20 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+//
+// Saves a screenshot of the X display, or of one window, as PNG: x11shot OUT.png [WINDOW_ID]
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: x11shot OUT.png [WINDOW_ID]\n");
+        return 2;
+    }
+    const WId window = argc > 2 ? static_cast<WId>(QByteArray(argv[2]).toULongLong(nullptr, 0)) : 0;
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(window);
+    return shot.save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
+}

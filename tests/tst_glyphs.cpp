@@ -1,0 +1,115 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "GlyphBitmaps.h"
+#include "GlyphChoice.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(Glyph)
+
+class TestGlyphs : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void defaultsRepeatRedGreenBlueYellow()
+    {
+        const ColourSettings settings;
+        const std::uint8_t expected[17] = {1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4, 1};
+        for (int k = 1; k <= ColourSettings::EntryCount; ++k) {
+            QCOMPARE(settings.entry(k), expected[k - 1]);
+            QCOMPARE(ColourSettings::defaultEntry(k), expected[k - 1]);
+        }
+    }
+
+    void glyphFor_data()
+    {
+        QTest::addColumn<int>("colour");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<bool>("unlit");
+        QTest::addColumn<Glyph>("glyph");
+        QTest::newRow("lit red") << 1 << 1 << false << Glyph::RedLit;
+        QTest::newRow("lit green") << 2 << 1 << false << Glyph::GreenLit;
+        QTest::newRow("lit blue") << 3 << 1 << false << Glyph::BlueLit;
+        QTest::newRow("lit yellow") << 4 << 1 << false << Glyph::YellowLit;
+        QTest::newRow("lit colour 0 falls back") << 0 << 1 << false << Glyph::RedRing;
+        QTest::newRow("lit colour 5 falls back") << 5 << 1 << false << Glyph::RedRing;
+        QTest::newRow("lit colour 255 falls back") << 255 << 1 << false << Glyph::RedRing;
+        QTest::newRow("lit ignores blank style") << 3 << 3 << false << Glyph::BlueLit;
+        QTest::newRow("ring red") << 1 << 1 << true << Glyph::RedRing;
+        QTest::newRow("ring green") << 2 << 1 << true << Glyph::GreenRing;
+        QTest::newRow("ring blue") << 3 << 1 << true << Glyph::BlueRing;
+        QTest::newRow("ring yellow") << 4 << 1 << true << Glyph::YellowRing;
+        QTest::newRow("ring colour 9 falls back") << 9 << 1 << true << Glyph::RedRing;
+        QTest::newRow("crossed, any colour") << 4 << 2 << true << Glyph::CrossedOff;
+        QTest::newRow("crossed, odd colour") << 200 << 2 << true << Glyph::CrossedOff;
+        QTest::newRow("blank") << 2 << 3 << true << Glyph::None;
+        QTest::newRow("style 0 falls back") << 2 << 0 << true << Glyph::RedRing;
+        QTest::newRow("style 4 falls back") << 3 << 4 << true << Glyph::RedRing;
+    }
+    void glyphFor()
+    {
+        QFETCH(int, colour);
+        QFETCH(int, style);
+        QFETCH(bool, unlit);
+        QFETCH(Glyph, glyph);
+        ColourSettings settings;
+        settings.setEntry(7, static_cast<std::uint8_t>(colour));
+        settings.setEntry(ColourSettings::OffStyleEntry, static_cast<std::uint8_t>(style));
+        QCOMPARE(GlyphChoice::glyphFor(settings, 7, unlit), glyph);
+        QCOMPARE(GlyphChoice::glyphFor(settings, 8, false), Glyph::YellowLit); // other columns keep theirs
+    }
+
+    void bitmapsAre19x19TwentyFourBit()
+    {
+        GlyphBitmaps glyphs;
+        QVERIFY(!glyphs.isLoaded());
+        glyphs.load();
+        QVERIFY(glyphs.isLoaded());
+        QVERIFY(glyphs.bitmap(Glyph::None).isNull());
+        QVERIFY(glyphs.drawable(Glyph::None).isNull());
+        for (int number = 1; number <= 9; ++number) {
+            const QImage &bitmap = glyphs.bitmap(static_cast<Glyph>(number));
+            QCOMPARE(bitmap.size(), QSize(19, 19));
+            QCOMPARE(bitmap.format(), QImage::Format_RGB888);
+            QCOMPARE(glyphs.drawable(static_cast<Glyph>(number)).size(), QSize(19, 19));
+        }
+    }
+
+    // The background around the disc is transparent; nothing on the disc is.
+    void transparencyKeyIsExactlyTheBackground()
+    {
+        GlyphBitmaps glyphs;
+        glyphs.load();
+        for (int number = 1; number <= 9; ++number) {
+            const QImage &bitmap = glyphs.bitmap(static_cast<Glyph>(number));
+            const QImage &drawable = glyphs.drawable(static_cast<Glyph>(number));
+            const QRgb key = bitmap.pixel(0, 18);
+            for (int y = 0; y < 19; ++y) {
+                for (int x = 0; x < 19; ++x) {
+                    const double distance = std::hypot(x + 0.5 - 9.5, y + 0.5 - 9.5);
+                    const bool transparent = qAlpha(drawable.pixel(x, y)) == 0;
+                    QCOMPARE(transparent, bitmap.pixel(x, y) == key);
+                    if (distance < 7.0)
+                        QVERIFY2(
+                            !transparent, qPrintable(QStringLiteral("BITMAP_%1 (%2,%3)").arg(number).arg(x).arg(y)));
+                    if (distance > 9.0)
+                        QVERIFY(transparent);
+                }
+            }
+        }
+    }
+
+    void withTransparentKeyMatchesExactly()
+    {
+        QImage image(3, 2, QImage::Format_RGB888);
+        image.fill(QColor(10, 20, 30));
+        image.setPixelColor(1, 0, QColor(10, 20, 31)); // one step off: stays
+        const QImage keyed = GlyphBitmaps::withTransparentKey(image);
+        QCOMPARE(qAlpha(keyed.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(keyed.pixel(2, 1)), 0);
+        QCOMPARE(keyed.pixel(1, 0), qRgb(10, 20, 31));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGlyphs)
+#include "tst_glyphs.moc"
