@@ -13,8 +13,8 @@ ClientArea::ClientArea(QWidget *parent)
 
 void ClientArea::createNoiseBitmap(QSize size)
 {
-    m_noise = QImage(size, QImage::Format_RGB888); // byte order red, green, blue
-    m_noise.fill(palette().window().color());
+    // Byte order red, green, blue. Left unfilled: it is drawn only after a tick has filled it.
+    m_noise = QImage(size, QImage::Format_RGB888);
 }
 
 void ClientArea::drawNoise()

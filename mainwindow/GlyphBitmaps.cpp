@@ -1,11 +1,13 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "GlyphBitmaps.h"
 
+#include "BmpDecoder.h"
+
 void GlyphBitmaps::load()
 {
     for (int number = 1; number <= 9; ++number) {
         const auto index = static_cast<std::size_t>(number);
-        m_bitmaps[index] = QImage(resourcePath(number)).convertToFormat(QImage::Format_RGB888);
+        m_bitmaps[index] = BmpDecoder::load(resourcePath(number));
         Q_ASSERT(!m_bitmaps[index].isNull());
         m_drawables[index] = withTransparentKey(m_bitmaps[index]);
     }

@@ -2,7 +2,8 @@
 #include "MainLayout.h"
 
 #include "LabelStrip.h"
-#include "LedButton.h"
+#include "LedIndicator.h"
+#include "LedPanel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -55,12 +56,12 @@ QRect MainLayout::matrixLedBounds(int n)
 {
     const int row = (n - 1) / 16;
     const int column = (n - 1) % 16;
-    return {QPoint(LedOrigin + LedPitch * column, LedOrigin + LedPitch * row), LedButton::FaceSize};
+    return {QPoint(LedOrigin + LedPitch * column, LedOrigin + LedPitch * row), LedIndicator::FaceSize};
 }
 
 QRect MainLayout::previewLedBounds(int i)
 {
-    return {QPoint(LedOrigin + LedPitch * (i - 1), PreviewTop), LedButton::FaceSize};
+    return {QPoint(LedOrigin + LedPitch * (i - 1), PreviewTop), LedIndicator::FaceSize};
 }
 
 QString MainLayout::matrixLedName(int n)
@@ -82,8 +83,11 @@ QWidget *MainLayout::create(const Control &control, QWidget *parent)
         box->setAutoFillBackground(true); // opaque, so the hidden noise shows only in the gaps
         return box;
     }
-    case Kind::Panel:
-        return new QWidget(parent);
+    case Kind::Panel: {
+        auto *panel = new LedPanel(parent);
+        panel->setAutoFillBackground(true); // opaque: a changed LED repaints only the panel
+        return panel;
+    }
     case Kind::PushButton: {
         auto *button = new QPushButton(caption, parent);
         button->setAutoFillBackground(true);
@@ -122,16 +126,14 @@ void MainLayout::build(QWidget *clientArea)
         if (control.handCursor)
             widget->setCursor(Qt::PointingHandCursor);
     }
-    auto *panel = clientArea->findChild<QWidget *>(QStringLiteral("Panel1"));
-    for (int n = 1; n <= MatrixLedCount; ++n) {
-        auto *led = new LedButton(panel);
-        led->setObjectName(matrixLedName(n));
-        led->setGeometry(matrixLedBounds(n));
-    }
-    auto *preview = clientArea->findChild<QWidget *>(QStringLiteral("GroupBox2"));
-    for (int i = 1; i <= PreviewLedCount; ++i) {
-        auto *led = new LedButton(preview);
-        led->setObjectName(previewLedName(i));
-        led->setGeometry(previewLedBounds(i));
-    }
+    auto *matrix = clientArea->findChild<LedPanel *>(QStringLiteral("Panel1"));
+    for (int n = 1; n <= MatrixLedCount; ++n)
+        matrix->addIndicator(matrixLedName(n), matrixLedBounds(n).topLeft());
+    // The preview LEDs are placed relative to their group: their panel covers it, see-through.
+    auto *group = clientArea->findChild<QWidget *>(QStringLiteral("GroupBox2"));
+    auto *preview = new LedPanel(group);
+    preview->setObjectName(QStringLiteral("PreviewPanel"));
+    preview->setGeometry(group->rect());
+    for (int i = 1; i <= PreviewLedCount; ++i)
+        preview->addIndicator(previewLedName(i), previewLedBounds(i).topLeft());
 }

@@ -30,7 +30,7 @@ public:
 
     static const QList<Control> &controls();
 
-    // LED n (1..256) in Panel1, preview LED i (1..16) in GroupBox2.
+    // LED n (1..256) on Panel1, preview LED i (1..16) on PreviewPanel, which covers GroupBox2.
     static QRect matrixLedBounds(int n);
     static QRect previewLedBounds(int i);
     static QString matrixLedName(int n);

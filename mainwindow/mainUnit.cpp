@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "mainUnit.h"
 
+#include "BmpDecoder.h"
 #include "ClientArea.h"
 #include "ErrorBox.h"
 #include "GlyphChoice.h"
@@ -8,7 +9,8 @@
 #include "ImageFileDialog.h"
 #include "ImageReader.h"
 #include "LabelStrip.h"
-#include "LedButton.h"
+#include "LedIndicator.h"
+#include "LedPanel.h"
 #include "MainLayout.h"
 #include "global.h"
 
@@ -73,11 +75,12 @@ TForm1::~TForm1()
 
 void TForm1::findControls()
 {
+    m_matrixPanel = m_clientArea->findChild<LedPanel *>(QStringLiteral("Panel1"));
+    m_previewPanel = m_clientArea->findChild<LedPanel *>(QStringLiteral("PreviewPanel"));
     for (int n = 1; n <= MainLayout::MatrixLedCount; ++n)
-        m_matrix[static_cast<std::size_t>(n - 1)] = m_clientArea->findChild<LedButton *>(MainLayout::matrixLedName(n));
+        m_matrix[static_cast<std::size_t>(n - 1)] = m_matrixPanel->indicators().at(n - 1);
     for (int i = 1; i <= PreviewLedCount; ++i)
-        m_preview[static_cast<std::size_t>(i - 1)]
-            = m_clientArea->findChild<LedButton *>(MainLayout::previewLedName(i));
+        m_preview[static_cast<std::size_t>(i - 1)] = m_previewPanel->indicators().at(i - 1);
     m_position = m_clientArea->findChild<QLineEdit *>(QStringLiteral("position"));
     m_checkBox1 = m_clientArea->findChild<QCheckBox *>(QStringLiteral("CheckBox1"));
     m_trackBar1 = m_clientArea->findChild<QSlider *>(QStringLiteral("TrackBar1"));
@@ -96,7 +99,7 @@ void TForm1::findControls()
 void TForm1::createMenu()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
-    QImage folder(QStringLiteral(":/resources/OpenFolder.bmp"));
+    const QImage folder = BmpDecoder::load(QStringLiteral(":/resources/OpenFolder.bmp"));
     QAction *load = file->addAction(QIcon(QPixmap::fromImage(GlyphBitmaps::withTransparentKey(folder))),
         QStringLiteral("Load"), this, &TForm1::Load1Click);
     load->setObjectName(QStringLiteral("Load1"));
@@ -155,7 +158,7 @@ void TForm1::closeEvent(QCloseEvent *event)
     event->accept(); // closing is always allowed
 }
 
-LedButton *TForm1::ledButton(std::uint16_t n) const
+LedIndicator *TForm1::ledButton(std::uint16_t n) const
 {
     if (n >= 1 && n <= EffectImage::LedsPerPage)
         return m_matrix[n - 1u];
@@ -171,7 +174,7 @@ const QImage *TForm1::glyphImage(int column, bool unlit) const
 
 void TForm1::setLed(std::uint16_t n, std::uint8_t state, bool force)
 {
-    LedButton *led = ledButton(n);
+    LedIndicator *led = ledButton(n);
     if (!force
         && ((state == EffectImage::On && led->stateText() == StateOn)
             || (state == EffectImage::Off && led->stateText() == StateOff)))
@@ -188,20 +191,26 @@ void TForm1::positionChange()
         return;
     m_position->setText(QString::number(page));
     m_image.loadWorkingPage();
+    m_matrixPanel->beginUpdate();
     for (std::uint16_t n = 1; n <= EffectImage::LedsPerPage; ++n)
         setLed(n, m_image.workingEntry(n - 1), false);
+    m_matrixPanel->endUpdate();
 }
 
 void TForm1::redraw_all()
 {
+    m_matrixPanel->beginUpdate();
     for (std::uint16_t n = 1; n <= EffectImage::LedsPerPage; ++n)
         setLed(n, m_image.workingEntry(n - 1), true);
+    m_matrixPanel->endUpdate();
 }
 
 void TForm1::prev_reset()
 {
+    m_previewPanel->beginUpdate();
     for (std::uint16_t i = 1; i <= PreviewLedCount; ++i)
         setLed(static_cast<std::uint16_t>(500 + i), EffectImage::Off, true);
+    m_previewPanel->endUpdate();
 }
 
 void TForm1::Load1Click()

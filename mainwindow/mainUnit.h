@@ -12,7 +12,8 @@
 class ClientArea;
 class Global;
 class LabelStrip;
-class LedButton;
+class LedIndicator;
+class LedPanel;
 class QCheckBox;
 class QLineEdit;
 class QSlider;
@@ -45,7 +46,7 @@ public:
     void prev_reset();
 
     EffectImage &image() { return m_image; }
-    LedButton *ledButton(std::uint16_t n) const;
+    LedIndicator *ledButton(std::uint16_t n) const;
     QString executableDir() const { return m_executableDir; }
     QString openDialogInitialDir() const { return m_openDialogInitialDir; }
     QString openDialogDefaultExt() const { return m_openDialogDefaultExt; }
@@ -82,8 +83,10 @@ private:
     Global &m_global;
     EffectImage m_image;
     ClientArea *m_clientArea = nullptr;
-    std::array<LedButton *, 256> m_matrix {};
-    std::array<LedButton *, PreviewLedCount> m_preview {};
+    LedPanel *m_matrixPanel = nullptr;
+    LedPanel *m_previewPanel = nullptr;
+    std::array<LedIndicator *, 256> m_matrix {};
+    std::array<LedIndicator *, PreviewLedCount> m_preview {};
     QLineEdit *m_position = nullptr;
     QCheckBox *m_checkBox1 = nullptr;
     QSlider *m_trackBar1 = nullptr;

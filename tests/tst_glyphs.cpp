@@ -1,4 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "BmpDecoder.h"
 #include "GlyphBitmaps.h"
 #include "GlyphChoice.h"
 
@@ -97,6 +98,48 @@ private Q_SLOTS:
                 }
             }
         }
+    }
+
+    // Our reader agrees with Qt's own on every picture we ship.
+    void bmpDecoderAgreesWithQt()
+    {
+        QStringList paths {QStringLiteral(":/resources/OpenFolder.bmp")};
+        for (int number = 1; number <= 9; ++number)
+            paths << GlyphBitmaps::resourcePath(number);
+        for (const QString &path : paths) {
+            const QImage ours = BmpDecoder::load(path);
+            QVERIFY2(!ours.isNull(), qPrintable(path));
+            QCOMPARE(ours, QImage(path).convertToFormat(QImage::Format_RGB888));
+        }
+    }
+
+    void bmpDecoderRefusesWhatIsNotOurs_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QByteArray>("patch");
+        QTest::addColumn<int>("truncateTo");
+        QTest::newRow("not BM") << 0 << QByteArray("XM") << -1;
+        QTest::newRow("8-bit depth") << 28 << QByteArray("\x08\x00", 2) << -1;
+        QTest::newRow("compressed") << 30 << QByteArray("\x01", 1) << -1;
+        QTest::newRow("pixels cut short") << 0 << QByteArray() << 1000;
+        QTest::newRow("header only") << 0 << QByteArray() << 40;
+        QTest::newRow("huge width") << 18 << QByteArray("\xFF\xFF\x00\x00", 4) << -1;
+        QTest::newRow("negative width") << 18 << QByteArray("\xFF\xFF\xFF\xFF", 4) << -1;
+        QTest::newRow("data offset past the end") << 10 << QByteArray("\xFF\xFF\x00\x00", 4) << -1;
+    }
+    void bmpDecoderRefusesWhatIsNotOurs()
+    {
+        QFETCH(int, offset);
+        QFETCH(QByteArray, patch);
+        QFETCH(int, truncateTo);
+        QFile file(GlyphBitmaps::resourcePath(1));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        QVERIFY(!BmpDecoder::decode(bytes).isNull());
+        bytes.replace(offset, patch.size(), patch);
+        if (truncateTo >= 0)
+            bytes.truncate(truncateTo);
+        QVERIFY(BmpDecoder::decode(bytes).isNull());
     }
 
     void withTransparentKeyMatchesExactly()

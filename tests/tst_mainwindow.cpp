@@ -2,7 +2,8 @@
 #include "ClientArea.h"
 #include "ErrorBox.h"
 #include "LabelStrip.h"
-#include "LedButton.h"
+#include "LedIndicator.h"
+#include "LedPanel.h"
 #include "global.h"
 #include "mainUnit.h"
 
@@ -113,7 +114,7 @@ private:
             qFatal("no control %s", name);
         return widget;
     }
-    LedButton *led(int n) const { return m_form->ledButton(static_cast<std::uint16_t>(n)); }
+    LedIndicator *led(int n) const { return m_form->ledButton(static_cast<std::uint16_t>(n)); }
     const QImage *ringOf(Glyph glyph) const { return &m_global->glyphs.drawable(glyph); }
     void load(const std::optional<QString> &path)
     {
@@ -195,17 +196,18 @@ private Q_SLOTS:
     {
         QWidget *panel = control("Panel1");
         for (int n = 1; n <= 256; ++n) {
-            LedButton *button = control<LedButton>(qPrintable(QStringLiteral("SpeedButton%1").arg(n)));
+            auto *button = m_form->findChild<LedIndicator *>(QStringLiteral("SpeedButton%1").arg(n));
             QCOMPARE(button, led(n));
-            QCOMPARE(button->parentWidget(), panel);
+            QCOMPARE(button->panel(), panel);
             const int r = (n - 1) / 16, c = (n - 1) % 16;
             QCOMPARE(button->geometry(), QRect(32 + 24 * c, 32 + 24 * r, 23, 22));
-            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
         }
         for (int i = 1; i <= 16; ++i) {
-            LedButton *button = control<LedButton>(qPrintable(QStringLiteral("SpeedButton%1").arg(257 + i)));
+            auto *button = m_form->findChild<LedIndicator *>(QStringLiteral("SpeedButton%1").arg(257 + i));
             QCOMPARE(button, led(500 + i));
-            QCOMPARE(button->parentWidget(), control("GroupBox2"));
+            // Its panel covers the group, so the place on the panel is the place in the group.
+            QCOMPARE(button->panel()->parentWidget(), control("GroupBox2"));
+            QCOMPARE(button->panel()->geometry(), control("GroupBox2")->rect());
             QCOMPARE(button->geometry(), QRect(32 + 24 * (i - 1), 19, 23, 22));
         }
     }

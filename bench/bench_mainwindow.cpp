@@ -1,0 +1,97 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+//
+// Showing a page, one noise tick, and loading small and huge images. Run in an X server
+// (scripts/bench) so that repaints are real.
+#include "ClientArea.h"
+#include "ImageDecoder.h"
+#include "ImageReader.h"
+#include "global.h"
+#include "mainUnit.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+struct Window
+{
+    Global global;
+    TForm1 form {global};
+    Window()
+    {
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qFatal("the window was never shown");
+        // Page 2 all on, page 1 all off: every LED differs between them.
+        for (int i = 0; i < EffectImage::LedsPerPage; ++i)
+            form.image().setSlotEntry(2, i, EffectImage::On);
+    }
+    void show(std::uint16_t page)
+    {
+        form.image().setCurrentPage(page);
+        form.positionChange();
+        QCoreApplication::sendPostedEvents(); // the repaint of what changed
+    }
+};
+std::unique_ptr<Window> window;
+
+void positionChangeAllDiffer(benchmark::State &state)
+{
+    std::uint16_t page = 1;
+    for (auto _ : state) {
+        page = page == 1 ? 2 : 1;
+        window->show(page);
+    }
+}
+
+void positionChangeAlreadyShown(benchmark::State &state)
+{
+    window->show(1);
+    for (auto _ : state)
+        window->show(1);
+}
+
+void noiseTick(benchmark::State &state)
+{
+    for (auto _ : state)
+        window->form.Timer2Timer();
+    state.SetBytesProcessed(state.iterations() * 567 * 528 * 3);
+}
+
+void loadImage(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("image.bin"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.resize(state.range(0)); // sparse: a huge file costs no disk
+    file.close();
+    EffectImage image;
+    qsizetype held = 0;
+    for (auto _ : state) {
+        const ImageLayout layout = ImageDecoder::layoutForPath(path);
+        const QByteArray bytes = ImageReader::readHead(path, ImageDecoder::byteCount(layout));
+        held = bytes.size();
+        ImageDecoder::decode(bytes, layout, image);
+    }
+    state.counters["bytes_held"] = static_cast<double>(held);
+}
+} // namespace
+
+BENCHMARK(positionChangeAllDiffer)->Unit(benchmark::kMicrosecond);
+BENCHMARK(positionChangeAlreadyShown)->Unit(benchmark::kMicrosecond);
+BENCHMARK(noiseTick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(loadImage)->Arg(2048)->Arg(int64_t(4) << 30)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    window = std::make_unique<Window>();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    window.reset();
+    return 0;
+}

@@ -1,0 +1,74 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+//
+// bench_startup GLIMMERVIEW_PROBE BARE_PROBE [RUNS]: starts both probes in turn, RUNS times each,
+// and prints the median wall time from launch to first paint and the median peak memory.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+struct Run
+{
+    double milliseconds;
+    long peakKiB;
+};
+
+Run runOnce(const char *probe)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        execl(probe, probe, static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage {};
+    wait4(child, &status, 0, &usage);
+    const auto end = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s failed\n", probe);
+        std::exit(1);
+    }
+    return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss};
+}
+
+template<typename T>
+T median(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: bench_startup GLIMMERVIEW_PROBE BARE_PROBE [RUNS]\n");
+        return 2;
+    }
+    const int runs = argc > 3 ? std::atoi(argv[3]) : 21;
+    std::vector<double> timeG, timeB;
+    std::vector<long> memG, memB;
+    runOnce(argv[1]); // warm the file cache for both
+    runOnce(argv[2]);
+    for (int i = 0; i < runs; ++i) {
+        const Run g = runOnce(argv[1]);
+        const Run b = runOnce(argv[2]);
+        timeG.push_back(g.milliseconds);
+        timeB.push_back(b.milliseconds);
+        memG.push_back(g.peakKiB);
+        memB.push_back(b.peakKiB);
+    }
+    const double tg = median(timeG), tb = median(timeB);
+    const long mg = median(memG), mb = median(memB);
+    std::printf("start-up to first paint, median of %d: Glimmerview %.1f ms, bare main window %.1f ms, ratio %.3f\n",
+        runs, tg, tb, tg / tb);
+    std::printf("peak memory, median: Glimmerview %ld KiB, bare main window %ld KiB, ratio %.3f\n", mg, mb,
+        static_cast<double>(mg) / static_cast<double>(mb));
+    return 0;
+}
