@@ -12,6 +12,7 @@
 #include "LedIndicator.h"
 #include "LedPanel.h"
 #include "MainLayout.h"
+#include "PageNavigation.h"
 #include "global.h"
 
 #include <QCheckBox>
@@ -60,6 +61,7 @@ TForm1::TForm1(Global &global, QWidget *parent)
     m_timer2->setTimerType(Qt::PreciseTimer);
     m_timer2->setInterval(Timer2Interval);
     connect(m_timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    connectHandlers();
 
     m_askForImagePath = &ImageFileDialog::ask;
     m_global.mainForm = this;
@@ -83,6 +85,8 @@ void TForm1::findControls()
         m_preview[static_cast<std::size_t>(i - 1)] = m_previewPanel->indicators().at(i - 1);
     m_position = m_clientArea->findChild<QLineEdit *>(QStringLiteral("position"));
     m_checkBox1 = m_clientArea->findChild<QCheckBox *>(QStringLiteral("CheckBox1"));
+    m_previewOne = m_clientArea->findChild<QCheckBox *>(QStringLiteral("PREVIEW_one"));
+    m_previewAll = m_clientArea->findChild<QCheckBox *>(QStringLiteral("PREVIEW_ALL"));
     m_trackBar1 = m_clientArea->findChild<QSlider *>(QStringLiteral("TrackBar1"));
     m_trackBar1->setRange(1, 20);
     m_trackBar1->setValue(10);
@@ -92,8 +96,10 @@ void TForm1::findControls()
     m_trackBar1->setTickPosition(QSlider::TicksBothSides);
     m_trackBar1->installEventFilter(this);
     m_position->setMaxLength(2);
-    connect(m_clientArea->findChild<QPushButton *>(QStringLiteral("Button2")), &QPushButton::clicked, this,
-        &TForm1::Button2Click);
+    // Only typed characters pass the filter; drops and input-method text would get round it.
+    m_position->setAcceptDrops(false);
+    m_position->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_position->installEventFilter(this);
 }
 
 void TForm1::createMenu()
@@ -283,5 +289,162 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         TrackBar1KeyDown(key->key(), key->modifiers());
     }
+    if (watched == m_position) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // The menu's shortcuts win over the box's own editing keys (Ctrl+X is Exit, not Cut).
+        if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(*key))
+            return true;
+        if (event->type() == QEvent::KeyPress && positionKeyPress(*key))
+            return true;
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::connectHandlers()
+{
+    const auto button
+        = [this](const char *name) { return m_clientArea->findChild<QPushButton *>(QString::fromUtf8(name)); };
+    connect(button("Button2"), &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(button("xpButton1"), &QPushButton::clicked, this, &TForm1::xpButton1Click);
+    connect(button("Button7"), &QPushButton::clicked, this, &TForm1::Button7Click);
+    connect(button("Button8"), &QPushButton::clicked, this, &TForm1::Button8Click);
+    // Only `clicked` comes from the user; ticking a box from the program runs no handler.
+    connect(m_previewOne, &QCheckBox::clicked, this, &TForm1::PREVIEW_oneClick);
+    connect(m_previewAll, &QCheckBox::clicked, this, &TForm1::PREVIEW_ALLClick);
+    connect(m_checkBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
+    // The program's own changes of the position run the handler only when the value changes
+    // (valueChanged); every handling by the user runs it, even one that leaves the position as
+    // it was: a click on the thumb, the end of a drag, a key at either end.
+    connect(m_trackBar1, &QSlider::valueChanged, this, &TForm1::TrackBar1Change);
+    connect(m_trackBar1, &QSlider::sliderPressed, this, &TForm1::TrackBar1Change);
+    connect(m_trackBar1, &QSlider::sliderReleased, this, &TForm1::TrackBar1Change);
+    connect(m_trackBar1, &QSlider::actionTriggered, this, &TForm1::TrackBar1Change);
+    connect(m_timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(m_matrixPanel, &LedPanel::pressed, this, &TForm1::SpeedButton1MouseDown);
+    connect(m_matrixPanel, &LedPanel::moved, this, &TForm1::SpeedButton102MouseMove);
+}
+
+bool TForm1::isMenuShortcut(const QKeyEvent &event) const
+{
+    const QKeySequence pressed(event.keyCombination());
+    const QList<QAction *> actions = findChildren<QAction *>();
+    return std::any_of(
+        actions.begin(), actions.end(), [&pressed](const QAction *action) { return action->shortcut() == pressed; });
+}
+
+bool TForm1::positionKeyPress(const QKeyEvent &event)
+{
+    const QString text = event.text();
+    // Keys that type no character (arrows, Home, End, Delete, Shift+Insert) are not filtered;
+    // neither is Tab, which moves the focus before any character is typed. X11 gives Delete a
+    // text of its own, but it types nothing.
+    static const std::array NotCharacters {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Delete};
+    if (text.isEmpty() || std::find(NotCharacters.begin(), NotCharacters.end(), event.key()) != NotCharacters.end())
+        return false;
+    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    if (enter) {
+        ErrorBox::guard(this, [this] { positionEnter(); });
+        return false;
+    }
+    const bool digit = text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9');
+    return !(digit || event.key() == Qt::Key_Backspace);
+}
+
+void TForm1::positionEnter()
+{
+    if (m_position->text().isEmpty())
+        m_position->setText(QStringLiteral("1"));
+    const std::uint16_t page = PageNavigation::pageFromText(m_position->text());
+    m_position->setText(QString::number(page));
+    m_image.setCurrentPage(page);
+    positionChange();
+}
+
+void TForm1::xpButton1Click()
+{
+    ErrorBox::guard(this, [this] { positionEnter(); });
+}
+
+void TForm1::stepPage(std::uint16_t page)
+{
+    m_timer1->stop();
+    m_image.storeBack();
+    m_image.setCurrentPage(page);
+    positionChange();
+    if (m_checkBox1->isChecked())
+        m_timer1->start(); // a fresh period
+}
+
+void TForm1::Button7Click()
+{
+    stepPage(PageNavigation::nextPage(m_image.currentPage()));
+}
+
+void TForm1::Button8Click()
+{
+    stepPage(PageNavigation::previousPage(m_image.currentPage()));
+}
+
+void TForm1::TrackBar1Change()
+{
+    const int interval = 1000 / (21 - m_trackBar1->value());
+    if (interval != m_timer1->interval())
+        m_timer1->setInterval(interval); // an equal interval must not restart the period
+}
+
+void TForm1::PREVIEW_oneClick()
+{
+    if (m_previewOne->isChecked())
+        m_previewAll->setChecked(false);
+    m_checkBox1->setChecked(m_previewOne->isChecked());
+    CheckBox1Click();
+}
+
+void TForm1::PREVIEW_ALLClick()
+{
+    if (m_previewAll->isChecked())
+        m_previewOne->setChecked(false);
+    m_checkBox1->setChecked(m_previewAll->isChecked());
+    CheckBox1Click();
+}
+
+void TForm1::Timer1Timer()
+{
+    if (++m_previewRow > 15) {
+        m_previewRow = 0;
+        if (m_previewAll->isChecked()) {
+            m_image.setCurrentPage(PageNavigation::followingPage(m_image.currentPage()));
+            positionChange();
+        }
+    }
+    m_previewPanel->beginUpdate();
+    for (int i = 1; i <= PreviewLedCount; ++i)
+        setLed(static_cast<std::uint16_t>(500 + i), m_image.workingEntry(16 * m_previewRow + i - 1), false);
+    m_previewPanel->endUpdate();
+}
+
+void TForm1::SpeedButton1MouseDown(LedIndicator *indicator)
+{
+    ledPress(indicator);
+}
+
+void TForm1::SpeedButton102MouseMove(LedIndicator *indicator, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    m_painting = false;
+    if (buttons == Qt::RightButton && modifiers == Qt::NoModifier) {
+        m_painting = true;
+        ledPress(indicator);
+    }
+}
+
+void TForm1::ledPress(LedIndicator *indicator)
+{
+    const int n = static_cast<int>(m_matrixPanel->indicators().indexOf(indicator)) + 1;
+    Q_ASSERT(n >= 1 && n <= EffectImage::LedsPerPage);
+    const QString &old = indicator->stateText();
+    const QString now = (old.isEmpty() || m_painting || old == StateOff) ? StateOn : StateOff;
+    indicator->setStateText(now);
+    indicator->setGlyph(glyphImage((n - 1) % 16 + 1, now == StateOff));
+    m_image.setWorkingEntry(n - 1, now == StateOff ? EffectImage::Off : EffectImage::On);
+    m_image.storeBack();
 }

@@ -15,6 +15,7 @@ class LabelStrip;
 class LedIndicator;
 class LedPanel;
 class QCheckBox;
+class QKeyEvent;
 class QLineEdit;
 class QSlider;
 class QTimer;
@@ -56,6 +57,8 @@ public:
     ClientArea *clientArea() const { return m_clientArea; }
     void setImagePathPrompt(ImagePathPrompt prompt) { m_askForImagePath = std::move(prompt); }
 
+    bool painting() const { return m_painting; }
+
     void Load1Click();
     void Button2Click();
     void Exit1Click();
@@ -63,6 +66,15 @@ public:
     void About1Click();
     void CheckBox1Click();
     void Timer2Timer();
+    void xpButton1Click();
+    void Button7Click();
+    void Button8Click();
+    void TrackBar1Change();
+    void PREVIEW_oneClick();
+    void PREVIEW_ALLClick();
+    void Timer1Timer();
+    void SpeedButton1MouseDown(LedIndicator *indicator);
+    void SpeedButton102MouseMove(LedIndicator *indicator, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -73,6 +85,13 @@ private:
     void FormCloseQuery();
     void FormDestroy();
     void TrackBar1KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // True when the key is swallowed.
+    bool positionKeyPress(const QKeyEvent &event);
+    void positionEnter();
+    bool isMenuShortcut(const QKeyEvent &event) const;
+    void stepPage(std::uint16_t page);
+    void ledPress(LedIndicator *indicator);
+    void connectHandlers();
 
     void createMenu();
     void findControls();
@@ -89,10 +108,13 @@ private:
     std::array<LedIndicator *, PreviewLedCount> m_preview {};
     QLineEdit *m_position = nullptr;
     QCheckBox *m_checkBox1 = nullptr;
+    QCheckBox *m_previewOne = nullptr;
+    QCheckBox *m_previewAll = nullptr;
     QSlider *m_trackBar1 = nullptr;
     QTimer *m_timer1 = nullptr;
     QTimer *m_timer2 = nullptr;
     std::uint8_t m_previewRow = 0;
+    bool m_painting = false; // the last move over a matrix LED was made with the right button alone
     QString m_executableDir;
     QString m_openDialogInitialDir;
     QString m_openDialogDefaultExt = QStringLiteral("*.bin");

@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "ClientArea.h"
 #include "ErrorBox.h"
+#include "FormFixture.h"
 #include "LabelStrip.h"
 #include "LedIndicator.h"
 #include "LedPanel.h"
@@ -71,28 +72,6 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
     return path;
 }
 
-// What the next modal box said, answered with OK.
-struct BoxSeen
-{
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int count = 0;
-};
-
-void answerNextBox(BoxSeen &seen)
-{
-    QTimer::singleShot(0, qApp, [&seen] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        ++seen.count;
-        box->accept();
-    });
-}
 } // namespace
 
 class TestMainWindow : public QObject
@@ -377,7 +356,7 @@ private Q_SLOTS:
         m_form->image().setSlotEntry(5, 3, EffectImage::On);
         m_form->positionChange();
         BoxSeen seen;
-        answerNextBox(seen);
+        seen.answerNext();
         const QString gone = dir.filePath(QStringLiteral("gone.bin"));
         load(gone);
         QCOMPARE(seen.count, 1);

@@ -1,0 +1,40 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "PageNavigation.h"
+
+#include "AppError.h"
+#include "EffectImage.h"
+
+#include <QRegularExpression>
+
+std::uint16_t PageNavigation::pageFromText(const QString &text)
+{
+    if (text.isEmpty())
+        return 1;
+    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
+    bool ok = decimal.match(text).hasMatch();
+    const qlonglong value = ok ? text.toLongLong(&ok) : 0;
+    if (!ok || value < INT32_MIN || value > INT32_MAX)
+        throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    const auto page = static_cast<std::uint16_t>(static_cast<std::uint32_t>(value) & 0xFFFFu);
+    if (page == 0)
+        return 1;
+    return page >= EffectImage::PageCount ? EffectImage::PageCount : page;
+}
+
+std::uint16_t PageNavigation::nextPage(std::uint16_t page)
+{
+    const auto next = static_cast<std::uint16_t>(page + 1);
+    return next >= EffectImage::PageCount ? EffectImage::PageCount : next;
+}
+
+std::uint16_t PageNavigation::previousPage(std::uint16_t page)
+{
+    const auto previous = static_cast<std::uint16_t>(page - 1);
+    return previous <= 1 ? 1 : previous;
+}
+
+std::uint16_t PageNavigation::followingPage(std::uint16_t page)
+{
+    const auto next = static_cast<std::uint16_t>(page + 1);
+    return next > EffectImage::PageCount ? 1 : next;
+}
