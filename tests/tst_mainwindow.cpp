@@ -74,62 +74,46 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
 
 } // namespace
 
-class TestMainWindow : public QObject
+class TestMainWindow : public QObject, private FormFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Global> m_global;
-    std::unique_ptr<TForm1> m_form;
     std::optional<QString> m_nextPath;
     int m_prompts = 0;
     QString m_promptDir;
 
-    template<typename T = QWidget>
-    T *control(const char *name) const
-    {
-        auto *widget = m_form->findChild<T *>(QString::fromUtf8(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    LedIndicator *led(int n) const { return m_form->ledButton(static_cast<std::uint16_t>(n)); }
-    const QImage *ringOf(Glyph glyph) const { return &m_global->glyphs.drawable(glyph); }
+    const QImage *ringOf(Glyph glyph) const { return &global->glyphs.drawable(glyph); }
     void load(const std::optional<QString> &path)
     {
         m_nextPath = path;
-        m_form->Button2Click();
+        form->Button2Click();
     }
 
 private Q_SLOTS:
     void init()
     {
-        m_global = std::make_unique<Global>();
-        m_form = std::make_unique<TForm1>(*m_global);
+        create();
         m_prompts = 0;
-        m_form->setImagePathPrompt([this](QWidget *, const QString &dir, const QString &) {
+        form->setImagePathPrompt([this](QWidget *, const QString &dir, const QString &) {
             ++m_prompts;
             m_promptDir = dir;
             return m_nextPath;
         });
     }
-    void cleanup()
-    {
-        m_form.reset();
-        m_global.reset();
-    }
+    void cleanup() { destroy(); }
 
     void windowFrame()
     {
-        QCOMPARE(m_form->windowTitle(), QStringLiteral("Glimmerview FINAL Version"));
-        QCOMPARE(m_form->centralWidget()->size(), QSize(567, 528));
-        QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
-        QCOMPARE(m_form->centralWidget()->y(), m_form->menuBar()->sizeHint().height());
-        const Qt::WindowFlags flags = m_form->windowFlags();
+        QCOMPARE(form->windowTitle(), QStringLiteral("Glimmerview FINAL Version"));
+        QCOMPARE(form->centralWidget()->size(), QSize(567, 528));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QCOMPARE(form->centralWidget()->y(), form->menuBar()->sizeHint().height());
+        const Qt::WindowFlags flags = form->windowFlags();
         QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
         QVERIFY(flags & Qt::WindowSystemMenuHint);
-        QCOMPARE(m_global->mainForm, m_form.get());
+        QCOMPARE(global->mainForm, form.get());
     }
 
     void controlsMatchTheLayout()
@@ -142,7 +126,7 @@ private Q_SLOTS:
                 = widget->testAttribute(Qt::WA_SetCursor) && widget->cursor().shape() == Qt::PointingHandCursor;
             QVERIFY2(hand == expected.hand, expected.name);
         }
-        QCOMPARE(control("GroupBox1")->parentWidget(), m_form->centralWidget());
+        QCOMPARE(control("GroupBox1")->parentWidget(), form->centralWidget());
         QCOMPARE(control("position")->parentWidget(), control("GroupBox3"));
         QCOMPARE(control("CheckBox1")->parentWidget(), control("GroupBox5"));
         // Panel1 fills the content area of its group, below the title.
@@ -175,14 +159,14 @@ private Q_SLOTS:
     {
         QWidget *panel = control("Panel1");
         for (int n = 1; n <= 256; ++n) {
-            auto *button = m_form->findChild<LedIndicator *>(QStringLiteral("SpeedButton%1").arg(n));
+            auto *button = form->findChild<LedIndicator *>(QStringLiteral("SpeedButton%1").arg(n));
             QCOMPARE(button, led(n));
             QCOMPARE(button->panel(), panel);
             const int r = (n - 1) / 16, c = (n - 1) % 16;
             QCOMPARE(button->geometry(), QRect(32 + 24 * c, 32 + 24 * r, 23, 22));
         }
         for (int i = 1; i <= 16; ++i) {
-            auto *button = m_form->findChild<LedIndicator *>(QStringLiteral("SpeedButton%1").arg(257 + i));
+            auto *button = form->findChild<LedIndicator *>(QStringLiteral("SpeedButton%1").arg(257 + i));
             QCOMPARE(button, led(500 + i));
             // Its panel covers the group, so the place on the panel is the place in the group.
             QCOMPARE(button->panel()->parentWidget(), control("GroupBox2"));
@@ -215,14 +199,14 @@ private Q_SLOTS:
 
     void menu()
     {
-        auto *load = m_form->findChild<QAction *>(QStringLiteral("Load1"));
-        auto *exit = m_form->findChild<QAction *>(QStringLiteral("Exit1"));
+        auto *load = form->findChild<QAction *>(QStringLiteral("Load1"));
+        auto *exit = form->findChild<QAction *>(QStringLiteral("Exit1"));
         QVERIFY(load && exit);
         QCOMPARE(load->text(), QStringLiteral("Load"));
         QCOMPARE(load->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         QVERIFY(!load->icon().isNull());
         QCOMPARE(exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
-        const QList<QAction *> top = m_form->menuBar()->actions();
+        const QList<QAction *> top = form->menuBar()->actions();
         QCOMPARE(top.size(), 3);
         QCOMPARE(top[0]->text(), QStringLiteral("File"));
         QCOMPARE(top[1]->text(), QStringLiteral("Options"));
@@ -237,65 +221,65 @@ private Q_SLOTS:
 
     void startUpShowsPageOneAllOff()
     {
-        QCOMPARE(m_form->image().currentPage(), 1);
+        QCOMPARE(form->image().currentPage(), 1);
         QCOMPARE(control<QLineEdit>("position")->text(), QStringLiteral("1"));
         const Glyph rings[4] = {Glyph::RedRing, Glyph::GreenRing, Glyph::BlueRing, Glyph::YellowRing};
         for (int n = 1; n <= 256; ++n) {
             QCOMPARE(led(n)->stateText(), QStringLiteral("Off"));
             QCOMPARE(led(n)->glyph(), ringOf(rings[(n - 1) % 4]));
-            QCOMPARE(m_form->image().workingEntry(n - 1), EffectImage::Off);
+            QCOMPARE(form->image().workingEntry(n - 1), EffectImage::Off);
         }
         for (int i = 1; i <= 16; ++i) {
             QCOMPARE(led(500 + i)->stateText(), QStringLiteral("Off"));
             QCOMPARE(led(500 + i)->glyph(), ringOf(rings[(i - 1) % 4]));
         }
         for (int page = 1; page <= 64; ++page)
-            QVERIFY(std::all_of(m_form->image().page(page).begin(), m_form->image().page(page).end(),
+            QVERIFY(std::all_of(form->image().page(page).begin(), form->image().page(page).end(),
                 [](std::uint8_t s) { return s == EffectImage::Off; }));
-        QVERIFY(!m_form->timer1()->isActive());
-        QVERIFY(!m_form->timer2()->isActive());
-        QCOMPARE(m_form->timer1()->interval(), 100);
-        QVERIFY(m_form->executableDir().endsWith(QStringLiteral("//")));
-        QCOMPARE(m_form->openDialogInitialDir(), m_form->executableDir());
+        QVERIFY(!form->timer1()->isActive());
+        QVERIFY(!form->timer2()->isActive());
+        QCOMPARE(form->timer1()->interval(), 100);
+        QVERIFY(form->executableDir().endsWith(QStringLiteral("//")));
+        QCOMPARE(form->openDialogInitialDir(), form->executableDir());
     }
 
     void setLedSkipsWhatIsAlreadyShown()
     {
-        m_form->setLed(1, EffectImage::On, false);
+        form->setLed(1, EffectImage::On, false);
         QCOMPARE(led(1)->glyph(), ringOf(Glyph::RedLit));
         QCOMPARE(led(1)->stateText(), QStringLiteral("On"));
-        m_global->colours.setEntry(1, ColourSettings::Blue);
-        m_form->setLed(1, EffectImage::On, false); // same state: untouched, old colour stays
+        global->colours.setEntry(1, ColourSettings::Blue);
+        form->setLed(1, EffectImage::On, false); // same state: untouched, old colour stays
         QCOMPARE(led(1)->glyph(), ringOf(Glyph::RedLit));
-        m_form->setLed(1, EffectImage::On, true);
+        form->setLed(1, EffectImage::On, true);
         QCOMPARE(led(1)->glyph(), ringOf(Glyph::BlueLit));
-        m_form->setLed(17, EffectImage::On, false); // column 1 again, row 1
+        form->setLed(17, EffectImage::On, false); // column 1 again, row 1
         QCOMPARE(led(17)->glyph(), ringOf(Glyph::BlueLit));
     }
 
     void previewLedsUseTheirOwnEntries()
     {
-        m_global->colours.setEntry(1, ColourSettings::Yellow);
-        m_global->colours.setEntry(16, ColourSettings::Green);
-        m_form->setLed(501, EffectImage::On, false);
-        m_form->setLed(516, EffectImage::On, false);
+        global->colours.setEntry(1, ColourSettings::Yellow);
+        global->colours.setEntry(16, ColourSettings::Green);
+        form->setLed(501, EffectImage::On, false);
+        form->setLed(516, EffectImage::On, false);
         QCOMPARE(led(501)->glyph(), ringOf(Glyph::YellowLit));
         QCOMPARE(led(516)->glyph(), ringOf(Glyph::GreenLit));
-        m_form->prev_reset();
+        form->prev_reset();
         QCOMPARE(led(501)->stateText(), QStringLiteral("Off"));
         QCOMPARE(led(501)->glyph(), ringOf(Glyph::YellowRing));
     }
 
     void redrawAllAppliesNewColoursAndStyles()
     {
-        m_form->image().setWorkingEntry(0, EffectImage::On);
-        m_global->colours.setEntry(ColourSettings::OffStyleEntry, ColourSettings::Blank);
-        m_global->colours.setEntry(1, 0); // a code out of range
-        m_form->redraw_all();
+        form->image().setWorkingEntry(0, EffectImage::On);
+        global->colours.setEntry(ColourSettings::OffStyleEntry, ColourSettings::Blank);
+        global->colours.setEntry(1, 0); // a code out of range
+        form->redraw_all();
         QCOMPARE(led(1)->glyph(), ringOf(Glyph::RedRing)); // lit, with the fallback glyph
         QCOMPARE(led(2)->glyph(), nullptr); // unlit and blank: an empty face
-        m_global->colours.setEntry(ColourSettings::OffStyleEntry, ColourSettings::Crossed);
-        m_form->redraw_all();
+        global->colours.setEntry(ColourSettings::OffStyleEntry, ColourSettings::Crossed);
+        form->redraw_all();
         QCOMPARE(led(2)->glyph(), ringOf(Glyph::CrossedOff));
     }
 
@@ -313,9 +297,9 @@ private Q_SLOTS:
         QFETCH(int, page);
         QFETCH(bool, shown);
         for (int p = 1; p <= 64; ++p)
-            m_form->image().setSlotEntry(p, 5, EffectImage::On);
-        m_form->image().setCurrentPage(static_cast<std::uint16_t>(page));
-        m_form->positionChange();
+            form->image().setSlotEntry(p, 5, EffectImage::On);
+        form->image().setCurrentPage(static_cast<std::uint16_t>(page));
+        form->positionChange();
         QCOMPARE(control<QLineEdit>("position")->text(), shown ? QString::number(page) : QStringLiteral("1"));
         QCOMPARE(led(6)->stateText(), shown ? QStringLiteral("On") : QStringLiteral("Off"));
     }
@@ -326,13 +310,13 @@ private Q_SLOTS:
         QByteArray bytes(2048, '\xFF');
         bytes[0] = '\x01';
         bytes[1] = '\x80';
-        m_form->image().setCurrentPage(7);
-        m_form->positionChange();
+        form->image().setCurrentPage(7);
+        form->positionChange();
         load(writeFile(dir, QStringLiteral("effect.bin"), bytes));
         QCOMPARE(m_prompts, 1);
-        QCOMPARE(m_promptDir, m_form->executableDir());
+        QCOMPARE(m_promptDir, form->executableDir());
         QCOMPARE(control<QLineEdit>("position")->text(), QStringLiteral("1"));
-        QCOMPARE(m_form->image().currentPage(), 1);
+        QCOMPARE(form->image().currentPage(), 1);
         for (int c = 0; c < 16; ++c)
             QCOMPARE(led(c + 1)->stateText(), (c == 0 || c == 15) ? QStringLiteral("Off") : QStringLiteral("On"));
         QCOMPARE(led(17)->stateText(), QStringLiteral("Off"));
@@ -340,21 +324,21 @@ private Q_SLOTS:
 
     void loadStoresTheWorkingPageBackFirst()
     {
-        m_form->image().setCurrentPage(7);
-        m_form->positionChange();
-        m_form->image().setWorkingEntry(9, EffectImage::On);
+        form->image().setCurrentPage(7);
+        form->positionChange();
+        form->image().setWorkingEntry(9, EffectImage::On);
         load(std::nullopt); // cancelled
-        QCOMPARE(m_form->image().page(7)[9], EffectImage::On);
-        QCOMPARE(m_form->image().currentPage(), 1);
+        QCOMPARE(form->image().page(7)[9], EffectImage::On);
+        QCOMPARE(form->image().currentPage(), 1);
         QCOMPARE(control<QLineEdit>("position")->text(), QStringLiteral("1"));
     }
 
     void loadErrorKeepsEverything()
     {
         QTemporaryDir dir;
-        m_form->image().setCurrentPage(5);
-        m_form->image().setSlotEntry(5, 3, EffectImage::On);
-        m_form->positionChange();
+        form->image().setCurrentPage(5);
+        form->image().setSlotEntry(5, 3, EffectImage::On);
+        form->positionChange();
         BoxSeen seen;
         seen.answerNext();
         const QString gone = dir.filePath(QStringLiteral("gone.bin"));
@@ -364,19 +348,19 @@ private Q_SLOTS:
         QCOMPARE(seen.title, QStringLiteral("tst_mainwindow")); // first letter as written
         QCOMPARE(seen.text, QStringLiteral("Cannot open file \"%1\"").arg(gone));
         QCOMPARE(seen.icon, QMessageBox::Critical);
-        QCOMPARE(m_form->image().currentPage(), 5);
+        QCOMPARE(form->image().currentPage(), 5);
         QCOMPARE(control<QLineEdit>("position")->text(), QStringLiteral("5"));
         QCOMPARE(led(4)->stateText(), QStringLiteral("On"));
-        QCOMPARE(m_form->image().page(5)[3], EffectImage::On);
+        QCOMPARE(form->image().page(5)[3], EffectImage::On);
     }
 
     void loadLeavesThePreviewAlone()
     {
         control<QCheckBox>("CheckBox1")->setChecked(true);
-        m_form->CheckBox1Click();
-        QVERIFY(m_form->timer1()->isActive());
+        form->CheckBox1Click();
+        QVERIFY(form->timer1()->isActive());
         load(std::nullopt);
-        QVERIFY(m_form->timer1()->isActive());
+        QVERIFY(form->timer1()->isActive());
     }
 
     void noiseKeysOnTheSlider_data()
@@ -396,18 +380,18 @@ private Q_SLOTS:
         QFETCH(bool, toggles);
         auto *slider = control<QSlider>("TrackBar1");
         QTest::keyClick(slider, Qt::Key_U, Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(m_form->timer2()->isActive(), toggles);
+        QCOMPARE(form->timer2()->isActive(), toggles);
         QTest::keyClick(slider, Qt::Key_U, Qt::KeyboardModifiers(modifiers));
-        QVERIFY(!m_form->timer2()->isActive());
+        QVERIFY(!form->timer2()->isActive());
         QCOMPARE(slider->value(), 10);
         // Elsewhere the keys do nothing.
         QTest::keyClick(control("position"), Qt::Key_U, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-        QVERIFY(!m_form->timer2()->isActive());
+        QVERIFY(!form->timer2()->isActive());
     }
 
     void noiseFillsOnlyTheGaps()
     {
-        ClientArea *area = m_form->clientArea();
+        ClientArea *area = form->clientArea();
         QCOMPARE(area->noiseBitmap().size(), QSize(567, 528));
         const QRegion gaps = area->gapRegion();
         for (QObject *child : area->children()) {
@@ -421,8 +405,8 @@ private Q_SLOTS:
         QVERIFY(gaps.contains(QRect(0, 521, 567, 7)));
         QVERIFY(gaps.contains(QRect(456, 97, 105, 7)));
         QVERIFY(gaps.contains(QRect(456, 193, 105, 15)));
-        m_form->Timer2Timer();
-        m_form->Timer2Timer();
+        form->Timer2Timer();
+        form->Timer2Timer();
         // Two frames of the serial stream: the second is what the bitmap holds now.
         NoiseGenerator reference;
         const QImage &noise = area->noiseBitmap();
@@ -439,12 +423,12 @@ private Q_SLOTS:
 
     void closeAndDestroyFreeTheNoise()
     {
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-        m_form->Exit1Click();
-        QVERIFY(!m_form->isVisible());
-        m_form.reset();
-        QCOMPARE(m_global->mainForm, nullptr);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->Exit1Click();
+        QVERIFY(!form->isVisible());
+        form.reset();
+        QCOMPARE(global->mainForm, nullptr);
     }
 };
 
