@@ -114,7 +114,8 @@ void X11Driver::focus(qulonglong window)
 void X11Driver::keys(qulonglong window, const QString &keySequence)
 {
     focus(window);
-    xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keySequence});
+    xdotool(
+        QStringList {QStringLiteral("key"), QStringLiteral("--clearmodifiers")} + keySequence.split(QLatin1Char(' ')));
 }
 
 void X11Driver::type(qulonglong window, const QString &text)
@@ -125,9 +126,25 @@ void X11Driver::type(qulonglong window, const QString &text)
 
 void X11Driver::click(qulonglong window, QPoint at, int button)
 {
+    moveTo(window, at);
+    xdotool({QStringLiteral("click"), QString::number(button)});
+}
+
+void X11Driver::moveTo(qulonglong window, QPoint at)
+{
+    // No --sync: it waits for movement, and a move to where the pointer already is never comes.
     xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(window), QString::number(at.x()),
         QString::number(at.y())});
-    xdotool({QStringLiteral("click"), QString::number(button)});
+}
+
+void X11Driver::buttonDown(int button)
+{
+    xdotool({QStringLiteral("mousedown"), QString::number(button)});
+}
+
+void X11Driver::buttonUp(int button)
+{
+    xdotool({QStringLiteral("mouseup"), QString::number(button)});
 }
 
 QImage X11Driver::grab(qulonglong window)

@@ -30,10 +30,14 @@ public:
     qulonglong mainWindow() const { return m_mainWindow; }
     // Keys go to the window that has the input focus; there is no window manager to give it.
     static void focus(qulonglong window);
+    // Keys in xdotool's names, separated by blanks: "End BackSpace", "ctrl+x".
     static void keys(qulonglong window, const QString &keySequence);
     static void type(qulonglong window, const QString &text);
     // Clicks at a point of the window's client area (x, y from its top-left corner).
     static void click(qulonglong window, QPoint at, int button = 1);
+    static void moveTo(qulonglong window, QPoint at);
+    static void buttonDown(int button);
+    static void buttonUp(int button);
 
     static QImage grab(qulonglong window);
     // Loads a file through the real File > Load dialog: Ctrl+L, the path typed, Enter.

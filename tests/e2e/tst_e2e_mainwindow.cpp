@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "GlyphBitmaps.h"
+#include "ScreenReader.h"
 #include "X11Driver.h"
 
 #include <QRegularExpression>
@@ -8,26 +8,6 @@
 
 namespace {
 constexpr QSize ClientSize {567, 528};
-
-// How often a glyph's picture stands in the screenshot, compared on its opaque pixels.
-int countGlyph(const QImage &shot, const QImage &glyph)
-{
-    QList<QPoint> opaque;
-    for (int y = 0; y < glyph.height(); ++y)
-        for (int x = 0; x < glyph.width(); ++x)
-            if (qAlpha(glyph.pixel(x, y)) == 255)
-                opaque << QPoint(x, y);
-    int count = 0;
-    for (int y = 0; y + glyph.height() <= shot.height(); ++y) {
-        for (int x = 0; x + glyph.width() <= shot.width(); ++x) {
-            const bool match = std::all_of(opaque.begin(), opaque.end(), [&](QPoint p) {
-                return (shot.pixel(x + p.x(), y + p.y()) & 0xFFFFFF) == (glyph.pixel(p.x(), p.y()) & 0xFFFFFF);
-            });
-            count += match ? 1 : 0;
-        }
-    }
-    return count;
-}
 
 QString writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -51,29 +31,16 @@ class TestE2EMainWindow : public QObject
 
 private:
     X11Driver m_driver;
-    GlyphBitmaps m_glyphs;
+    ScreenReader m_screen;
     int m_menuHeight = 0;
 
-    int litCount(const QImage &shot)
-    {
-        int count = 0;
-        for (Glyph lit : {Glyph::RedLit, Glyph::GreenLit, Glyph::BlueLit, Glyph::YellowLit})
-            count += countGlyph(shot, m_glyphs.drawable(lit));
-        return count;
-    }
-    int ringCount(const QImage &shot)
-    {
-        int count = 0;
-        for (Glyph ring : {Glyph::RedRing, Glyph::GreenRing, Glyph::BlueRing, Glyph::YellowRing})
-            count += countGlyph(shot, m_glyphs.drawable(ring));
-        return count;
-    }
+    int litCount(const QImage &shot) const { return m_screen.litCount(shot); }
+    int ringCount(const QImage &shot) const { return m_screen.ringCount(shot); }
     QPoint client(int x, int y) const { return {x, y + m_menuHeight}; }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        m_glyphs.load();
         QVERIFY2(m_driver.start(), "the main window did not show");
         const QRect frame = X11Driver::geometry(m_driver.mainWindow());
         m_menuHeight = frame.height() - ClientSize.height();
@@ -107,8 +74,8 @@ private Q_SLOTS:
         QCOMPARE(litCount(shot), 0);
         QCOMPARE(ringCount(shot), 256 + 16);
         // Default colours: the rings repeat red, green, blue, yellow across 17 columns' worth of LEDs.
-        QCOMPARE(countGlyph(shot, m_glyphs.drawable(Glyph::RedRing)), 64 + 4);
-        QCOMPARE(countGlyph(shot, m_glyphs.drawable(Glyph::YellowRing)), 64 + 4);
+        QCOMPARE(ScreenReader::countGlyph(shot, m_screen.glyph(Glyph::RedRing)), 64 + 4);
+        QCOMPARE(ScreenReader::countGlyph(shot, m_screen.glyph(Glyph::YellowRing)), 64 + 4);
     }
 
     void loadThroughTheDialog_data()
