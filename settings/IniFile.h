@@ -1,0 +1,52 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include "IniDocument.h"
+
+#include <QString>
+#include <optional>
+
+// Text access to one ini file, as the Windows profile functions give it. Text is UTF-8 (the
+// system's 8-bit code page here). Each read and write opens and closes the file by itself,
+// except inside a pass, which reads the file once and writes it back once at its end.
+//
+// A write replaces the file whole and atomically: a temporary file beside it is renamed over it,
+// so a crash or a full disk never leaves it half written. Writes go through a symbolic link to
+// its target; a writable file in a folder where no temporary file can be made is written in
+// place. A file that cannot be written raises AppError "Unable to write to <path>".
+class IniFile
+{
+public:
+    explicit IniFile(const QString &path = {});
+
+    QString path() const { return m_path; }
+    void setPath(const QString &path);
+
+    // The value's text, or `fallback` when the key or the file is missing. A key present with
+    // nothing after "=" reads as empty text.
+    QString readString(const QString &section, const QString &key, const QString &fallback) const;
+    // Decimal, or hexadecimal after "0x"; any other text gives `fallback`.
+    int readInteger(const QString &section, const QString &key, int fallback) const;
+    // A text that begins and ends with the same quote is wrapped in one more pair of double
+    // quotes, so that reading gives it back unchanged.
+    void writeString(const QString &section, const QString &key, const QString &text);
+    void writeInteger(const QString &section, const QString &key, int value);
+
+    void beginPass();
+    // Writes the changes of the pass, if any. Throws like a write.
+    void endPass();
+    // Leaves a pass without writing (after a failure).
+    void abandonPass();
+
+    static std::optional<int> parseInteger(const QString &text);
+
+private:
+    IniDocument load() const;
+    void store(const IniDocument &document);
+    [[noreturn]] void cannotWrite() const;
+
+    QString m_path;
+    bool m_inPass = false;
+    bool m_passChanged = false;
+    IniDocument m_passDocument;
+};
