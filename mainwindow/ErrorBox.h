@@ -19,15 +19,18 @@ public:
     static void show(QWidget *parent, const QString &message);
     static QString title();
 
+    // False when the handler raised an error (and the box has been shown).
     template<typename Handler>
-    static void guard(QWidget *parent, Handler &&handler)
+    static bool guard(QWidget *parent, Handler &&handler)
     {
         try {
             std::forward<Handler>(handler)();
+            return true;
         } catch (const AppError &error) {
             show(parent, error.message());
         } catch (const std::exception &error) {
             show(parent, QString::fromUtf8(error.what()));
         }
+        return false;
     }
 };

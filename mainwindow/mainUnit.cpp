@@ -3,7 +3,9 @@
 
 #include "BmpDecoder.h"
 #include "ClientArea.h"
+#include "ColourValues.h"
 #include "ErrorBox.h"
+#include "FormStorage.h"
 #include "GlyphChoice.h"
 #include "ImageDecoder.h"
 #include "ImageFileDialog.h"
@@ -11,6 +13,7 @@
 #include "LabelStrip.h"
 #include "LedIndicator.h"
 #include "LedPanel.h"
+#include "MainFormHost.h"
 #include "MainLayout.h"
 #include "PageNavigation.h"
 #include "global.h"
@@ -64,12 +67,20 @@ TForm1::TForm1(Global &global, QWidget *parent)
     connectHandlers();
 
     m_askForImagePath = &ImageFileDialog::ask;
+    m_formHost = std::make_unique<MainFormHost>(*this, *m_global.environment);
+    m_formStorage = std::make_unique<FormStorage>(*m_formHost, QStringLiteral("TForm1"),
+        QStringList {QStringLiteral("OpenDialog.DefaultExt"), QStringLiteral("TrackBar1.Position"),
+            QStringLiteral("OpenDialog.InitialDir")},
+        ColourValues::storedValues());
     m_global.mainForm = this;
     FormCreate();
 }
 
 TForm1::~TForm1()
 {
+    // Destroyed without a close (never in normal use): the settings are saved once more.
+    if (!m_closed && !m_formStorage->savedSinceRestore())
+        ErrorBox::guard(this, [this] { m_formStorage->savePass(true); });
     FormDestroy();
     if (m_global.mainForm == this)
         m_global.mainForm = nullptr;
@@ -122,10 +133,14 @@ void TForm1::createMenu()
 
 void TForm1::FormCreate()
 {
-    m_executableDir = QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1Char('/');
+    m_executableDir = m_global.environment->executableFolder() + QLatin1Char('/') + QLatin1Char('/');
     m_openDialogInitialDir = m_executableDir;
     m_clientArea->createNoiseBitmap(MainLayout::ClientSize);
     setWindowTitle(QStringLiteral("Glimmerview FINAL Version"));
+    m_formStorage->setIniFileName(m_executableDir + QStringLiteral("Glimmerview.ini"));
+    m_formStorage->restorePass();
+    m_formStorage->reloadStoredValues();
+    ColourValues::copyIn(*m_formStorage, m_global.colours);
     m_global.glyphs.load();
     m_image.clearWorkingPage();
     for (std::uint16_t n = 1; n <= EffectImage::LedsPerPage; ++n)
@@ -150,7 +165,8 @@ void TForm1::writeLabelStrips()
 
 void TForm1::FormCloseQuery()
 {
-    // The colour settings are kept with the settings file; until it exists there is nothing to save.
+    ColourValues::copyOut(m_global.colours, *m_formStorage);
+    m_formStorage->saveStoredValues();
 }
 
 void TForm1::FormDestroy()
@@ -160,8 +176,22 @@ void TForm1::FormDestroy()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    ErrorBox::guard(this, [this] { FormCloseQuery(); });
-    event->accept(); // closing is always allowed
+    // Closing is always allowed, even when the settings cannot be written: the user can always
+    // quit. After a failed copy-out the component's own save is skipped, so one close shows at
+    // most one error box.
+    if (ErrorBox::guard(this, [this] { FormCloseQuery(); }))
+        ErrorBox::guard(this, [this] { m_formStorage->savePass(); });
+    m_closed = true;
+    event->accept();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    if (!m_shown) {
+        m_shown = true;
+        m_formStorage->restorePass(); // the settings component restores once more on first show
+    }
+    QMainWindow::showEvent(event);
 }
 
 LedIndicator *TForm1::ledButton(std::uint16_t n) const

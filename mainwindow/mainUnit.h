@@ -7,9 +7,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class ClientArea;
+class FormStorage;
+class MainFormHost;
 class Global;
 class LabelStrip;
 class LedIndicator;
@@ -51,6 +54,10 @@ public:
     QString executableDir() const { return m_executableDir; }
     QString openDialogInitialDir() const { return m_openDialogInitialDir; }
     QString openDialogDefaultExt() const { return m_openDialogDefaultExt; }
+    void setOpenDialogInitialDir(const QString &folder) { m_openDialogInitialDir = folder; }
+    void setOpenDialogDefaultExt(const QString &extension) { m_openDialogDefaultExt = extension; }
+    QSlider *trackBar1() const { return m_trackBar1; }
+    FormStorage &formStorage() { return *m_formStorage; }
     std::uint8_t previewRow() const { return m_previewRow; }
     QTimer *timer1() const { return m_timer1; }
     QTimer *timer2() const { return m_timer2; }
@@ -78,6 +85,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -119,4 +127,8 @@ private:
     QString m_openDialogInitialDir;
     QString m_openDialogDefaultExt = QStringLiteral("*.bin");
     ImagePathPrompt m_askForImagePath;
+    std::unique_ptr<MainFormHost> m_formHost;
+    std::unique_ptr<FormStorage> m_formStorage;
+    bool m_shown = false;
+    bool m_closed = false;
 };

@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include "DesktopEnvironment.h"
 #include "LedIndicator.h"
 #include "LedPanel.h"
 #include "global.h"
@@ -9,27 +10,57 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
+
+// The machine as a test plays it: a folder of the test's own for the executable (and so for
+// the settings file), and a screen of its choosing.
+class TestEnvironment : public DesktopEnvironment
+{
+public:
+    QString folder;
+    QSize screen {1024, 768};
+    int dpi = 96;
+
+    QString executableFolder() const override { return folder; }
+    QSize primaryScreenSize() const override { return screen; }
+    int pixelsPerInch() const override { return dpi; }
+};
 
 // A fresh main window for each test, with its process-wide data, and ways to reach its controls
 // by name and to act on its LEDs as the mouse does.
 class FormFixture
 {
 public:
+    std::unique_ptr<QTemporaryDir> folder;
+    std::shared_ptr<TestEnvironment> environment;
     std::unique_ptr<Global> global;
     std::unique_ptr<TForm1> form;
 
+    // A window in a new, empty folder.
     void create()
     {
+        folder = std::make_unique<QTemporaryDir>();
+        environment = std::make_shared<TestEnvironment>();
+        environment->folder = folder->path();
+        restart();
+    }
+    // A new window in the same folder, as the next start of the program.
+    void restart()
+    {
+        form.reset();
         global = std::make_unique<Global>();
+        global->environment = environment;
         form = std::make_unique<TForm1>(*global);
     }
     void destroy()
     {
         form.reset();
         global.reset();
+        folder.reset();
     }
+    QString iniPath() const { return folder->filePath(QStringLiteral("Glimmerview.ini")); }
 
     template<typename T = QWidget>
     T *control(const char *name) const

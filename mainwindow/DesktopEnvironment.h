@@ -1,0 +1,20 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+// The facts of the machine the program asks for: where its executable lies and what the primary
+// screen is like. A seam of its own, so tests can give the program a folder of their own and
+// play another screen.
+class DesktopEnvironment
+{
+public:
+    virtual ~DesktopEnvironment() = default;
+
+    // The folder of the running executable, without a separator at the end.
+    virtual QString executableFolder() const;
+    virtual QSize primaryScreenSize() const;
+    // The primary screen's logical resolution, in dots per inch.
+    virtual int pixelsPerInch() const;
+};

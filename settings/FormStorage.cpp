@@ -1,0 +1,217 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "FormStorage.h"
+
+#include "FormStorageHost.h"
+
+#include <QRegularExpression>
+
+namespace {
+const QString FormVersionKey = QStringLiteral("FormVersion");
+const QString FlagsKey = QStringLiteral("Flags");
+const QString ShowCmdKey = QStringLiteral("ShowCmd");
+const QString PixelsPerInchKey = QStringLiteral("PixelsPerInch");
+const QString MinMaxPosKey = QStringLiteral("MinMaxPos");
+const QString NormPosKey = QStringLiteral("NormPos");
+const QString VisibleKey = QStringLiteral("Visible");
+
+// Surrounding blanks and control characters, as a stored property's text loses them.
+QString stripped(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] <= QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text[end - 1] <= QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
+} // namespace
+
+FormStorage::FormStorage(FormStorageHost &host, QString section, QStringList storedProperties,
+    QList<std::pair<QString, QString>> storedValues)
+    : m_host(host)
+    , m_section(std::move(section))
+    , m_storedProperties(std::move(storedProperties))
+    , m_values(std::move(storedValues))
+{
+}
+
+QString FormStorage::screenSuffix() const
+{
+    const QSize screen = m_host.screenSize();
+    return QStringLiteral("(%1x%2)").arg(screen.width()).arg(screen.height());
+}
+
+QString FormStorage::propertyKey(const QString &name)
+{
+    return QString(name).replace(QLatin1Char('.'), QLatin1Char('_'));
+}
+
+QString FormStorage::positionText(int a, int b, int c, int d)
+{
+    return QStringLiteral("%1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d);
+}
+
+QList<int> FormStorage::positionWords(const QString &text, const QList<int> &defaults)
+{
+    static const QRegularExpression separators(QStringLiteral("[, ]+"));
+    const QStringList words = text.split(separators, Qt::SkipEmptyParts);
+    QList<int> values = defaults;
+    for (qsizetype i = 0; i < values.size() && i < words.size(); ++i)
+        values[i] = IniFile::parseInteger(words[i]).value_or(defaults[i]);
+    return values;
+}
+
+QString FormStorage::readPosition(const QString &key) const
+{
+    const QString suffixed = m_ini.readString(m_section, key + screenSuffix(), QString());
+    return suffixed.isEmpty() ? m_ini.readString(m_section, key, QString()) : suffixed;
+}
+
+void FormStorage::restorePlacement()
+{
+    WindowPlacement placement = m_host.placement();
+    placement.flags = m_ini.readInteger(m_section, FlagsKey, placement.flags);
+    bool found = false;
+    const QString minMax = readPosition(MinMaxPosKey);
+    if (!minMax.isEmpty()) {
+        const QList<int> words = positionWords(minMax, {0, 0, 0, 0});
+        placement.minPosition = {words[0], words[1]};
+        placement.maxPosition = {words[2], words[3]};
+        found = true;
+    }
+    const QString normal = readPosition(NormPosKey);
+    if (!normal.isEmpty()) {
+        const QRect current = placement.normal;
+        const QList<int> words = positionWords(
+            normal, {current.x(), current.y(), current.x() + current.width(), current.y() + current.height()});
+        // A fixed border: only the corner is taken, the size stays.
+        placement.normal.moveTopLeft({words[0], words[1]});
+        found = true;
+    }
+    if (!found || m_ini.readInteger(m_section, PixelsPerInchKey, m_host.pixelsPerInch()) != m_host.pixelsPerInch())
+        return;
+    if (placement.normal.width() > 0)
+        m_host.applyPlacement(placement);
+}
+
+void FormStorage::restoreProperties()
+{
+    for (const QString &name : std::as_const(m_storedProperties)) {
+        const std::optional<QVariant> current = m_host.storedProperty(name);
+        if (!current)
+            continue;
+        const bool isInteger = current->typeId() == QMetaType::Int;
+        const QString text = stripped(m_ini.readString(m_section, propertyKey(name), current->toString()));
+        if (isInteger)
+            m_host.setStoredProperty(name, IniFile::parseInteger(text).value_or(0));
+        else
+            m_host.setStoredProperty(name, text);
+    }
+}
+
+void FormStorage::updateMaximisedPosition()
+{
+    WindowPlacement placement = m_host.placement();
+    const QMargins border = m_host.frameMargins();
+    placement.maxPosition = {-border.left(), -border.top()};
+    m_host.applyPlacement(placement);
+}
+
+void FormStorage::restorePass()
+{
+    m_saved = false;
+    m_ini.beginPass();
+    if (m_ini.readInteger(m_section, FormVersionKey, 0) >= Version) {
+        restorePlacement();
+        m_restored = true;
+        restoreProperties();
+        for (auto &[name, content] : m_values)
+            content = m_ini.readString(m_section, name, content);
+    }
+    m_restored = true;
+    m_ini.abandonPass(); // nothing was written
+    updateMaximisedPosition();
+}
+
+void FormStorage::saveProperties()
+{
+    for (const QString &name : std::as_const(m_storedProperties)) {
+        const std::optional<QVariant> current = m_host.storedProperty(name);
+        if (!current)
+            continue;
+        const QString text = stripped(current->toString());
+        if (text.isEmpty() && current->typeId() != QMetaType::QString)
+            continue;
+        m_ini.writeString(m_section, propertyKey(name), text);
+    }
+}
+
+void FormStorage::savePass(bool destroying)
+{
+    if (!m_restored)
+        return;
+    m_ini.beginPass();
+    try {
+        m_ini.writeInteger(m_section, FormVersionKey, Version);
+        WindowPlacement placement = m_host.placement();
+        if (m_host.isProgramMinimised())
+            placement.showCmd = 2;
+        const QRect &r = placement.normal;
+        const QString minMax = positionText(
+            placement.minPosition.x(), placement.minPosition.y(), placement.maxPosition.x(), placement.maxPosition.y());
+        const QString normal = positionText(r.x(), r.y(), r.x() + r.width(), r.y() + r.height());
+        m_ini.writeInteger(m_section, FlagsKey, placement.flags);
+        m_ini.writeInteger(m_section, ShowCmdKey, placement.showCmd);
+        m_ini.writeInteger(m_section, PixelsPerInchKey, m_host.pixelsPerInch());
+        m_ini.writeString(m_section, MinMaxPosKey + screenSuffix(), minMax);
+        m_ini.writeString(m_section, MinMaxPosKey, minMax);
+        m_ini.writeString(m_section, NormPosKey + screenSuffix(), normal);
+        m_ini.writeString(m_section, NormPosKey, normal);
+        m_ini.writeString(m_section, VisibleKey, destroying ? QStringLiteral("1") : QStringLiteral("0"));
+        saveProperties();
+        for (const auto &[name, content] : std::as_const(m_values))
+            m_ini.writeString(m_section, name, content);
+        m_ini.endPass();
+        m_saved = true;
+    } catch (...) {
+        m_ini.abandonPass();
+        throw;
+    }
+}
+
+QString FormStorage::value(const QString &name) const
+{
+    for (const auto &[key, content] : m_values) {
+        if (key.compare(name, Qt::CaseInsensitive) == 0)
+            return content;
+    }
+    return {};
+}
+
+void FormStorage::setValue(const QString &name, int value)
+{
+    for (auto &[key, content] : m_values) {
+        if (key.compare(name, Qt::CaseInsensitive) == 0)
+            content = QString::number(value);
+    }
+}
+
+void FormStorage::reloadStoredValues()
+{
+    for (auto &[name, content] : m_values)
+        content = m_ini.readString(m_section, name, content);
+}
+
+void FormStorage::saveStoredValues()
+{
+    m_ini.beginPass();
+    try {
+        for (const auto &[name, content] : std::as_const(m_values))
+            m_ini.writeString(m_section, name, content);
+        m_ini.endPass();
+    } catch (...) {
+        m_ini.abandonPass();
+        throw;
+    }
+}
