@@ -3,9 +3,9 @@
 
 #include "LedPanel.h"
 
-LedIndicator::LedIndicator(const QString &name, QPoint topLeft, LedPanel *panel)
+LedIndicator::LedIndicator(const QString &name, QRect geometry, LedPanel *panel)
     : QObject(panel)
-    , m_geometry(topLeft, FaceSize)
+    , m_geometry(geometry)
 {
     setObjectName(name);
 }

@@ -16,12 +16,13 @@ class LedIndicator : public QObject
 
 public:
     static constexpr QSize FaceSize {23, 22};
-    static constexpr QPoint GlyphOffset {2, 2};
 
-    LedIndicator(const QString &name, QPoint topLeft, LedPanel *panel);
+    LedIndicator(const QString &name, QRect geometry, LedPanel *panel);
 
     LedPanel *panel() const;
     QRect geometry() const { return m_geometry; }
+    // Where the 19x19 glyph sits: centred, (2,2) in a 23x22 face.
+    QPoint glyphOffset() const { return {(m_geometry.width() - 18) / 2, (m_geometry.height() - 18) / 2}; }
 
     const QString &stateText() const { return m_stateText; }
     void setStateText(const QString &text) { m_stateText = text; }

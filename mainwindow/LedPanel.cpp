@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <qdrawutil.h>
+#include <utility>
 
 LedPanel::LedPanel(QWidget *parent)
     : QWidget(parent)
@@ -14,9 +15,9 @@ LedPanel::LedPanel(QWidget *parent)
     setMouseTracking(true); // hover frames, and moves with no button held reach the handlers
 }
 
-LedIndicator *LedPanel::addIndicator(const QString &name, QPoint topLeft)
+LedIndicator *LedPanel::addIndicator(const QString &name, QPoint topLeft, QSize size)
 {
-    auto *indicator = new LedIndicator(name, topLeft, this);
+    auto *indicator = new LedIndicator(name, QRect(topLeft, size), this);
     m_indicators.append(indicator);
     return indicator;
 }
@@ -66,7 +67,7 @@ void LedPanel::drawIndicator(QPainter &painter, const LedIndicator *indicator) c
         qDrawShadeRect(&painter, face, palette(), false, 1);
     const QImage *glyph = indicator->glyph();
     if (glyph && !glyph->isNull())
-        painter.drawImage(face.topLeft() + LedIndicator::GlyphOffset + (held ? QPoint(1, 1) : QPoint()), *glyph);
+        painter.drawImage(face.topLeft() + indicator->glyphOffset() + (held ? QPoint(1, 1) : QPoint()), *glyph);
 }
 
 void LedPanel::setHovered(LedIndicator *indicator)
@@ -112,9 +113,12 @@ void LedPanel::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     m_leftHeld = false;
-    if (m_leftPressed)
-        update(m_leftPressed->geometry());
-    m_leftPressed = nullptr;
+    LedIndicator *pressed = std::exchange(m_leftPressed, nullptr);
+    if (!pressed)
+        return;
+    update(pressed->geometry());
+    if (pressed == indicatorAt(event->position().toPoint()))
+        Q_EMIT clicked(pressed);
 }
 
 void LedPanel::leaveEvent(QEvent *)

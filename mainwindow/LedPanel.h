@@ -21,7 +21,7 @@ class LedPanel : public QWidget
 public:
     explicit LedPanel(QWidget *parent = nullptr);
 
-    LedIndicator *addIndicator(const QString &name, QPoint topLeft);
+    LedIndicator *addIndicator(const QString &name, QPoint topLeft, QSize size = {23, 22});
     const QList<LedIndicator *> &indicators() const { return m_indicators; }
     LedIndicator *indicatorAt(QPoint point) const;
 
@@ -35,6 +35,8 @@ Q_SIGNALS:
     void pressed(LedIndicator *indicator, Qt::MouseButton button);
     // Movement that belongs to an indicator (see above), with the buttons and keys held.
     void moved(LedIndicator *indicator, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // A left press and release on the same indicator.
+    void clicked(LedIndicator *indicator);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -17,6 +17,7 @@
 #include "MainLayout.h"
 #include "PageNavigation.h"
 #include "global.h"
+#include "options_unit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -279,7 +280,8 @@ void TForm1::Exit1Click()
 
 void TForm1::Options1Click()
 {
-    // The Options dialog comes with the settings work.
+    TOptionsForm dialog(m_global, this);
+    dialog.exec();
 }
 
 void TForm1::About1Click()

@@ -1,0 +1,37 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "ColourCycle.h"
+
+#include "ColourSettings.h"
+
+std::uint8_t ColourCycle::next(int entry, std::uint8_t value)
+{
+    const auto advanced = static_cast<std::uint8_t>(value + 1);
+    const int past = entry == ColourSettings::OffStyleEntry ? 4 : 5;
+    return advanced >= past ? 1 : advanced;
+}
+
+Glyph ColourCycle::buttonGlyph(int entry, std::uint8_t value)
+{
+    if (entry == ColourSettings::OffStyleEntry) {
+        switch (value) {
+        case ColourSettings::Ring:
+            return Glyph::RedRing;
+        case ColourSettings::Crossed:
+            return Glyph::CrossedOff;
+        case ColourSettings::Blank:
+            return Glyph::None;
+        default:
+            return Glyph::RedLit;
+        }
+    }
+    switch (value) {
+    case ColourSettings::Green:
+        return Glyph::GreenLit;
+    case ColourSettings::Blue:
+        return Glyph::BlueLit;
+    case ColourSettings::Yellow:
+        return Glyph::YellowLit;
+    default:
+        return Glyph::RedLit; // red, and any value out of range
+    }
+}
