@@ -5,7 +5,7 @@ Glyph GlyphChoice::glyphFor(const ColourSettings &settings, int column, bool unl
 {
     const std::uint8_t colour = settings.entry(column);
     if (!unlit)
-        return litGlyph(colour);
+        return litGlyph(colour, Glyph::RedRing);
     switch (settings.entry(ColourSettings::OffStyleEntry)) {
     case ColourSettings::Ring:
         return ringGlyph(colour);
@@ -18,7 +18,7 @@ Glyph GlyphChoice::glyphFor(const ColourSettings &settings, int column, bool unl
     }
 }
 
-Glyph GlyphChoice::litGlyph(std::uint8_t colour)
+Glyph GlyphChoice::litGlyph(std::uint8_t colour, Glyph fallback)
 {
     switch (colour) {
     case ColourSettings::Red:
@@ -30,7 +30,7 @@ Glyph GlyphChoice::litGlyph(std::uint8_t colour)
     case ColourSettings::Yellow:
         return Glyph::YellowLit;
     default:
-        return Glyph::RedRing;
+        return fallback;
     }
 }
 

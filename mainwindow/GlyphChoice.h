@@ -23,8 +23,9 @@ class GlyphChoice
 public:
     // Precondition: 1 <= column <= 16.
     static Glyph glyphFor(const ColourSettings &settings, int column, bool unlit);
+    // The lit picture of a colour code, or `fallback` for a code that names no colour.
+    static Glyph litGlyph(std::uint8_t colour, Glyph fallback);
 
 private:
-    static Glyph litGlyph(std::uint8_t colour);
     static Glyph ringGlyph(std::uint8_t colour);
 };

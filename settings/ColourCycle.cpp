@@ -24,14 +24,5 @@ Glyph ColourCycle::buttonGlyph(int entry, std::uint8_t value)
             return Glyph::RedLit;
         }
     }
-    switch (value) {
-    case ColourSettings::Green:
-        return Glyph::GreenLit;
-    case ColourSettings::Blue:
-        return Glyph::BlueLit;
-    case ColourSettings::Yellow:
-        return Glyph::YellowLit;
-    default:
-        return Glyph::RedLit; // red, and any value out of range
-    }
+    return GlyphChoice::litGlyph(value, Glyph::RedLit); // red too for any value out of range
 }

@@ -163,22 +163,8 @@ private Q_SLOTS:
         for (int i = 1; i <= 16; ++i)
             QCOMPARE(led(500 + i)->stateText(), QStringLiteral("Off"));
         QVERIFY(form->timer1()->isActive()); // the preview goes on and lights them again
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer();
-        form->Timer1Timer(); // round to row 1 again
+        for (int tick = 0; tick < 16; ++tick) // round to row 1 again
+            form->Timer1Timer();
         QCOMPARE(led(501)->glyph(), glyph(Glyph::GreenLit));
     }
 
