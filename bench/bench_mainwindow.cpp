@@ -61,6 +61,33 @@ void noiseTick(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * 567 * 528 * 3);
 }
 
+// A close writes the settings file: the copy-out of the colours, then the component's save.
+class BenchEnvironment : public DesktopEnvironment
+{
+public:
+    QString folder;
+    QString executableFolder() const override { return folder; }
+};
+
+void closeSavesSettings(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    auto environment = std::make_shared<BenchEnvironment>();
+    environment->folder = dir.path();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Global global;
+        global.environment = environment;
+        auto form = std::make_unique<TForm1>(global);
+        form->show();
+        state.ResumeTiming();
+        form->close();
+        state.PauseTiming();
+        form.reset();
+        state.ResumeTiming();
+    }
+}
+
 void loadImage(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -84,6 +111,7 @@ void loadImage(benchmark::State &state)
 BENCHMARK(positionChangeAllDiffer)->Unit(benchmark::kMicrosecond);
 BENCHMARK(positionChangeAlreadyShown)->Unit(benchmark::kMicrosecond);
 BENCHMARK(noiseTick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(closeSavesSettings)->Unit(benchmark::kMillisecond)->Iterations(50);
 BENCHMARK(loadImage)->Arg(2048)->Arg(int64_t(4) << 30)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)

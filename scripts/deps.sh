@@ -23,8 +23,9 @@ ensure_packages() {
 # What building and running the program needs.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins fonts-dejavu-core)
 # What the test suite needs on top: an X server for the end-to-end tests, a driver for it,
-# window properties (xprop), and the benchmark library. xvfb-run needs xauth.
-TEST_PACKAGES=(xvfb xauth xdotool x11-utils libbenchmark-dev)
+# window properties (xprop), xcb to send a close box's message, and the benchmark library.
+# xvfb-run needs xauth.
+TEST_PACKAGES=(xvfb xauth xdotool x11-utils libxcb1-dev libbenchmark-dev)
 
 build_release() {
     local root=$1

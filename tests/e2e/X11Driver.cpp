@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QThread>
+#include <xcb/xcb.h>
 
 namespace {
 const QString MainTitle = QStringLiteral("Glimmerview FINAL Version");
@@ -30,7 +31,7 @@ X11Driver::~X11Driver()
 bool X11Driver::start()
 {
     const QString copy = m_dir.filePath(QStringLiteral("Glimmerview"));
-    if (!QFile::copy(QStringLiteral(GLIMMERVIEW_BINARY), copy))
+    if (!QFile::exists(copy) && !QFile::copy(QStringLiteral(GLIMMERVIEW_BINARY), copy))
         return false;
     QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ExeOwner);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -153,6 +154,28 @@ QImage X11Driver::grab(qulonglong window)
         ->grabWindow(static_cast<WId>(window))
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
+}
+
+void X11Driver::closeBox(qulonglong window)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11->connection();
+    const auto atom = [connection](const char *name) {
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name), nullptr);
+        const xcb_atom_t value = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(reply);
+        return value;
+    };
+    xcb_client_message_event_t message {};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window);
+    message.type = atom("WM_PROTOCOLS");
+    message.data.data32[0] = atom("WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&message));
+    xcb_flush(connection);
 }
 
 bool X11Driver::loadThroughDialog(const QString &path)

@@ -14,7 +14,8 @@ public:
     X11Driver();
     ~X11Driver();
 
-    // Copies the program into a fresh folder and starts it; false when its window never shows.
+    // Copies the program into its folder (once) and starts it; false when its window never shows.
+    // Called again after the program has ended, it starts it anew in the same folder.
     bool start();
     QString programDir() const { return m_dir.path(); }
     QProcess &process() { return *m_process; }
@@ -40,6 +41,8 @@ public:
     static void buttonUp(int button);
 
     static QImage grab(qulonglong window);
+    // What a window manager's close box sends: WM_DELETE_WINDOW (bare Xvfb has no frames).
+    static void closeBox(qulonglong window);
     // Loads a file through the real File > Load dialog: Ctrl+L, the path typed, Enter.
     bool loadThroughDialog(const QString &path);
 
