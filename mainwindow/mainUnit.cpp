@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "mainUnit.h"
 
+#include "AboutUnit.h"
 #include "BmpDecoder.h"
 #include "ClientArea.h"
 #include "ColourValues.h"
@@ -16,6 +17,7 @@
 #include "MainFormHost.h"
 #include "MainLayout.h"
 #include "PageNavigation.h"
+#include "WindowFont.h"
 #include "global.h"
 #include "options_unit.h"
 
@@ -43,6 +45,7 @@ TForm1::TForm1(Global &global, QWidget *parent)
     , m_global(global)
 {
     setObjectName(QStringLiteral("Form1"));
+    setFont(WindowFont::font(font()));
     // A fixed single border with the system menu only: no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
@@ -286,7 +289,8 @@ void TForm1::Options1Click()
 
 void TForm1::About1Click()
 {
-    // The About window comes with its own work.
+    TAboutForm about(this);
+    about.exec();
 }
 
 void TForm1::CheckBox1Click()

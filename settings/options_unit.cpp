@@ -4,6 +4,7 @@
 #include "ColourCycle.h"
 #include "LedIndicator.h"
 #include "LedPanel.h"
+#include "WindowFont.h"
 #include "global.h"
 #include "mainUnit.h"
 
@@ -42,6 +43,7 @@ TOptionsForm::TOptionsForm(Global &global, QWidget *parent)
     , m_global(global)
 {
     setObjectName(QStringLiteral("OptionsForm"));
+    setFont(WindowFont::font(font()));
     setWindowTitle(QStringLiteral("Options"));
     resize(ClientSize);
     buildLayout();

@@ -1,8 +1,8 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 //
-// Draws the program's pictures: the nine 19x19 LED glyphs and the 16x16 open-folder menu
-// picture. Run it with the resources folder as its argument; the BMP files it writes are
-// committed. Every picture is drawn here, from nothing.
+// Draws the program's pictures: the nine 19x19 LED glyphs, the 16x16 open-folder menu
+// picture, and the About window's illustration (162x107) and program icon (32x32). Run it with the resources folder as
+// its argument; the BMP files it writes are committed. Every picture is drawn here, from nothing.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -134,6 +134,103 @@ void openFolder(QPainter &p)
     p.drawPolygon(flap);
 }
 
+// One 8-pin EEPROM package seen from above, with its pins and the notch at its top end.
+void chip(QPainter &p, const QRectF &body, const QString &label)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 200, 205));
+    for (int pin = 0; pin < 4; ++pin) {
+        const double y = body.top() + 4 + pin * (body.height() - 8) / 3.0 - 1.5;
+        p.drawRect(QRectF(body.left() - 4, y, 4, 3));
+        p.drawRect(QRectF(body.right(), y, 4, 3));
+    }
+    QLinearGradient shade(body.topLeft(), body.bottomRight());
+    shade.setColorAt(0, QColor(70, 70, 75));
+    shade.setColorAt(1, QColor(25, 25, 28));
+    p.setBrush(shade);
+    p.setPen(QPen(QColor(10, 10, 12), 1));
+    p.drawRoundedRect(body, 2, 2);
+    p.setBrush(QColor(15, 15, 18));
+    p.drawChord(QRectF(body.center().x() - 4, body.top() - 4, 8, 8), 180 * 16, 180 * 16);
+    p.setPen(QColor(225, 225, 225));
+    QFont font = p.font();
+    font.setPixelSize(7);
+    p.setFont(font);
+    p.drawText(body.adjusted(0, 6, 0, 0), Qt::AlignHCenter | Qt::AlignTop, label);
+}
+
+// EEPROM chips on a circuit board, wired to a two-line bus captioned I2C, SDA and SCL.
+void aboutPicture(QPainter &p)
+{
+    const QRectF board(0, 0, 162, 107);
+    QLinearGradient green(board.topLeft(), board.bottomRight());
+    green.setColorAt(0, QColor(20, 110, 60));
+    green.setColorAt(1, QColor(10, 70, 40));
+    p.fillRect(board, green);
+    // Copper: the two bus lines across the board, and a branch to each chip.
+    const QColor copper(205, 160, 70);
+    p.setPen(QPen(copper, 2));
+    const double sda = 78, scl = 88;
+    p.drawLine(QPointF(8, sda), QPointF(154, sda));
+    p.drawLine(QPointF(8, scl), QPointF(154, scl));
+    const double chipLefts[3] = {14, 62, 110};
+    for (double left : chipLefts) {
+        p.drawLine(QPointF(left + 8, 58), QPointF(left + 8, sda));
+        p.drawLine(QPointF(left + 30, 58), QPointF(left + 30, scl));
+        p.setBrush(copper);
+        p.drawEllipse(QPointF(left + 8, sda), 2, 2);
+        p.drawEllipse(QPointF(left + 30, scl), 2, 2);
+        p.setBrush(Qt::NoBrush);
+    }
+    // Mounting holes.
+    p.setPen(QPen(copper, 2));
+    p.setBrush(QColor(30, 30, 30));
+    for (QPointF hole : {QPointF(6, 6), QPointF(156, 6), QPointF(6, 101), QPointF(156, 101)})
+        p.drawEllipse(hole, 3, 3);
+    for (int i = 0; i < 3; ++i)
+        chip(p, QRectF(chipLefts[i] + 5, 22, 28, 36), QStringLiteral("16K"));
+    // Captions.
+    QFont font = p.font();
+    font.setPixelSize(11);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(245, 245, 235));
+    p.drawText(QRectF(0, 2, 162, 16), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("I2C"));
+    font.setPixelSize(8);
+    p.setFont(font);
+    p.drawText(QRectF(10, sda - 10, 30, 9), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("SDA"));
+    p.drawText(QRectF(10, scl + 2, 30, 9), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("SCL"));
+}
+
+// The program icon: a 4x4 patch of the LED matrix, some lit, on a dark tile.
+void programIcon(QPainter &p)
+{
+    p.setPen(QPen(QColor(20, 20, 30), 1));
+    p.setBrush(QColor(40, 44, 60));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 5, 5);
+    const Tone *tones[4] = {&Red, &Green, &Blue, &Yellow};
+    const bool lit[16]
+        = {true, false, true, true, false, true, true, false, true, true, false, true, true, false, true, true};
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const QPointF centre(5 + 7.3 * column, 5 + 7.3 * row);
+            const Tone &tone = *tones[column];
+            if (lit[row * 4 + column]) {
+                QRadialGradient shade(centre, 3.4, centre - QPointF(1, 1));
+                shade.setColorAt(0, tone.light);
+                shade.setColorAt(0.5, tone.body);
+                shade.setColorAt(1, tone.dark);
+                p.setBrush(shade);
+                p.setPen(Qt::NoPen);
+            } else {
+                p.setBrush(QColor(90, 90, 95));
+                p.setPen(QPen(tone.body, 1));
+            }
+            p.drawEllipse(centre, 3.0, 3.0);
+        }
+    }
+}
+
 bool save(const QImage &image, const QString &path)
 {
     if (!image.save(path, "BMP")) {
@@ -167,5 +264,14 @@ int main(int argc, char **argv)
     for (int i = 0; i < 9; ++i)
         ok &= save(compose(19, glyphs[i]), out.filePath(QStringLiteral("BITMAP_%1.bmp").arg(i + 1)));
     ok &= save(compose(16, openFolder), out.filePath(QStringLiteral("OpenFolder.bmp")));
+    QImage picture(162, 107, QImage::Format_RGB888);
+    {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        aboutPicture(painter);
+    }
+    ok &= save(picture, out.filePath(QStringLiteral("AboutPicture.bmp")));
+    ok &= save(compose(32, programIcon), out.filePath(QStringLiteral("ProgramIcon.bmp")));
     return ok ? 0 : 1;
 }
