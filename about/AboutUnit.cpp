@@ -203,8 +203,10 @@ void TAboutForm::buildInternetTab()
 void TAboutForm::showEvent(QShowEvent *event)
 {
     // Centred on the desktop, not on the main window.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize frame = frameGeometry().size();
+        move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+    }
     QDialog::showEvent(event);
 }
 
