@@ -18,7 +18,6 @@ public:
     void createNoiseBitmap(QSize size);
     void freeNoiseBitmap() { m_noise = QImage(); }
     const QImage &noiseBitmap() const { return m_noise; }
-    NoiseGenerator &noiseGenerator() { return m_generator; }
 
     // One tick of the animation: fresh noise for every pixel, red, green, blue each, rows from the
     // top; then the gaps between the controls are repainted with it.

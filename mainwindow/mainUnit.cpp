@@ -23,7 +23,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>

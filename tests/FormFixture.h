@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <memory>
 
@@ -45,6 +46,13 @@ public:
         environment = std::make_shared<TestEnvironment>();
         environment->folder = folder->path();
         restart();
+    }
+    // A window in a new folder, shown; false when it never appears.
+    [[nodiscard]] bool createShown()
+    {
+        create();
+        form->show();
+        return QTest::qWaitForWindowExposed(form.get());
     }
     // A new window in the same folder, as the next start of the program.
     void restart()

@@ -36,9 +36,7 @@ private:
 private Q_SLOTS:
     void init()
     {
-        create();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(createShown());
         openDialog();
     }
     void cleanup()

@@ -55,9 +55,7 @@ private:
 private Q_SLOTS:
     void init()
     {
-        create();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(createShown());
     }
     void cleanup() { destroy(); }
 

@@ -1,2 +1,0 @@
-// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "global.h"
