@@ -324,7 +324,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         TrackBar1KeyDown(key->key(), key->modifiers());
     }
-    if (watched == m_position) {
+    const bool keyEvent = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (watched == m_position && keyEvent) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // The menu's shortcuts win over the box's own editing keys (Ctrl+X is Exit, not Cut).
         if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(*key))

@@ -16,10 +16,7 @@ private:
     const QImage *glyph(Glyph g) const { return &global->glyphs.drawable(g); }
 
 private Q_SLOTS:
-    void init()
-    {
-        QVERIFY(createShown());
-    }
+    void init() { QVERIFY(createShown()); }
     void cleanup() { destroy(); }
 
     void clickTogglesAndStoresBack_data()

@@ -53,10 +53,7 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        QVERIFY(createShown());
-    }
+    void init() { QVERIFY(createShown()); }
     void cleanup() { destroy(); }
 
     void firstCloseCreatesTheFileInOrder()
