@@ -118,6 +118,62 @@ private Q_SLOTS:
         }
     }
 
+    void optionsCyclesAndTheBlankStyle()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(greenRings() > 0, 3000);
+        const QImage before = X11Driver::grab(window());
+        qulonglong options = openOptions();
+        QVERIFY(options);
+        for (int click = 0; click < 4; ++click) // four clicks bring a colour back
+            X11Driver::click(options, {8 + 56 + 11, 8 + 19 + 11});
+        for (int click = 0; click < 3; ++click) // three bring the off-LED style back
+            X11Driver::click(options, {8 + 48 + 11, 8 + 55 + 11});
+        X11Driver::keys(options, QStringLiteral("Return"));
+        QVERIFY(X11Driver::waitForWindowGone(options));
+        QThread::msleep(100);
+        QCOMPARE(m_screen.ringCount(X11Driver::grab(window())), m_screen.ringCount(before));
+
+        options = openOptions();
+        X11Driver::click(options, {8 + 48 + 11, 8 + 55 + 11});
+        X11Driver::click(options, {8 + 48 + 11, 8 + 55 + 11}); // blank
+        X11Driver::keys(options, QStringLiteral("Return"));
+        QVERIFY(X11Driver::waitForWindowGone(options));
+        QTRY_COMPARE_WITH_TIMEOUT(m_screen.ringCount(X11Driver::grab(window())), 0, 3000); // unlit LEDs: empty faces
+        options = openOptions();
+        X11Driver::click(options, {8 + 48 + 11, 8 + 55 + 11}); // back to the ring
+        X11Driver::keys(options, QStringLiteral("Return"));
+        QVERIFY(X11Driver::waitForWindowGone(options));
+        QTRY_COMPARE_WITH_TIMEOUT(m_screen.ringCount(X11Driver::grab(window())), 256 + 16, 3000);
+    }
+
+    void aHandEditedFileStartsAndIsWrittenBack()
+    {
+        X11Driver::keys(window(), QStringLiteral("ctrl+x"));
+        QVERIFY(m_driver.waitForExit());
+        QByteArray ini = readAll(iniPath());
+        ini.replace("led_col1=2", "led_col1=1")
+            .replace("led_col2=2", "led_col2=-1")
+            .replace("led_col3=3", "led_col3=6");
+        ini.replace("led_col4=4", "led_col4=abc").replace("TrackBar1_Position=15", "TrackBar1_Position=25");
+        QFile file(iniPath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size());
+        file.close();
+        QVERIFY(m_driver.start());
+        // Columns 2 (255) and 3 (6) fall back to the red ring; column 4 keeps its yellow.
+        const auto redRings
+            = [this] { return ScreenReader::countGlyph(X11Driver::grab(window()), m_screen.glyph(Glyph::RedRing)); };
+        QTRY_COMPARE_WITH_TIMEOUT(redRings(), 4 * 16 + 2 * 16 + 6, 3000);
+        QCOMPARE(ScreenReader::countGlyph(X11Driver::grab(window()), m_screen.glyph(Glyph::YellowRing)), 4 * 16 + 4);
+        X11Driver::keys(window(), QStringLiteral("ctrl+x"));
+        QVERIFY(m_driver.waitForExit());
+        const QByteArray after = readAll(iniPath());
+        QCOMPARE(valueOf(after, "led_col2"), QStringLiteral("255"));
+        QCOMPARE(valueOf(after, "led_col3"), QStringLiteral("6"));
+        QCOMPARE(valueOf(after, "led_col4"), QStringLiteral("4"));
+        QCOMPARE(valueOf(after, "TrackBar1_Position"), QStringLiteral("20"));
+        QVERIFY(m_driver.start()); // for the next test
+    }
+
     void aSettingsFileThatCannotBeWrittenStillLetsTheUserQuit()
     {
         X11Driver::keys(window(), QStringLiteral("ctrl+x"));
