@@ -27,8 +27,10 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev 
 # xvfb-run needs xauth.
 TEST_PACKAGES=(xvfb xauth xdotool x11-utils libxcb1-dev libbenchmark-dev)
 
+# build_release ROOT [CMAKE_ARGS...]
 build_release() {
     local root=$1
-    cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLIMMERVIEW_WERROR=ON >/dev/null
+    shift
+    cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLIMMERVIEW_WERROR=ON "$@" >/dev/null
     cmake --build "$root/build" --parallel "$(nproc)"
 }
