@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,23 +19,34 @@ struct Run
     long peakKiB;
 };
 
+// The probe prints its own time to first paint, counted from the launch time it is given.
 Run runOnce(const char *probe)
 {
-    const auto start = std::chrono::steady_clock::now();
+    int output[2];
+    if (pipe(output) != 0)
+        std::exit(1);
+    const auto launch = std::chrono::steady_clock::now();
+    const std::string launchText = std::to_string(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(launch.time_since_epoch()).count());
     const pid_t child = fork();
     if (child == 0) {
-        execl(probe, probe, static_cast<char *>(nullptr));
+        dup2(output[1], STDOUT_FILENO);
+        close(output[0]);
+        execl(probe, probe, launchText.c_str(), static_cast<char *>(nullptr));
         _exit(127);
     }
+    close(output[1]);
+    char text[64] = {};
+    const ssize_t got = read(output[0], text, sizeof text - 1);
+    close(output[0]);
     int status = 0;
     rusage usage {};
     wait4(child, &status, 0, &usage);
-    const auto end = std::chrono::steady_clock::now();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (got <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "%s failed\n", probe);
         std::exit(1);
     }
-    return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss};
+    return {std::atof(text), usage.ru_maxrss};
 }
 
 template<typename T>

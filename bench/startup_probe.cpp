@@ -1,10 +1,16 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 //
-// Starts a main window and quits once it has first been painted on screen.
+// Starts a main window and, once it has first been painted, prints how long that took since the
+// launch time given as its argument (nanoseconds of the monotonic clock), then ends at once:
+// what comes after the first paint is not part of start-up.
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
 #ifdef PROBE_GLIMMERVIEW
 #include "global.h"
@@ -12,6 +18,8 @@
 #endif
 
 namespace {
+long long launchNanoseconds = 0;
+
 class QuitOnFirstPaint : public QObject
 {
 public:
@@ -19,7 +27,15 @@ public:
     {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            // After this paint has reached the screen.
+            QTimer::singleShot(0, qApp, [] {
+                const long long now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                          std::chrono::steady_clock::now().time_since_epoch())
+                                          .count();
+                std::printf("%.3f\n", (now - launchNanoseconds) / 1e6);
+                std::fflush(stdout);
+                _exit(0);
+            });
         }
         return false;
     }
@@ -31,6 +47,7 @@ private:
 
 int main(int argc, char **argv)
 {
+    launchNanoseconds = argc > 1 ? std::atoll(argv[1]) : 0;
     QApplication application(argc, argv);
     QuitOnFirstPaint quit;
 #ifdef PROBE_GLIMMERVIEW

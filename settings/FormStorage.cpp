@@ -199,8 +199,10 @@ void FormStorage::setValue(const QString &name, int value)
 
 void FormStorage::reloadStoredValues()
 {
+    m_ini.beginPass(); // one read of the file for all of them
     for (auto &[name, content] : m_values)
         content = m_ini.readString(m_section, name, content);
+    m_ini.abandonPass();
 }
 
 void FormStorage::saveStoredValues()
