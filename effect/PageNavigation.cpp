@@ -2,20 +2,17 @@
 #include "PageNavigation.h"
 
 #include "AppError.h"
+#include "DecimalText.h"
 #include "EffectImage.h"
-
-#include <QRegularExpression>
 
 std::uint16_t PageNavigation::pageFromText(const QString &text)
 {
     if (text.isEmpty())
         return 1;
-    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
-    bool ok = decimal.match(text).hasMatch();
-    const qlonglong value = ok ? text.toLongLong(&ok) : 0;
-    if (!ok || value < INT32_MIN || value > INT32_MAX)
+    const std::optional<std::int32_t> value = DecimalText::parse(text);
+    if (!value)
         throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-    const auto page = static_cast<std::uint16_t>(static_cast<std::uint32_t>(value) & 0xFFFFu);
+    const auto page = static_cast<std::uint16_t>(static_cast<std::uint32_t>(*value) & 0xFFFFu);
     if (page == 0)
         return 1;
     return page >= EffectImage::PageCount ? EffectImage::PageCount : page;

@@ -44,8 +44,12 @@ void LabelStrip::paintEvent(QPaintEvent *event)
             }
             const QString text = cell(column, row);
             if (!text.isEmpty()) {
+                // Centred by hand: the plain point form skips the text layout engine.
+                const QFontMetrics metrics = painter.fontMetrics();
+                const QPoint baseline(r.x() + (r.width() - metrics.horizontalAdvance(text)) / 2,
+                    r.y() + (r.height() + metrics.ascent() - metrics.descent()) / 2);
                 painter.setPen(palette().buttonText().color());
-                painter.drawText(r, Qt::AlignCenter, text);
+                painter.drawText(baseline, text);
             }
         }
     }

@@ -2,9 +2,8 @@
 #include "ColourValues.h"
 
 #include "ColourSettings.h"
+#include "DecimalText.h"
 #include "FormStorage.h"
-
-#include <QRegularExpression>
 
 QList<std::pair<QString, QString>> ColourValues::storedValues()
 {
@@ -16,15 +15,7 @@ QList<std::pair<QString, QString>> ColourValues::storedValues()
 
 std::optional<int> ColourValues::parseStored(const QString &text)
 {
-    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
-    const QString number = text.trimmed();
-    if (!decimal.match(number).hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const qlonglong value = number.toLongLong(&ok);
-    if (!ok || value < INT32_MIN || value > INT32_MAX)
-        return std::nullopt;
-    return static_cast<int>(value);
+    return DecimalText::parse(QStringView(text).trimmed());
 }
 
 void ColourValues::copyIn(const FormStorage &storage, ColourSettings &colours)

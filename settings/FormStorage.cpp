@@ -3,8 +3,6 @@
 
 #include "FormStorageHost.h"
 
-#include <QRegularExpression>
-
 namespace {
 const QString FormVersionKey = QStringLiteral("FormVersion");
 const QString FlagsKey = QStringLiteral("Flags");
@@ -54,8 +52,17 @@ QString FormStorage::positionText(int a, int b, int c, int d)
 
 QList<int> FormStorage::positionWords(const QString &text, const QList<int> &defaults)
 {
-    static const QRegularExpression separators(QStringLiteral("[, ]+"));
-    const QStringList words = text.split(separators, Qt::SkipEmptyParts);
+    // Words between commas and blanks; a run of separators counts as one.
+    QStringList words;
+    QString word;
+    for (const QChar c : text + QLatin1Char(' ')) {
+        if (c != QLatin1Char(',') && c != QLatin1Char(' ')) {
+            word += c;
+        } else if (!word.isEmpty()) {
+            words << word;
+            word.clear();
+        }
+    }
     QList<int> values = defaults;
     for (qsizetype i = 0; i < values.size() && i < words.size(); ++i)
         values[i] = IniFile::parseInteger(words[i]).value_or(defaults[i]);

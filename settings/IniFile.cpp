@@ -2,10 +2,10 @@
 #include "IniFile.h"
 
 #include "AppError.h"
+#include "DecimalText.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 IniFile::IniFile(const QString &path)
@@ -59,23 +59,16 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
 
 std::optional<int> IniFile::parseInteger(const QString &text)
 {
-    bool ok = false;
-    qlonglong value = 0;
     if (text.size() > 2 && (text.startsWith(QLatin1String("0x")) || text.startsWith(QLatin1String("0X")))) {
-        value = text.mid(2).toLongLong(&ok, 16);
+        bool ok = false;
+        const qlonglong value = text.mid(2).toLongLong(&ok, 16);
         if (ok && text.mid(2).startsWith(QLatin1Char('-')))
             ok = false;
         if (ok && value <= 0xFFFFFFFFLL)
             return static_cast<int>(static_cast<std::uint32_t>(value)); // as the 32-bit pattern reads
         return std::nullopt;
     }
-    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!decimal.match(text).hasMatch())
-        return std::nullopt;
-    value = text.toLongLong(&ok);
-    if (!ok || value < INT32_MIN || value > INT32_MAX)
-        return std::nullopt;
-    return static_cast<int>(value);
+    return DecimalText::parse(text);
 }
 
 int IniFile::readInteger(const QString &section, const QString &key, int fallback) const
