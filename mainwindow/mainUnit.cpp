@@ -83,7 +83,7 @@ TForm1::~TForm1()
 {
     // Destroyed without a close (never in normal use): the settings are saved once more.
     if (!m_closed && !m_formStorage->savedSinceRestore())
-        ErrorBox::guard(this, [this] { m_formStorage->savePass(true); });
+        ErrorBox::guard(nullptr, [this] { m_formStorage->savePass(true); }); // no parent: it is going
     FormDestroy();
     if (m_global.mainForm == this)
         m_global.mainForm = nullptr;
