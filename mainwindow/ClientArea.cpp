@@ -28,14 +28,25 @@ void ClientArea::drawNoise()
     repaint(gapRegion());
 }
 
+bool ClientArea::event(QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ChildAdded || type == QEvent::ChildRemoved || type == QEvent::Resize)
+        m_gaps.reset();
+    return QWidget::event(event);
+}
+
 QRegion ClientArea::gapRegion() const
 {
+    if (m_gaps)
+        return *m_gaps;
     QRegion gaps(rect());
     for (const QObject *child : children()) {
         const auto *widget = qobject_cast<const QWidget *>(child);
         if (widget && !widget->isWindow() && !widget->isHidden())
             gaps -= widget->geometry();
     }
+    m_gaps = gaps;
     return gaps;
 }
 

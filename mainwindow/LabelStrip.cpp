@@ -32,6 +32,7 @@ void LabelStrip::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     painter.fillRect(contentsRect(), palette().dark());
+    const QFontMetrics metrics = painter.fontMetrics();
     for (int row = 0; row < m_rows; ++row) {
         for (int column = 0; column < m_columns; ++column) {
             const QRect r = cellRect(column, row);
@@ -45,7 +46,6 @@ void LabelStrip::paintEvent(QPaintEvent *event)
             const QString text = cell(column, row);
             if (!text.isEmpty()) {
                 // Centred by hand: the plain point form skips the text layout engine.
-                const QFontMetrics metrics = painter.fontMetrics();
                 const QPoint baseline(r.x() + (r.width() - metrics.horizontalAdvance(text)) / 2,
                     r.y() + (r.height() + metrics.ascent() - metrics.descent()) / 2);
                 painter.setPen(palette().buttonText().color());

@@ -93,10 +93,6 @@ void TForm1::findControls()
 {
     m_matrixPanel = m_clientArea->findChild<LedPanel *>(QStringLiteral("Panel1"));
     m_previewPanel = m_clientArea->findChild<LedPanel *>(QStringLiteral("PreviewPanel"));
-    for (int n = 1; n <= MainLayout::MatrixLedCount; ++n)
-        m_matrix[static_cast<std::size_t>(n - 1)] = m_matrixPanel->indicators().at(n - 1);
-    for (int i = 1; i <= PreviewLedCount; ++i)
-        m_preview[static_cast<std::size_t>(i - 1)] = m_previewPanel->indicators().at(i - 1);
     m_position = m_clientArea->findChild<QLineEdit *>(QStringLiteral("position"));
     m_checkBox1 = m_clientArea->findChild<QCheckBox *>(QStringLiteral("CheckBox1"));
     m_previewOne = m_clientArea->findChild<QCheckBox *>(QStringLiteral("PREVIEW_one"));
@@ -200,9 +196,9 @@ void TForm1::showEvent(QShowEvent *event)
 LedIndicator *TForm1::ledButton(std::uint16_t n) const
 {
     if (n >= 1 && n <= EffectImage::LedsPerPage)
-        return m_matrix[n - 1u];
+        return m_matrixPanel->indicators().at(n - 1);
     Q_ASSERT(n >= FirstPreviewLed && n < FirstPreviewLed + PreviewLedCount);
-    return m_preview[static_cast<std::size_t>(n - FirstPreviewLed)];
+    return m_previewPanel->indicators().at(n - FirstPreviewLed);
 }
 
 const QImage *TForm1::glyphImage(int column, bool unlit) const
@@ -478,9 +474,9 @@ void TForm1::ledPress(LedIndicator *indicator)
     const int n = static_cast<int>(m_matrixPanel->indicators().indexOf(indicator)) + 1;
     Q_ASSERT(n >= 1 && n <= EffectImage::LedsPerPage);
     const QString &old = indicator->stateText();
-    const QString now = (old.isEmpty() || m_painting || old == StateOff) ? StateOn : StateOff;
-    indicator->setStateText(now);
-    indicator->setGlyph(glyphImage((n - 1) % 16 + 1, now == StateOff));
-    m_image.setWorkingEntry(n - 1, now == StateOff ? EffectImage::Off : EffectImage::On);
+    const bool lit = old.isEmpty() || m_painting || old == StateOff;
+    const std::uint8_t state = lit ? EffectImage::On : EffectImage::Off;
+    setLed(static_cast<std::uint16_t>(n), state, true); // always redrawn: no skip rule here
+    m_image.setWorkingEntry(n - 1, state);
     m_image.storeBack();
 }

@@ -4,7 +4,6 @@
 #include "EffectImage.h"
 
 #include <QMainWindow>
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -112,8 +111,6 @@ private:
     ClientArea *m_clientArea = nullptr;
     LedPanel *m_matrixPanel = nullptr;
     LedPanel *m_previewPanel = nullptr;
-    std::array<LedIndicator *, 256> m_matrix {};
-    std::array<LedIndicator *, PreviewLedCount> m_preview {};
     QLineEdit *m_position = nullptr;
     QCheckBox *m_checkBox1 = nullptr;
     QCheckBox *m_previewOne = nullptr;

@@ -2,6 +2,7 @@
 #include "AppError.h"
 #include "ImageDecoder.h"
 #include "ImageReader.h"
+#include "TestFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,12 +38,6 @@ EffectImage decoded(const QByteArray &bytes, ImageLayout layout)
     return image;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 } // namespace
 
 class TestImageDecoder : public QObject
@@ -169,7 +164,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("big.bin"));
         QByteArray bytes(5000, '\x11');
         bytes[2047] = '\x22';
-        writeFile(path, bytes);
+        TestFiles::writeAll(path, bytes);
         const QByteArray head = ImageReader::readHead(path, 2048);
         QCOMPARE(head.size(), 2048);
         QCOMPARE(head.back(), '\x22');

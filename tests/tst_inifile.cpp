@@ -1,23 +1,14 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "AppError.h"
 #include "IniFile.h"
+#include "TestFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
+using TestFiles::readAll;
+using TestFiles::writeAll;
 
 using Value = std::optional<QByteArray>;
 } // namespace

@@ -5,6 +5,7 @@
 #include "LabelStrip.h"
 #include "LedIndicator.h"
 #include "LedPanel.h"
+#include "TestFiles.h"
 #include "global.h"
 #include "mainUnit.h"
 
@@ -61,15 +62,6 @@ QString captionOf(QWidget *widget)
     if (auto *edit = qobject_cast<QLineEdit *>(widget))
         return edit->text();
     return {};
-}
-
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
 }
 
 } // namespace
@@ -312,7 +304,7 @@ private Q_SLOTS:
         bytes[1] = '\x80';
         form->image().setCurrentPage(7);
         form->positionChange();
-        load(writeFile(dir, QStringLiteral("effect.bin"), bytes));
+        load(TestFiles::writeAll(dir.filePath(QStringLiteral("effect.bin")), bytes));
         QCOMPARE(m_prompts, 1);
         QCOMPARE(m_promptDir, form->executableDir());
         QCOMPARE(control<QLineEdit>("position")->text(), QStringLiteral("1"));

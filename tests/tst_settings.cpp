@@ -1,22 +1,13 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "FormFixture.h"
+#include "TestFiles.h"
 
 #include <QSlider>
 #include <QTest>
 
 namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
+using TestFiles::readAll;
+using TestFiles::writeAll;
 
 // The keys of the file's lines, in order.
 QStringList keysOf(const QByteArray &bytes)

@@ -1,5 +1,6 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "ScreenReader.h"
+#include "TestFiles.h"
 #include "X11Driver.h"
 
 #include <QRegularExpression>
@@ -8,14 +9,6 @@
 
 namespace {
 constexpr QSize ClientSize {567, 528};
-
-QString writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
 
 QByteArray withHead(qsizetype size, const QByteArray &head, char rest = '\xFF')
 {
@@ -96,7 +89,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(int, lit);
-        const QString path = writeFile(m_driver.programDir() + QLatin1Char('/') + name, bytes);
+        const QString path = TestFiles::writeAll(m_driver.programDir() + QLatin1Char('/') + name, bytes);
         QVERIFY(m_driver.loadThroughDialog(path));
         QTRY_COMPARE_WITH_TIMEOUT(litCount(X11Driver::grab(m_driver.mainWindow())), lit, 5000);
         QCOMPARE(ringCount(X11Driver::grab(m_driver.mainWindow())), 256 - lit + 16);

@@ -1,5 +1,6 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "ScreenReader.h"
+#include "TestFiles.h"
 #include "X11Driver.h"
 
 #include <QTest>
@@ -67,10 +68,7 @@ private Q_SLOTS:
         for (int page = 1; page <= 64; ++page)
             for (int i = 0; i < page; ++i)
                 bytes[32 * (page - 1) + i / 8] = static_cast<char>(bytes[32 * (page - 1) + i / 8] & ~(1 << (i % 8)));
-        const QString path = m_driver.programDir() + QStringLiteral("/pages.bin");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
+        const QString path = TestFiles::writeAll(m_driver.programDir() + QStringLiteral("/pages.bin"), bytes);
         QVERIFY(m_driver.loadThroughDialog(path));
         QImage shot;
         QTRY_COMPARE_WITH_TIMEOUT(matrixLit(shot = grab()), 1, 5000);

@@ -1,5 +1,6 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "ScreenReader.h"
+#include "TestFiles.h"
 #include "X11Driver.h"
 
 #include <QDir>
@@ -7,13 +8,8 @@
 #include <QThread>
 
 namespace {
+using TestFiles::readAll;
 constexpr int ClientHeight = 528;
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QString valueOf(const QByteArray &ini, const char *key)
 {
@@ -155,9 +151,7 @@ private Q_SLOTS:
             .replace("led_col2=2", "led_col2=-1")
             .replace("led_col3=3", "led_col3=6");
         ini.replace("led_col4=4", "led_col4=abc").replace("TrackBar1_Position=15", "TrackBar1_Position=25");
-        QFile file(iniPath());
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size());
-        file.close();
+        TestFiles::writeAll(iniPath(), ini);
         QVERIFY(m_driver.start());
         // Columns 2 (255) and 3 (6) fall back to the red ring; column 4 keeps its yellow.
         const auto redRings
