@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "BevelPanel.h"
+#include "about/BevelPanel.h"
 
 #include <QPainter>
 #include <qdrawutil.h>

@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "CreditsPanel.h"
+#include "about/CreditsPanel.h"
 
 #include <QPainter>
 #include <QTimer>

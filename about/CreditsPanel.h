@@ -1,8 +1,8 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
-#include "BevelPanel.h"
-#include "CreditsScroll.h"
+#include "about/BevelPanel.h"
+#include "about/CreditsScroll.h"
 
 #include <QImage>
 #include <QPointer>

@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "MouseLabel.h"
+#include "about/MouseLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "TooltipTimer.h"
+#include "about/TooltipTimer.h"
 
 #include <QCursor>
 #include <QEvent>

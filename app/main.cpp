@@ -1,8 +1,8 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "BmpDecoder.h"
-#include "GlyphBitmaps.h"
-#include "global.h"
-#include "mainUnit.h"
+#include "common/BmpDecoder.h"
+#include "common/DesktopEnvironment.h"
+#include "common/GlyphBitmaps.h"
+#include "mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -13,8 +13,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QPixmap::fromImage(
         GlyphBitmaps::withTransparentKey(BmpDecoder::load(QStringLiteral(":/resources/ProgramIcon.bmp")))));
-    Global global;
-    TForm1 form(global);
-    form.show();
+    MainWindow window(std::make_shared<DesktopEnvironment>());
+    window.show();
     return QApplication::exec();
 }

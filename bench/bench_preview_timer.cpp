@@ -4,8 +4,8 @@
 // fastest (50 ms) and the slowest (1000 ms) clock; each tick is stamped as the tick handler is
 // entered. Prints the mean period and how many ticks came within 1 ms of their schedule (the
 // first tick's time plus k intervals). Run in an X server (scripts/bench).
-#include "global.h"
-#include "mainUnit.h"
+#include "common/DesktopEnvironment.h"
+#include "mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,25 +27,26 @@ struct Figures
     double worstMs;
 };
 
-Figures measure(TForm1 &form, int sliderPosition, int ticks)
+Figures measure(MainWindow &form, int sliderPosition, int ticks)
 {
     auto *slider = form.findChild<QSlider *>(QStringLiteral("TrackBar1"));
     auto *single = form.findChild<QCheckBox *>(QStringLiteral("PREVIEW_one"));
     slider->setValue(sliderPosition);
-    const double interval = form.timer1()->interval();
+    const double interval = form.previewTimer()->interval();
 
     // Stamp first, then the handler itself: the stamp is the handler's entry.
-    QObject::disconnect(form.timer1(), &QTimer::timeout, nullptr, nullptr);
+    QObject::disconnect(form.previewTimer(), &QTimer::timeout, nullptr, nullptr);
     std::vector<qint64> stamps;
     QElapsedTimer clock;
     clock.start();
     QEventLoop loop;
-    QObject::connect(form.timer1(), &QTimer::timeout, &loop, [&] {
+    QObject::connect(form.previewTimer(), &QTimer::timeout, &loop, [&] {
         stamps.push_back(clock.nsecsElapsed());
         if (static_cast<int>(stamps.size()) == ticks)
             loop.quit();
     });
-    QObject::connect(form.timer1(), &QTimer::timeout, &form, &TForm1::Timer1Timer);
+    QObject::connect(form.previewTimer(), &QTimer::timeout, &form,
+        [&form] { QMetaObject::invokeMethod(&form, "advancePreview", Qt::DirectConnection); });
     single->click();
     loop.exec();
     single->click();
@@ -74,8 +75,7 @@ void report(const char *name, double interval, const Figures &f)
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    Global global;
-    TForm1 form(global);
+    MainWindow form(std::make_shared<DesktopEnvironment>());
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;

@@ -13,8 +13,8 @@
 #include <unistd.h>
 
 #ifdef PROBE_GLIMMERVIEW
-#include "global.h"
-#include "mainUnit.h"
+#include "common/DesktopEnvironment.h"
+#include "mainwindow/MainWindow.h"
 #endif
 
 namespace {
@@ -30,7 +30,7 @@ public:
             // After this paint has reached the screen.
             QTimer::singleShot(0, qApp, [] {
                 const long long now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                          std::chrono::steady_clock::now().time_since_epoch())
+                    std::chrono::steady_clock::now().time_since_epoch())
                                           .count();
                 std::printf("%.3f\n", (now - launchNanoseconds) / 1e6);
                 std::fflush(stdout);
@@ -51,8 +51,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     QuitOnFirstPaint quit;
 #ifdef PROBE_GLIMMERVIEW
-    Global global;
-    TForm1 window(global);
+    MainWindow window(std::make_shared<DesktopEnvironment>());
 #else
     QMainWindow window;
     window.menuBar()->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("Exit"));

@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "EffectImage.h"
+#include "effect/EffectImage.h"
 
 #include <QtGlobal>
 

@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "ImageDecoder.h"
+#include "effect/ImageDecoder.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
-#include "EffectImage.h"
+#include "effect/EffectImage.h"
 
 #include <QByteArrayView>
 #include <QString>

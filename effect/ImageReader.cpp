@@ -1,7 +1,8 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "ImageReader.h"
+#include "effect/ImageReader.h"
 
-#include "AppError.h"
+#include "common/AppError.h"
+#include "common/ProgramTexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +10,7 @@
 namespace {
 [[noreturn]] void cannotOpen(const QString &path)
 {
-    throw AppError(QStringLiteral("Cannot open file \"%1\"").arg(path));
+    throw AppError(QString::fromUtf8(Texts::CannotOpenFile).arg(path));
 }
 } // namespace
 

@@ -1,9 +1,10 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "PageNavigation.h"
+#include "effect/PageNavigation.h"
 
-#include "AppError.h"
-#include "DecimalText.h"
-#include "EffectImage.h"
+#include "common/AppError.h"
+#include "common/DecimalText.h"
+#include "common/ProgramTexts.h"
+#include "effect/EffectImage.h"
 
 std::uint16_t PageNavigation::pageFromText(const QString &text)
 {
@@ -11,7 +12,7 @@ std::uint16_t PageNavigation::pageFromText(const QString &text)
         return 1;
     const std::optional<std::int32_t> value = DecimalText::parse(text);
     if (!value)
-        throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw AppError(QString::fromUtf8(Texts::NotAnInteger).arg(text));
     const auto page = static_cast<std::uint16_t>(static_cast<std::uint32_t>(*value) & 0xFFFFu);
     if (page == 0)
         return 1;

@@ -1,7 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 //
 // libFuzzer entry: any bytes as a bitmap; the reader must refuse or read, never overrun.
-#include "BmpDecoder.h"
+#include "common/BmpDecoder.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 //
 // libFuzzer entry: any bytes as an image file, in both layouts.
-#include "ImageDecoder.h"
+#include "effect/ImageDecoder.h"
 
 #include <cstdint>
 #include <cstdlib>

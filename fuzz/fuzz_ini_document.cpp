@@ -2,7 +2,7 @@
 //
 // libFuzzer entry: any bytes as a settings file. Parsing and writing back must keep every byte,
 // and a value written must read back.
-#include "IniDocument.h"
+#include "settings/IniDocument.h"
 
 #include <cstdint>
 #include <cstdlib>

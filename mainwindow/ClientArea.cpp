@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "ClientArea.h"
+#include "mainwindow/ClientArea.h"
 
 #include <QPaintEvent>
 #include <QPainter>

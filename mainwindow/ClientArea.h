@@ -1,7 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
-#include "NoiseGenerator.h"
+#include "mainwindow/NoiseGenerator.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,5 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "ImageFileDialog.h"
+#include "mainwindow/ImageFileDialog.h"
+
+#include "common/ProgramTexts.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -9,16 +11,16 @@
 const QList<ImageFileDialog::Filter> &ImageFileDialog::filters()
 {
     static const QList<Filter> table {
-        {QStringLiteral("binary(*.bin)"), {QStringLiteral("*.bin")}},
-        {QStringLiteral("binary8bit(*.bin8))"), {QStringLiteral("*.bin8")}},
-        {QStringLiteral("binary16bit(*.bin16))"), {QStringLiteral("*.bin16")}},
-        {QStringLiteral("ALL(*.*)"), {QStringLiteral("*")}}, // every file, with a dot or without
+        {QString::fromUtf8(Texts::BinaryFilter), {QStringLiteral("*.bin")}},
+        {QString::fromUtf8(Texts::Binary8BitFilter), {QStringLiteral("*.bin8")}},
+        {QString::fromUtf8(Texts::Binary16BitFilter), {QStringLiteral("*.bin16")}},
+        {QString::fromUtf8(Texts::AllFilesFilter), {QStringLiteral("*")}}, // every file, with a dot or without
     };
     return table;
 }
 
 ImageFileDialog::ImageFileDialog(QWidget *parent, const QString &initialDir, const QString &defaultExt)
-    : QFileDialog(parent, QStringLiteral("Open"))
+    : QFileDialog(parent, QString::fromUtf8(Texts::OpenDialogTitle))
 {
     setObjectName(QStringLiteral("OpenDialog"));
     // Qt's own widgets, so the filter patterns below apply and the dialog is the same everywhere.

@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "LabelStrip.h"
+#include "mainwindow/LabelStrip.h"
 
 #include <QPaintEvent>
 #include <QPainter>

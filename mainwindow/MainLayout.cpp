@@ -1,45 +1,65 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "MainLayout.h"
+#include "mainwindow/MainLayout.h"
 
-#include "LabelStrip.h"
-#include "LedIndicator.h"
-#include "LedPanel.h"
+#include "common/ProgramTexts.h"
+#include "effect/LedStates.h"
+#include "mainwindow/LabelStrip.h"
+#include "widgets/LedIndicator.h"
+#include "widgets/LedPanel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <type_traits>
 
 namespace {
 using Kind = MainLayout::Kind;
 
+template<auto Field>
+void keepAs(MainControls &controls, QWidget *widget)
+{
+    using Pointer = std::remove_reference_t<decltype(controls.*Field)>;
+    controls.*Field = static_cast<Pointer>(widget);
+}
+
 // Panel1's bounds are left empty: it fills the content area of its group, below the title.
 const QList<MainLayout::Control> Controls {
-    {"GroupBox1", Kind::GroupBox, nullptr, {0, 0, 449, 473}, "Matrix", false},
-    {"Panel1", Kind::Panel, "GroupBox1", {}, "", false},
-    {"StringGrid1", Kind::ColumnStrip, "Panel1", {5, 6, 436, 28}, "", false},
-    {"StringGrid4", Kind::ColumnStrip, "Panel1", {5, 414, 436, 28}, "", false},
-    {"StringGrid2", Kind::RowStrip, "Panel1", {5, 30, 27, 385}, "", false},
-    {"StringGrid3", Kind::RowStrip, "Panel1", {414, 30, 27, 385}, "", false},
-    {"GroupBox2", Kind::GroupBox, nullptr, {0, 472, 449, 49}, "Preview", false},
-    {"GroupBox3", Kind::GroupBox, nullptr, {456, 0, 105, 97}, "Position", false},
-    {"position", Kind::LineEdit, "GroupBox3", {8, 17, 57, 21}, "1", true},
-    {"xpButton1", Kind::PushButton, "GroupBox3", {64, 16, 33, 25}, "Ok", false},
-    {"Button7", Kind::PushButton, "GroupBox3", {8, 40, 89, 25}, "Up", true},
-    {"Button8", Kind::PushButton, "GroupBox3", {8, 64, 89, 25}, "Down", true},
-    {"Button2", Kind::PushButton, nullptr, {464, 104, 89, 25}, "Load file", true},
-    {"GroupBox5", Kind::GroupBox, nullptr, {456, 128, 105, 65}, "Preview mode", false},
-    {"PREVIEW_one", Kind::CheckBox, "GroupBox5", {8, 16, 89, 17}, "Single page", true},
-    {"PREVIEW_ALL", Kind::CheckBox, "GroupBox5", {8, 40, 89, 17}, "Multi page", true},
+    {"GroupBox1", Kind::GroupBox, nullptr, {0, 0, 449, 473}, Texts::MatrixGroup, false, nullptr},
+    {"Panel1", Kind::Panel, "GroupBox1", {}, "", false, &keepAs<&MainControls::matrix>},
+    {"StringGrid1", Kind::ColumnStrip, "Panel1", {5, 6, 436, 28}, "", false, &keepAs<&MainControls::topColumnLabels>},
+    {"StringGrid4", Kind::ColumnStrip, "Panel1", {5, 414, 436, 28}, "", false,
+        &keepAs<&MainControls::bottomColumnLabels>},
+    {"StringGrid2", Kind::RowStrip, "Panel1", {5, 30, 27, 385}, "", false, &keepAs<&MainControls::leftRowLabels>},
+    {"StringGrid3", Kind::RowStrip, "Panel1", {414, 30, 27, 385}, "", false, &keepAs<&MainControls::rightRowLabels>},
+    {"GroupBox2", Kind::GroupBox, nullptr, {0, 472, 449, 49}, Texts::PreviewGroup, false, nullptr},
+    {"GroupBox3", Kind::GroupBox, nullptr, {456, 0, 105, 97}, Texts::PositionGroup, false, nullptr},
+    {"position", Kind::LineEdit, "GroupBox3", {8, 17, 57, 21}, Texts::FirstPageText, true,
+        &keepAs<&MainControls::pageEdit>},
+    {"xpButton1", Kind::PushButton, "GroupBox3", {64, 16, 33, 25}, Texts::GoButton, false,
+        &keepAs<&MainControls::goButton>},
+    {"Button7", Kind::PushButton, "GroupBox3", {8, 40, 89, 25}, Texts::UpButton, true,
+        &keepAs<&MainControls::nextPageButton>},
+    {"Button8", Kind::PushButton, "GroupBox3", {8, 64, 89, 25}, Texts::DownButton, true,
+        &keepAs<&MainControls::previousPageButton>},
+    {"Button2", Kind::PushButton, nullptr, {464, 104, 89, 25}, Texts::LoadFileButton, true,
+        &keepAs<&MainControls::loadButton>},
+    {"GroupBox5", Kind::GroupBox, nullptr, {456, 128, 105, 65}, Texts::PreviewModeGroup, false, nullptr},
+    {"PREVIEW_one", Kind::CheckBox, "GroupBox5", {8, 16, 89, 17}, Texts::SinglePageBox, true,
+        &keepAs<&MainControls::singlePageBox>},
+    {"PREVIEW_ALL", Kind::CheckBox, "GroupBox5", {8, 40, 89, 17}, Texts::MultiPageBox, true,
+        &keepAs<&MainControls::multiPageBox>},
     // Below the group's visible area on purpose: the program ticks it, the user never sees it.
-    {"CheckBox1", Kind::CheckBox, "GroupBox5", {8, 72, 65, 17}, "Enable", true},
-    {"GroupBox4", Kind::GroupBox, nullptr, {456, 208, 105, 313}, "Clock", false},
-    {"TrackBar1", Kind::Slider, "GroupBox4", {8, 16, 25, 289}, "", true},
-    {"LabelHz20", Kind::Label, "GroupBox4", {45, 20, 0, 0}, "20 Hz", false},
-    {"LabelHz10", Kind::Label, "GroupBox4", {45, 140, 0, 0}, "10 Hz", false},
-    {"LabelHz1", Kind::Label, "GroupBox4", {51, 292, 0, 0}, "1 Hz", false},
+    {"CheckBox1", Kind::CheckBox, "GroupBox5", {8, 72, 65, 17}, Texts::PreviewEnabledBox, true,
+        &keepAs<&MainControls::previewEnabledBox>},
+    {"GroupBox4", Kind::GroupBox, nullptr, {456, 208, 105, 313}, Texts::ClockGroup, false, nullptr},
+    {"TrackBar1", Kind::Slider, "GroupBox4", {8, 16, 25, 289}, "", true, &keepAs<&MainControls::clockSlider>},
+    {"LabelHz20", Kind::Label, "GroupBox4", {45, 20, 0, 0}, Texts::FastestRate, false, nullptr},
+    {"LabelHz10", Kind::Label, "GroupBox4", {45, 140, 0, 0}, Texts::MiddleRate, false, nullptr},
+    {"LabelHz1", Kind::Label, "GroupBox4", {51, 292, 0, 0}, Texts::SlowestRate, false, nullptr},
 };
 
 constexpr int LedOrigin = 32;
@@ -109,11 +129,12 @@ QWidget *MainLayout::create(const Control &control, QWidget *parent)
     return nullptr;
 }
 
-void MainLayout::build(QWidget *clientArea)
+MainControls MainLayout::build(QWidget *clientArea)
 {
+    MainControls made;
+    QHash<QByteArray, QWidget *> byName;
     for (const Control &control : Controls) {
-        QWidget *parent
-            = control.parent ? clientArea->findChild<QWidget *>(QString::fromUtf8(control.parent)) : clientArea;
+        QWidget *parent = control.parent ? byName.value(control.parent) : clientArea;
         Q_ASSERT(parent);
         QWidget *widget = create(control, parent);
         widget->setObjectName(QString::fromUtf8(control.name));
@@ -125,15 +146,18 @@ void MainLayout::build(QWidget *clientArea)
             widget->setGeometry(control.bounds);
         if (control.handCursor)
             widget->setCursor(Qt::PointingHandCursor);
+        byName.insert(control.name, widget);
+        if (control.keep)
+            control.keep(made, widget);
     }
-    auto *matrix = clientArea->findChild<LedPanel *>(QStringLiteral("Panel1"));
-    for (int n = 1; n <= MatrixLedCount; ++n)
-        matrix->addIndicator(matrixLedName(n), matrixLedBounds(n).topLeft());
+    for (int n = 1; n <= LedStates::MatrixLedCount; ++n)
+        made.matrix->addIndicator(matrixLedName(n), matrixLedBounds(n).topLeft());
     // The preview LEDs are placed relative to their group: their panel covers it, see-through.
-    auto *group = clientArea->findChild<QWidget *>(QStringLiteral("GroupBox2"));
-    auto *preview = new LedPanel(group);
-    preview->setObjectName(QStringLiteral("PreviewPanel"));
-    preview->setGeometry(group->rect());
-    for (int i = 1; i <= PreviewLedCount; ++i)
-        preview->addIndicator(previewLedName(i), previewLedBounds(i).topLeft());
+    QWidget *group = byName.value("GroupBox2");
+    made.previewStrip = new LedPanel(group);
+    made.previewStrip->setObjectName(QStringLiteral("PreviewPanel"));
+    made.previewStrip->setGeometry(group->rect());
+    for (int i = 1; i <= LedStates::PreviewLedCount; ++i)
+        made.previewStrip->addIndicator(previewLedName(i), previewLedBounds(i).topLeft());
+    return made;
 }

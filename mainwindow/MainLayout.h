@@ -4,15 +4,44 @@
 #include <QList>
 #include <QRect>
 
+class LabelStrip;
+class LedPanel;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QSlider;
 class QWidget;
 
-// The main window's client area as data: every control with its parent, bounds, caption and
-// pointer, walked once to build the window. Bounds are relative to the parent's outer corner,
-// as Qt places children; the LEDs sit on a 24 px pitch and are given by formula.
+// The controls of the main window that its code works with, as the layout made them.
+struct MainControls
+{
+    LedPanel *matrix = nullptr;
+    LedPanel *previewStrip = nullptr;
+    QLineEdit *pageEdit = nullptr;
+    QPushButton *goButton = nullptr;
+    QPushButton *nextPageButton = nullptr;
+    QPushButton *previousPageButton = nullptr;
+    QPushButton *loadButton = nullptr;
+    QCheckBox *singlePageBox = nullptr;
+    QCheckBox *multiPageBox = nullptr;
+    QCheckBox *previewEnabledBox = nullptr; // ticked by the program only; the user never sees it
+    QSlider *clockSlider = nullptr;
+    LabelStrip *topColumnLabels = nullptr;
+    LabelStrip *bottomColumnLabels = nullptr;
+    LabelStrip *leftRowLabels = nullptr;
+    LabelStrip *rightRowLabels = nullptr;
+};
+
+// The main window's client area as data: every control with its parent, bounds and caption,
+// walked once to build the window. Bounds are relative to the parent's outer corner, as Qt
+// places children; the LEDs sit on a 24 px pitch and are given by formula. Object names are
+// those the settings file and the tests know the controls by.
 class MainLayout
 {
 public:
     enum class Kind { GroupBox, Panel, PushButton, LineEdit, CheckBox, Slider, Label, ColumnStrip, RowStrip };
+    // Stores the made control in its field of MainControls, if it has one.
+    using Keep = void (*)(MainControls &controls, QWidget *widget);
 
     struct Control
     {
@@ -22,11 +51,10 @@ public:
         QRect bounds; // for a Label only the top-left corner counts: labels size themselves
         const char *caption;
         bool handCursor;
+        Keep keep;
     };
 
     static constexpr QSize ClientSize {567, 528};
-    static constexpr int MatrixLedCount = 256;
-    static constexpr int PreviewLedCount = 16;
 
     static const QList<Control> &controls();
 
@@ -37,7 +65,7 @@ public:
     static QString previewLedName(int i);
 
     // Creates every control, the LEDs included, as children of `clientArea`.
-    static void build(QWidget *clientArea);
+    static MainControls build(QWidget *clientArea);
 
 private:
     static QWidget *create(const Control &control, QWidget *parent);

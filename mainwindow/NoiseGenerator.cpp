@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "NoiseGenerator.h"
+#include "mainwindow/NoiseGenerator.h"
 
 #include <array>
 

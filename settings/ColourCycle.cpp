@@ -1,7 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "ColourCycle.h"
+#include "settings/ColourCycle.h"
 
-#include "ColourSettings.h"
+#include "common/ColourSettings.h"
 
 std::uint8_t ColourCycle::next(int entry, std::uint8_t value)
 {

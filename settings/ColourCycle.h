@@ -1,7 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
-#include "GlyphChoice.h"
+#include "common/GlyphChoice.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "ColourValues.h"
+#include "settings/ColourValues.h"
 
-#include "ColourSettings.h"
-#include "DecimalText.h"
-#include "FormStorage.h"
+#include "common/ColourSettings.h"
+#include "common/DecimalText.h"
+#include "settings/WindowSettings.h"
 
 QList<std::pair<QString, QString>> ColourValues::storedValues()
 {
@@ -18,7 +18,7 @@ std::optional<int> ColourValues::parseStored(const QString &text)
     return DecimalText::parse(QStringView(text).trimmed());
 }
 
-void ColourValues::copyIn(const FormStorage &storage, ColourSettings &colours)
+void ColourValues::copyIn(const WindowSettings &storage, ColourSettings &colours)
 {
     for (int k = 1; k <= ColourSettings::EntryCount; ++k) {
         const std::optional<int> value = parseStored(storage.value(name(k)));
@@ -26,7 +26,7 @@ void ColourValues::copyIn(const FormStorage &storage, ColourSettings &colours)
     }
 }
 
-void ColourValues::copyOut(const ColourSettings &colours, FormStorage &storage)
+void ColourValues::copyOut(const ColourSettings &colours, WindowSettings &storage)
 {
     for (int k = 1; k <= ColourSettings::EntryCount; ++k)
         storage.setValue(name(k), colours.entry(k));

@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "IniDocument.h"
+#include "settings/IniDocument.h"
 
 namespace {
 const QByteArray NewLineBreak = QByteArrayLiteral("\r\n");

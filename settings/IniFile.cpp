@@ -1,8 +1,9 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "IniFile.h"
+#include "settings/IniFile.h"
 
-#include "AppError.h"
-#include "DecimalText.h"
+#include "common/AppError.h"
+#include "common/DecimalText.h"
+#include "common/ProgramTexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +32,7 @@ IniDocument IniFile::load() const
 
 void IniFile::cannotWrite() const
 {
-    throw AppError(QStringLiteral("Unable to write to %1").arg(m_path));
+    throw AppError(QString::fromUtf8(Texts::UnableToWrite).arg(m_path));
 }
 
 void IniFile::store(const IniDocument &document)

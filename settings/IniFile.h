@@ -1,7 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
-#include "IniDocument.h"
+#include "settings/IniDocument.h"
 
 #include <QString>
 #include <optional>

@@ -1,7 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
-#include "GlyphBitmaps.h"
+#include "common/GlyphBitmaps.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "BmpDecoder.h"
 #include "ScreenReader.h"
 #include "X11Driver.h"
+#include "common/BmpDecoder.h"
 
 #include <QElapsedTimer>
 #include <QFontMetrics>

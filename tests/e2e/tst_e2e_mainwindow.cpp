@@ -1,7 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "ScreenReader.h"
-#include "TestFiles.h"
 #include "X11Driver.h"
+#include "tests/TestFiles.h"
 
 #include <QRegularExpression>
 #include <QTest>

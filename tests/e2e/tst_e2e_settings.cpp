@@ -1,7 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "ScreenReader.h"
-#include "TestFiles.h"
 #include "X11Driver.h"
+#include "tests/TestFiles.h"
 
 #include <QDir>
 #include <QTest>
@@ -80,7 +80,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(greenRings(), 64 + 4, 3000);
         const qulonglong options = openOptions();
         QVERIFY(options);
-        X11Driver::click(options, {8 + 8 + 11, 8 + 19 + 11}); // SpeedButton1: red to green
+        X11Driver::click(options, {8 + 8 + 11, 8 + 19 + 11}); // column 1's button: red to green
         X11Driver::keys(options, QStringLiteral("Return")); // OK
         QVERIFY(X11Driver::waitForWindowGone(options));
         QTRY_COMPARE_WITH_TIMEOUT(greenRings(), 64 + 16 + 4 + 1, 3000); // column 1 and preview LED 1
@@ -103,7 +103,7 @@ private Q_SLOTS:
         for (int how = 0; how < 2; ++how) {
             const qulonglong options = openOptions();
             QVERIFY(options);
-            X11Driver::click(options, {8 + 8 + 24 + 11, 8 + 19 + 11}); // SpeedButton2
+            X11Driver::click(options, {8 + 8 + 24 + 11, 8 + 19 + 11}); // column 2's button
             if (how == 0)
                 X11Driver::keys(options, QStringLiteral("Escape"));
             else

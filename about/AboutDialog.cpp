@@ -1,0 +1,226 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "about/AboutDialog.h"
+
+#include "about/CreditsPanel.h"
+#include "about/MouseLabel.h"
+#include "about/TooltipTimer.h"
+#include "common/BmpDecoder.h"
+#include "common/GlyphBitmaps.h"
+#include "common/ProgramTexts.h"
+#include "widgets/WindowFont.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+#include <QUrl>
+
+const QString AboutDialog::HardwareAddress = QString::fromUtf8(Texts::HardwareAddress);
+const QString AboutDialog::SoftwareAddress = QString::fromUtf8(Texts::SoftwareAddress);
+
+namespace {
+constexpr QSize PanelSize {519, 282};
+
+// Labels size themselves to their text; only the corner is given, and a width where the text
+// is right-aligned in a fixed box.
+struct Element
+{
+    const char *name;
+    QRect bounds;
+};
+const Element Memo1 {"Memo1", {8, 8, 337, 265}};
+const Element Image1 {"Image1", {352, 8, 162, 107}};
+const Element Image2 {"Image2", {480, 128, 32, 32}};
+const Element Label7 {"Label7", {360, 128, 0, 0}};
+const Element Label9 {"Label9", {360, 144, 0, 0}};
+const Element CloseButton {"CloseButton", {456, 240, 55, 30}};
+const Element Label3 {"Label3", {8, 8, 342, 0}};
+const Element Label1 {"Label1", {360, 8, 0, 0}};
+const Element Label2 {"Label2", {156, 32, 194, 0}};
+const Element Label4 {"Label4", {360, 32, 0, 0}};
+
+template<typename W>
+W *place(W *widget, const Element &element)
+{
+    widget->setObjectName(QString::fromUtf8(element.name));
+    QSize size = element.bounds.size();
+    if (size.height() == 0)
+        size = QSize(size.width() > 0 ? size.width() : widget->sizeHint().width(), widget->sizeHint().height());
+    widget->setGeometry(QRect(element.bounds.topLeft(), size));
+    return widget;
+}
+
+QLabel *mailLink(const QString &address, QWidget *parent)
+{
+    auto *link = new MouseLabel(address, parent);
+    QPalette palette = link->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    link->setPalette(palette); // blue, not underlined, and the ordinary arrow
+    return link;
+}
+} // namespace
+
+AboutDialog::AboutDialog(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("AboutForm"));
+    setFont(WindowFont::font(font()));
+    setWindowTitle(QString::fromUtf8(Texts::AboutTitle));
+    setFixedSize(ClientSize); // a single, fixed border
+    setToolTip(QString::fromUtf8(Texts::AboutTitle));
+    m_openMail = [](const QString &mailto) { QDesktopServices::openUrl(QUrl(mailto)); };
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl"));
+    m_pages->setGeometry(QRect(QPoint(0, 0), ClientSize));
+    buildAboutTab();
+    buildInternetTab();
+    m_pages->setCurrentIndex(0);
+    m_tooltips = new TooltipTimer(this);
+}
+
+QStringList AboutDialog::description()
+{
+    return {
+        QStringLiteral("Glimmerview: see the light effect before the chip does."),
+        QStringLiteral("Dynamic Glimmerview. FINAL Version."),
+        QString(),
+        QStringLiteral("Dynamic Glimmerview program is designed for reading of "),
+        QStringLiteral("16KBits binary file"),
+        QStringLiteral("which is used for programming 16K EEPROM Integrated Circuit (IC) by "),
+        QStringLiteral("means of standard programmator."),
+        QString(),
+        QStringLiteral("Main purpose of the program is to prevent IC from programming "),
+        QStringLiteral("incorrect dynamic light effects due to preview mode."),
+        QString(),
+        QStringLiteral("General features:"),
+        QString(),
+        QStringLiteral("1. Continuous playback of the created effects in two following modes:"),
+        QStringLiteral("   - Single-page mode"),
+        QStringLiteral("   - Multi-page mode"),
+        QString(),
+        QStringLiteral("2. Four selectable colors of dynamic lights string "),
+        QStringLiteral("   are available: RED, GREEN, BLUE, YELLOW."),
+    };
+}
+
+QStringList AboutDialog::credits()
+{
+    return {
+        QStringLiteral("Glimmerview"),
+        QStringLiteral("sees the light before the chip does"),
+        QStringLiteral("Idea and hardware"),
+        QStringLiteral("the Glimmerview hardware bench"),
+        QStringLiteral("Software"),
+        QStringLiteral("the Glimmerview software desk"),
+        QStringLiteral("Pictures drawn pixel by pixel"),
+        QString(),
+        QStringLiteral("With thanks to"),
+        QString(),
+        QStringLiteral("every tester who sent an image"),
+        QStringLiteral("every chip that lit up"),
+        QStringLiteral("every LED that stayed dark"),
+        QStringLiteral("when it was meant to"),
+        QStringLiteral("Built with Qt and CMake"),
+        QStringLiteral("on a quiet evening"),
+        QStringLiteral("Thank you for watching"),
+        QStringLiteral("The end"),
+    };
+}
+
+QString AboutDialog::mailText(const QString &address)
+{
+    return QString::fromUtf8(Texts::MailPrefix) + address + QString::fromUtf8(Texts::MailSuffix);
+}
+
+void AboutDialog::buildAboutTab()
+{
+    m_creditsPanel = new CreditsPanel;
+    m_creditsPanel->setObjectName(QStringLiteral("SecretPanel2"));
+    m_creditsPanel->setFixedSize(PanelSize);
+    m_creditsPanel->setCredits(credits());
+    auto *page = new QWidget;
+    m_creditsPanel->setParent(page);
+    m_pages->addTab(page, QString::fromUtf8(Texts::AboutProgramTab));
+
+    auto *memo = place(new QPlainTextEdit(description().join(QLatin1Char('\n')), m_creditsPanel), Memo1);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto *picture = place(new QLabel(m_creditsPanel), Image1);
+    picture->setPixmap(QPixmap::fromImage(BmpDecoder::load(QStringLiteral(":/resources/AboutPicture.bmp"))));
+    auto *icon = place(new QLabel(m_creditsPanel), Image2);
+    icon->setPixmap(QPixmap::fromImage(
+        GlyphBitmaps::withTransparentKey(BmpDecoder::load(QStringLiteral(":/resources/ProgramIcon.bmp")))));
+    icon->setScaledContents(true);
+    icon->setAlignment(Qt::AlignCenter);
+
+    place(new MouseLabel(QString::fromUtf8(Texts::TeamLabel), m_creditsPanel), Label7);
+    auto *credits = place(new MouseLabel(QString::fromUtf8(Texts::CreditsLabel), m_creditsPanel), Label9);
+    connect(credits, &MouseLabel::pressed, this, &AboutDialog::onCreditsLabelPressed);
+
+    auto *close = place(new QPushButton(QString::fromUtf8(Texts::CloseButton), m_creditsPanel), CloseButton);
+    QFont bold = close->font();
+    bold.setBold(true);
+    close->setFont(bold);
+    QPalette palette = close->palette();
+    palette.setColor(QPalette::ButtonText, Qt::blue);
+    close->setPalette(palette);
+    close->setFocusPolicy(Qt::NoFocus); // a speed button: it takes no focus
+    connect(close, &QPushButton::clicked, this, &AboutDialog::close);
+}
+
+void AboutDialog::buildInternetTab()
+{
+    auto *panel = new BevelPanel(BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered);
+    panel->setObjectName(QStringLiteral("Panel2"));
+    panel->setFixedSize(PanelSize);
+    auto *page = new QWidget;
+    panel->setParent(page);
+    m_pages->addTab(page, QString::fromUtf8(Texts::InternetTab));
+
+    auto *hardware = place(new QLabel(QString::fromUtf8(Texts::HardwareCredit), panel), Label3);
+    auto *software = place(new QLabel(QString::fromUtf8(Texts::SoftwareCredit), panel), Label2);
+    for (QLabel *credit : {hardware, software})
+        credit->setAlignment(Qt::AlignRight | Qt::AlignVCenter); // both end at x = 350
+    auto *hardwareLink = place(mailLink(HardwareAddress, panel), Label1);
+    auto *softwareLink = place(mailLink(SoftwareAddress, panel), Label4);
+    // The long credit decides the size of the tab's text, so that it fits its box whole.
+    WindowFont::fitWidth(hardware);
+    for (QLabel *label : {software, static_cast<QLabel *>(hardwareLink), static_cast<QLabel *>(softwareLink)})
+        label->setFont(hardware->font());
+    hardwareLink->adjustSize();
+    softwareLink->adjustSize();
+    connect(static_cast<MouseLabel *>(hardwareLink), &MouseLabel::clicked, this, &AboutDialog::mailHardwareTeam);
+    connect(static_cast<MouseLabel *>(softwareLink), &MouseLabel::clicked, this, &AboutDialog::mailSoftwareTeam);
+}
+
+void AboutDialog::showEvent(QShowEvent *event)
+{
+    // Centred on the desktop, not on the main window.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize frame = frameGeometry().size();
+        move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+    }
+    QDialog::showEvent(event);
+}
+
+void AboutDialog::mailHardwareTeam()
+{
+    m_openMail(mailText(HardwareAddress));
+}
+
+void AboutDialog::mailSoftwareTeam()
+{
+    m_openMail(mailText(SoftwareAddress));
+}
+
+void AboutDialog::onCreditsLabelPressed(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton)
+        m_creditsPanel->start();
+}

@@ -1,0 +1,36 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+class EffectImage;
+
+// Plays the effect on the 16-LED preview strip, one row of the working page per clock tick.
+// The clock only calls step(); the window shows what it returns.
+class PreviewPlayer
+{
+public:
+    enum class Mode {
+        SinglePage, // rows 1..15, 0 of the shown page, over and over
+        AllPages, // after the last row, on to the following page (64 wraps to 1)
+    };
+
+    explicit PreviewPlayer(EffectImage &image);
+
+    // The row shown last, 0..15; 0 before the first tick.
+    int row() const { return m_row; }
+    // Starts over: the next tick shows row 1.
+    void rewind() { m_row = 0; }
+
+    // One tick: the next row. True when the tick also moved the image's current page on (only in
+    // AllPages mode, after row 15); the caller then shows that page before the row.
+    bool step(Mode mode);
+
+    // The image states (0 lit, 1 off) of the working page's current row, left to right.
+    std::array<std::uint8_t, 16> rowStates() const;
+
+private:
+    EffectImage &m_image;
+    int m_row = 0;
+};

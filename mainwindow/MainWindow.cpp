@@ -1,0 +1,473 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "mainwindow/MainWindow.h"
+
+#include "about/AboutDialog.h"
+#include "common/BmpDecoder.h"
+#include "common/DesktopEnvironment.h"
+#include "common/GlyphChoice.h"
+#include "common/ProgramTexts.h"
+#include "effect/ImageFile.h"
+#include "effect/PageNavigation.h"
+#include "mainwindow/ClientArea.h"
+#include "mainwindow/ImageFileDialog.h"
+#include "mainwindow/LabelStrip.h"
+#include "mainwindow/MainWindowSettingsHost.h"
+#include "settings/ColourValues.h"
+#include "settings/OptionsDialog.h"
+#include "settings/WindowSettings.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/LedIndicator.h"
+#include "widgets/LedPanel.h"
+#include "widgets/WindowFont.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+constexpr int DesignPreviewInterval = 100;
+constexpr int NoiseInterval = 5;
+constexpr int SlowestClockPosition = 1;
+constexpr int FastestClockPosition = 20;
+constexpr int DesignClockPosition = 10;
+constexpr int PageEditLength = 2;
+// Shift+Ctrl+Alt+U on the clock slider starts and stops the hidden noise animation.
+constexpr Qt::KeyboardModifiers NoiseModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+} // namespace
+
+MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QWidget *parent)
+    : QMainWindow(parent)
+    , m_environment(std::move(environment))
+    , m_openDialog {QString(), text(Texts::DefaultImagePattern)}
+{
+    setObjectName(QStringLiteral("Form1"));
+    setFont(WindowFont::font(font()));
+    // A fixed single border with the system menu only: no minimise or maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint);
+    m_clientArea = new ClientArea(this);
+    setCentralWidget(m_clientArea);
+    m_controls = MainLayout::build(m_clientArea);
+    setUpControls();
+    createMenu();
+    // The client area below the menu bar has the designed size; the window fits around it.
+    m_clientArea->setFixedSize(MainLayout::ClientSize);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    createTimers();
+    connectControls();
+
+    m_askForImagePath = &ImageFileDialog::ask;
+    m_settingsHost
+        = std::make_unique<MainWindowSettingsHost>(*this, *m_controls.clockSlider, m_openDialog, *m_environment);
+    m_settings = std::make_unique<WindowSettings>(*m_settingsHost, text(Texts::SettingsSection),
+        QStringList {
+            text(Texts::DefaultExtProperty), text(Texts::ClockPositionProperty), text(Texts::InitialDirProperty)},
+        ColourValues::storedValues());
+    startUp();
+}
+
+MainWindow::~MainWindow()
+{
+    // Destroyed without a close (never in normal use): the settings are saved once more.
+    if (!m_closed && !m_settings->savedSinceRestore())
+        ErrorBox::guard(nullptr, [this] { m_settings->savePass(true); }); // no parent: it is going
+    m_clientArea->freeNoiseBitmap();
+}
+
+void MainWindow::setUpControls()
+{
+    QSlider *clock = m_controls.clockSlider;
+    clock->setRange(SlowestClockPosition, FastestClockPosition);
+    clock->setValue(DesignClockPosition);
+    // 1 at the top: both the picture and the keys are turned round.
+    clock->setInvertedAppearance(true);
+    clock->setInvertedControls(true);
+    clock->setTickPosition(QSlider::TicksBothSides);
+    clock->installEventFilter(this);
+    QLineEdit *pageEdit = m_controls.pageEdit;
+    pageEdit->setMaxLength(PageEditLength);
+    // Only typed characters pass the filter; drops and input-method text would get round it.
+    pageEdit->setAcceptDrops(false);
+    pageEdit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    pageEdit->installEventFilter(this);
+}
+
+void MainWindow::createMenu()
+{
+    QMenu *file = menuBar()->addMenu(text(Texts::FileMenu));
+    const QImage folder = BmpDecoder::load(QStringLiteral(":/resources/OpenFolder.bmp"));
+    QAction *load = file->addAction(QIcon(QPixmap::fromImage(GlyphBitmaps::withTransparentKey(folder))),
+        text(Texts::LoadCommand), this, &MainWindow::loadImage);
+    load->setObjectName(QStringLiteral("Load1"));
+    load->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    file->addSeparator();
+    QAction *exit = file->addAction(text(Texts::ExitCommand), this, &MainWindow::close);
+    exit->setObjectName(QStringLiteral("Exit1"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    QAction *options = menuBar()->addAction(text(Texts::OptionsCommand), this, &MainWindow::showOptions);
+    options->setObjectName(QStringLiteral("Options1"));
+    QAction *about = menuBar()->addAction(text(Texts::AboutCommand), this, &MainWindow::showAbout);
+    about->setObjectName(QStringLiteral("About1"));
+}
+
+void MainWindow::createTimers()
+{
+    m_previewTimer = new QTimer(this);
+    m_previewTimer->setObjectName(QStringLiteral("PreviewTimer"));
+    m_previewTimer->setTimerType(Qt::PreciseTimer);
+    m_previewTimer->setInterval(DesignPreviewInterval);
+    m_noiseTimer = new QTimer(this);
+    m_noiseTimer->setObjectName(QStringLiteral("NoiseTimer"));
+    m_noiseTimer->setTimerType(Qt::PreciseTimer);
+    m_noiseTimer->setInterval(NoiseInterval);
+}
+
+void MainWindow::connectControls()
+{
+    connect(m_controls.loadButton, &QPushButton::clicked, this, &MainWindow::loadImage);
+    connect(m_controls.goButton, &QPushButton::clicked, this, &MainWindow::goToTypedPage);
+    connect(m_controls.nextPageButton, &QPushButton::clicked, this, &MainWindow::showNextPage);
+    connect(m_controls.previousPageButton, &QPushButton::clicked, this, &MainWindow::showPreviousPage);
+    // Only `clicked` comes from the user; ticking a box from the program runs no handler.
+    connect(m_controls.singlePageBox, &QCheckBox::clicked, this, &MainWindow::onSinglePageClicked);
+    connect(m_controls.multiPageBox, &QCheckBox::clicked, this, &MainWindow::onMultiPageClicked);
+    connect(m_controls.previewEnabledBox, &QCheckBox::clicked, this, &MainWindow::applyPreviewEnabled);
+    // The program's own changes of the position apply the rate only when the value changes
+    // (valueChanged); every handling by the user applies it, even one that leaves the position
+    // as it was: a click on the thumb, the end of a drag, a key at either end.
+    QSlider *clock = m_controls.clockSlider;
+    connect(clock, &QSlider::valueChanged, this, &MainWindow::applyClockRate);
+    connect(clock, &QSlider::sliderPressed, this, &MainWindow::applyClockRate);
+    connect(clock, &QSlider::sliderReleased, this, &MainWindow::applyClockRate);
+    connect(clock, &QSlider::actionTriggered, this, &MainWindow::applyClockRate);
+    connect(m_previewTimer, &QTimer::timeout, this, &MainWindow::advancePreview);
+    connect(m_noiseTimer, &QTimer::timeout, this, &MainWindow::advanceNoise);
+    connect(m_controls.matrix, &LedPanel::pressed, this, &MainWindow::onLedPressed);
+    connect(m_controls.matrix, &LedPanel::moved, this, &MainWindow::onLedDragged);
+}
+
+void MainWindow::startUp()
+{
+    m_executableDir = m_environment->executableFolder() + QLatin1Char('/') + QLatin1Char('/');
+    m_openDialog.initialDir = m_executableDir;
+    m_clientArea->createNoiseBitmap(MainLayout::ClientSize);
+    setWindowTitle(text(Texts::MainWindowTitle));
+    m_settings->setIniFileName(m_executableDir + text(Texts::SettingsFileName));
+    m_settings->restorePass();
+    m_settings->reloadStoredValues();
+    ColourValues::copyIn(*m_settings, m_colours);
+    m_glyphs.load();
+    m_image.clearWorkingPage();
+    for (int n = 1; n <= EffectImage::LedsPerPage; ++n)
+        setLed(n, EffectImage::Off, false);
+    m_image.fillAllPagesOff();
+    writeLabelStrips();
+    clearPreviewStrip();
+    applyPreviewEnabled();
+}
+
+void MainWindow::writeLabelStrips()
+{
+    // Columns count down from 16 at the left; rows count up from 1 at the top.
+    for (int c = 1; c <= EffectImage::ColumnCount; ++c) {
+        m_controls.topColumnLabels->setCell(c, 0, QString::number(17 - c));
+        m_controls.bottomColumnLabels->setCell(c, 0, QString::number(17 - c));
+        m_controls.leftRowLabels->setCell(0, c - 1, QString::number(c));
+        m_controls.rightRowLabels->setCell(0, c - 1, QString::number(c));
+    }
+}
+
+void MainWindow::storeColours()
+{
+    ColourValues::copyOut(m_colours, *m_settings);
+    m_settings->saveStoredValues();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing is always allowed, even when the settings cannot be written: the user can always
+    // quit. After a failed write of the colours the window's own save is skipped, so one close
+    // shows at most one error box.
+    if (ErrorBox::guard(this, [this] { storeColours(); }))
+        ErrorBox::guard(this, [this] { m_settings->savePass(); });
+    m_closed = true;
+    event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    if (!m_shown) {
+        m_shown = true;
+        m_settings->restorePass(); // restored once more on first show, where the frame is known
+    }
+    QMainWindow::showEvent(event);
+}
+
+LedIndicator *MainWindow::ledIndicator(int n) const
+{
+    Q_ASSERT(LedStates::isLedNumber(n));
+    if (LedStates::isMatrixLed(n))
+        return m_controls.matrix->indicators().at(n - 1);
+    return m_controls.previewStrip->indicators().at(n - LedStates::FirstPreviewLed);
+}
+
+const QImage *MainWindow::glyphImage(int column, bool unlit) const
+{
+    const QImage &image = m_glyphs.drawable(GlyphChoice::glyphFor(m_colours, column, unlit));
+    return image.isNull() ? nullptr : &image;
+}
+
+void MainWindow::setLed(int n, std::uint8_t state, bool force)
+{
+    if (!m_ledStates.change(n, state, force))
+        return;
+    ledIndicator(n)->setGlyph(glyphImage(LedStates::columnOf(n), state != EffectImage::On));
+}
+
+void MainWindow::showCurrentPage()
+{
+    const std::uint16_t page = m_image.currentPage();
+    if (!EffectImage::isValidPage(page))
+        return;
+    m_controls.pageEdit->setText(QString::number(page));
+    m_image.loadWorkingPage();
+    m_controls.matrix->beginUpdate();
+    for (int n = 1; n <= EffectImage::LedsPerPage; ++n)
+        setLed(n, m_image.workingEntry(n - 1), false);
+    m_controls.matrix->endUpdate();
+}
+
+void MainWindow::refreshMatrix()
+{
+    m_controls.matrix->beginUpdate();
+    for (int n = 1; n <= EffectImage::LedsPerPage; ++n)
+        setLed(n, m_image.workingEntry(n - 1), true);
+    m_controls.matrix->endUpdate();
+}
+
+void MainWindow::clearPreviewStrip()
+{
+    m_controls.previewStrip->beginUpdate();
+    for (int i = 0; i < LedStates::PreviewLedCount; ++i)
+        setLed(LedStates::FirstPreviewLed + i, EffectImage::Off, true);
+    m_controls.previewStrip->endUpdate();
+}
+
+void MainWindow::loadImage()
+{
+    ErrorBox::guard(this, [this] {
+        m_image.storeBack();
+        if (const std::optional<QString> path
+            = m_askForImagePath(this, m_openDialog.initialDir, m_openDialog.defaultExt))
+            ImageFile::load(*path, m_image);
+        m_image.setCurrentPage(1);
+        showCurrentPage();
+    });
+}
+
+std::unique_ptr<OptionsDialog> MainWindow::createOptionsDialog()
+{
+    auto dialog = std::make_unique<OptionsDialog>(m_colours, m_glyphs, this);
+    connect(dialog.get(), &OptionsDialog::coloursAccepted, this, &MainWindow::applyColours);
+    return dialog;
+}
+
+void MainWindow::showOptions()
+{
+    createOptionsDialog()->exec();
+}
+
+void MainWindow::applyColours(const ColourSettings &colours)
+{
+    m_colours = colours;
+    refreshMatrix();
+    clearPreviewStrip();
+}
+
+void MainWindow::showAbout()
+{
+    AboutDialog about(this);
+    about.exec();
+}
+
+void MainWindow::applyPreviewEnabled()
+{
+    const bool enabled = m_controls.previewEnabledBox->isChecked();
+    if (enabled)
+        m_previewTimer->start();
+    else
+        m_previewTimer->stop();
+    m_player.rewind();
+    if (!enabled)
+        clearPreviewStrip();
+}
+
+void MainWindow::advanceNoise()
+{
+    m_clientArea->drawNoise();
+}
+
+void MainWindow::toggleNoiseOnSecretKey(const QKeyEvent &event)
+{
+    if (event.key() != Qt::Key_U || event.modifiers() != NoiseModifiers)
+        return;
+    if (m_noiseTimer->isActive())
+        m_noiseTimer->stop();
+    else
+        m_noiseTimer->start();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_controls.clockSlider && event->type() == QEvent::KeyPress)
+        toggleNoiseOnSecretKey(*static_cast<QKeyEvent *>(event));
+    const bool keyEvent = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (watched == m_controls.pageEdit && keyEvent) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // The menu's shortcuts win over the box's own editing keys (Ctrl+X is Exit, not Cut).
+        if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(*key))
+            return true;
+        if (event->type() == QEvent::KeyPress && filterPageEditKey(*key))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::isMenuShortcut(const QKeyEvent &event) const
+{
+    const QKeySequence pressed(event.keyCombination());
+    const QList<QAction *> actions = findChildren<QAction *>();
+    return std::any_of(
+        actions.begin(), actions.end(), [&pressed](const QAction *action) { return action->shortcut() == pressed; });
+}
+
+bool MainWindow::filterPageEditKey(const QKeyEvent &event)
+{
+    const QString typed = event.text();
+    // Keys that type no character (arrows, Home, End, Delete, Shift+Insert) are not filtered;
+    // neither is Tab, which moves the focus before any character is typed. X11 gives Delete a
+    // text of its own, but it types nothing.
+    static const std::array NotCharacters {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Delete};
+    if (typed.isEmpty() || std::find(NotCharacters.begin(), NotCharacters.end(), event.key()) != NotCharacters.end())
+        return false;
+    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    if (enter) {
+        ErrorBox::guard(this, [this] { showTypedPage(); });
+        return false;
+    }
+    const bool digit = typed.size() == 1 && typed[0] >= QLatin1Char('0') && typed[0] <= QLatin1Char('9');
+    return !(digit || event.key() == Qt::Key_Backspace);
+}
+
+void MainWindow::showTypedPage()
+{
+    QLineEdit *pageEdit = m_controls.pageEdit;
+    if (pageEdit->text().isEmpty())
+        pageEdit->setText(text(Texts::FirstPageText));
+    const std::uint16_t page = PageNavigation::pageFromText(pageEdit->text());
+    pageEdit->setText(QString::number(page));
+    m_image.setCurrentPage(page);
+    showCurrentPage();
+}
+
+void MainWindow::goToTypedPage()
+{
+    ErrorBox::guard(this, [this] { showTypedPage(); });
+}
+
+void MainWindow::stepToPage(std::uint16_t page)
+{
+    m_previewTimer->stop();
+    m_image.storeBack();
+    m_image.setCurrentPage(page);
+    showCurrentPage();
+    if (m_controls.previewEnabledBox->isChecked())
+        m_previewTimer->start(); // a fresh period
+}
+
+void MainWindow::showNextPage()
+{
+    stepToPage(PageNavigation::nextPage(m_image.currentPage()));
+}
+
+void MainWindow::showPreviousPage()
+{
+    stepToPage(PageNavigation::previousPage(m_image.currentPage()));
+}
+
+void MainWindow::applyClockRate()
+{
+    const int interval = 1000 / (FastestClockPosition + 1 - m_controls.clockSlider->value());
+    if (interval != m_previewTimer->interval())
+        m_previewTimer->setInterval(interval); // an equal interval must not restart the period
+}
+
+void MainWindow::onSinglePageClicked()
+{
+    const bool ticked = m_controls.singlePageBox->isChecked();
+    if (ticked)
+        m_controls.multiPageBox->setChecked(false);
+    m_controls.previewEnabledBox->setChecked(ticked);
+    applyPreviewEnabled();
+}
+
+void MainWindow::onMultiPageClicked()
+{
+    const bool ticked = m_controls.multiPageBox->isChecked();
+    if (ticked)
+        m_controls.singlePageBox->setChecked(false);
+    m_controls.previewEnabledBox->setChecked(ticked);
+    applyPreviewEnabled();
+}
+
+void MainWindow::advancePreview()
+{
+    const auto mode
+        = m_controls.multiPageBox->isChecked() ? PreviewPlayer::Mode::AllPages : PreviewPlayer::Mode::SinglePage;
+    if (m_player.step(mode))
+        showCurrentPage();
+    showPreviewRow();
+}
+
+void MainWindow::showPreviewRow()
+{
+    const std::array<std::uint8_t, 16> row = m_player.rowStates();
+    m_controls.previewStrip->beginUpdate();
+    for (int i = 0; i < LedStates::PreviewLedCount; ++i)
+        setLed(LedStates::FirstPreviewLed + i, row[static_cast<std::size_t>(i)], false);
+    m_controls.previewStrip->endUpdate();
+}
+
+void MainWindow::onLedPressed(LedIndicator *indicator)
+{
+    pressLed(indicator);
+}
+
+void MainWindow::onLedDragged(LedIndicator *indicator, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    m_painting = buttons == Qt::RightButton && modifiers == Qt::NoModifier;
+    if (m_painting)
+        pressLed(indicator);
+}
+
+void MainWindow::pressLed(LedIndicator *indicator)
+{
+    const int n = static_cast<int>(m_controls.matrix->indicators().indexOf(indicator)) + 1;
+    Q_ASSERT(LedStates::isMatrixLed(n));
+    const std::uint8_t state = LedStates::pressedState(m_ledStates.shown(n), m_painting);
+    setLed(n, state, true); // always redrawn: no skip rule here
+    m_image.setWorkingEntry(n - 1, state);
+    m_image.storeBack();
+}

@@ -1,0 +1,136 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include "common/ColourSettings.h"
+#include "common/GlyphBitmaps.h"
+#include "effect/EffectImage.h"
+#include "effect/LedStates.h"
+#include "effect/PreviewPlayer.h"
+#include "mainwindow/MainLayout.h"
+#include "mainwindow/OpenDialogState.h"
+
+#include <QMainWindow>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class ClientArea;
+class DesktopEnvironment;
+class LedIndicator;
+class MainWindowSettingsHost;
+class OptionsDialog;
+class QKeyEvent;
+class QSlider;
+class QTimer;
+class WindowSettings;
+
+// The main window: the LED matrix of one page, page navigation, the preview strip and its clock.
+// It owns the effect image, the colour table and the glyph pictures for the whole run.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Asks the user for an image file: the chosen path, or nothing on cancel.
+    using ImagePathPrompt
+        = std::function<std::optional<QString>(QWidget *parent, const QString &initialDir, const QString &defaultExt)>;
+
+    explicit MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Switches LED n (1..256 matrix, 501..516 preview) to the image state (0 lit, 1 off). Unless
+    // forced, an LED already showing that state is left untouched, old colour and all.
+    void setLed(int n, std::uint8_t state, bool force);
+    // Shows the current page, if it is 1..64: its number into the position box, its slot into
+    // the working page, and every matrix LED whose state differs switched.
+    void showCurrentPage();
+    // Redraws every matrix LED from the working page, in the present colours.
+    void refreshMatrix();
+    // Switches the preview strip off until the next tick lights it.
+    void clearPreviewStrip();
+    // A new Options dialog over this window; an accepted change recolours the window at once.
+    std::unique_ptr<OptionsDialog> createOptionsDialog();
+
+    EffectImage &image() { return m_image; }
+    // The colours the LEDs are drawn in; a change shows at the next redraw.
+    ColourSettings &colours() { return m_colours; }
+    const GlyphBitmaps &glyphs() const { return m_glyphs; }
+    LedState ledState(int n) const { return m_ledStates.shown(n); }
+    LedIndicator *ledIndicator(int n) const;
+    int previewRow() const { return m_player.row(); }
+    // True while the right button alone paints over the matrix.
+    bool painting() const { return m_painting; }
+
+    QString executableDir() const { return m_executableDir; }
+    QString openDialogInitialDir() const { return m_openDialog.initialDir; }
+    QString openDialogDefaultExt() const { return m_openDialog.defaultExt; }
+    void setOpenDialogInitialDir(const QString &folder) { m_openDialog.initialDir = folder; }
+    QSlider *clockSlider() const { return m_controls.clockSlider; }
+    QTimer *previewTimer() const { return m_previewTimer; }
+    QTimer *noiseTimer() const { return m_noiseTimer; }
+    ClientArea *clientArea() const { return m_clientArea; }
+    WindowSettings &settings() { return *m_settings; }
+    void setImagePathPrompt(ImagePathPrompt prompt) { m_askForImagePath = std::move(prompt); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private Q_SLOTS:
+    void loadImage();
+    void showOptions();
+    void showAbout();
+    void goToTypedPage();
+    void showNextPage();
+    void showPreviousPage();
+    void onSinglePageClicked();
+    void onMultiPageClicked();
+    void applyPreviewEnabled();
+    void applyClockRate();
+    void advancePreview();
+    void advanceNoise();
+    void onLedPressed(LedIndicator *indicator);
+    void onLedDragged(LedIndicator *indicator, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void applyColours(const ColourSettings &colours);
+
+private:
+    void setUpControls();
+    void createMenu();
+    void createTimers();
+    void connectControls();
+    void startUp();
+    void writeLabelStrips();
+    void storeColours();
+
+    // Throws AppError for a text that is no number.
+    void showTypedPage();
+    void stepToPage(std::uint16_t page);
+    void toggleNoiseOnSecretKey(const QKeyEvent &event);
+    // True when the key is swallowed.
+    bool filterPageEditKey(const QKeyEvent &event);
+    bool isMenuShortcut(const QKeyEvent &event) const;
+    void pressLed(LedIndicator *indicator);
+    void showPreviewRow();
+    const QImage *glyphImage(int column, bool unlit) const;
+
+    std::shared_ptr<const DesktopEnvironment> m_environment;
+    EffectImage m_image;
+    ColourSettings m_colours;
+    GlyphBitmaps m_glyphs; // empty until start-up loads them
+    LedStates m_ledStates;
+    PreviewPlayer m_player {m_image};
+    ClientArea *m_clientArea = nullptr;
+    MainControls m_controls;
+    QTimer *m_previewTimer = nullptr;
+    QTimer *m_noiseTimer = nullptr;
+    bool m_painting = false; // the last move over a matrix LED was made with the right button alone
+    QString m_executableDir;
+    OpenDialogState m_openDialog;
+    ImagePathPrompt m_askForImagePath;
+    std::unique_ptr<MainWindowSettingsHost> m_settingsHost;
+    std::unique_ptr<WindowSettings> m_settings;
+    bool m_shown = false;
+    bool m_closed = false;
+};

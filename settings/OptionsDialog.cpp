@@ -1,0 +1,117 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "settings/OptionsDialog.h"
+
+#include "common/GlyphBitmaps.h"
+#include "common/ProgramTexts.h"
+#include "settings/ColourCycle.h"
+#include "widgets/LedIndicator.h"
+#include "widgets/LedPanel.h"
+#include "widgets/WindowFont.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+// The colour buttons' left edges: a 24 px step, but the tenth button is 25 wide.
+constexpr int ColourButtonLefts[16] = {8, 32, 56, 80, 104, 128, 152, 176, 200, 224, 249, 272, 296, 320, 344, 368};
+constexpr int ColourButtonTop = 19;
+constexpr QPoint OffLedButton {48, 55};
+
+struct Control
+{
+    const char *name;
+    const char *caption;
+    QRect bounds;
+};
+const Control Group {"GroupBox1", Texts::LedColourGroup, {8, 8, 401, 89}};
+const Control OffLedLabel {"Label1", Texts::OffLedLabel, {8, 64, 38, 13}};
+const Control OkButton {"BitBtn1", Texts::OkButton, {328, 104, 75, 25}};
+const Control CancelButton {"BitBtn2", Texts::CancelButton, {8, 104, 75, 25}};
+
+QString buttonName(int entry)
+{
+    return entry == ColourSettings::OffStyleEntry ? QStringLiteral("SpeedButtonOFFLED")
+                                                  : QStringLiteral("SpeedButton%1").arg(entry);
+}
+} // namespace
+
+OptionsDialog::OptionsDialog(const ColourSettings &current, const GlyphBitmaps &glyphs, QWidget *parent)
+    : QDialog(parent)
+    , m_glyphs(glyphs)
+    , m_copy(current)
+{
+    setObjectName(QStringLiteral("OptionsForm"));
+    setFont(WindowFont::font(font()));
+    setWindowTitle(QString::fromUtf8(Texts::OptionsTitle));
+    resize(ClientSize);
+    buildLayout();
+    showAllEntries();
+}
+
+void OptionsDialog::buildLayout()
+{
+    auto *group = new QGroupBox(QString::fromUtf8(Group.caption), this);
+    group->setObjectName(QString::fromUtf8(Group.name));
+    group->setGeometry(Group.bounds);
+    auto *label = new QLabel(QString::fromUtf8(OffLedLabel.caption), group);
+    label->setObjectName(QString::fromUtf8(OffLedLabel.name));
+    label->setGeometry(OffLedLabel.bounds);
+    // The image buttons sit on one see-through panel over the group, placed as in the group.
+    m_buttons = new LedPanel(group);
+    m_buttons->setObjectName(QStringLiteral("ColourButtons"));
+    m_buttons->setGeometry(group->rect());
+    for (int entry = 1; entry <= ColourSettings::ColumnCount; ++entry) {
+        const QSize size(entry == 10 ? 25 : 23, 22);
+        m_buttons->addIndicator(buttonName(entry), {ColourButtonLefts[entry - 1], ColourButtonTop}, size);
+    }
+    m_buttons->addIndicator(buttonName(ColourSettings::OffStyleEntry), OffLedButton);
+    connect(m_buttons, &LedPanel::clicked, this,
+        [this](LedIndicator *button) { cycleEntry(static_cast<int>(m_buttons->indicators().indexOf(button)) + 1); });
+
+    const auto pushButton = [this](const Control &control, QStyle::StandardPixmap picture) {
+        auto *button = new QPushButton(style()->standardIcon(picture), QString::fromUtf8(control.caption), this);
+        button->setObjectName(QString::fromUtf8(control.name));
+        button->setGeometry(control.bounds);
+        return button;
+    };
+    QPushButton *ok = pushButton(OkButton, QStyle::SP_DialogOkButton);
+    QPushButton *cancel = pushButton(CancelButton, QStyle::SP_DialogCancelButton);
+    ok->setDefault(true);
+    setTabOrder(ok, cancel);
+    ok->setFocus();
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::acceptColours);
+    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
+}
+
+LedIndicator *OptionsDialog::colourButton(int entry) const
+{
+    return m_buttons->indicators().at(entry - 1);
+}
+
+const QImage *OptionsDialog::pickGlyph(int entry, bool advance)
+{
+    if (advance)
+        m_copy.setEntry(entry, ColourCycle::next(entry, m_copy.entry(entry)));
+    const QImage &glyph = m_glyphs.drawable(ColourCycle::buttonGlyph(entry, m_copy.entry(entry)));
+    return glyph.isNull() ? nullptr : &glyph;
+}
+
+void OptionsDialog::showAllEntries()
+{
+    for (int entry = 1; entry <= ColourSettings::EntryCount; ++entry)
+        colourButton(entry)->setGlyph(pickGlyph(entry, false));
+}
+
+void OptionsDialog::cycleEntry(int entry)
+{
+    colourButton(entry)->setGlyph(pickGlyph(entry, true));
+}
+
+void OptionsDialog::acceptColours()
+{
+    Q_EMIT coloursAccepted(m_copy);
+    accept();
+}

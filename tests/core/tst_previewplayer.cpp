@@ -1,0 +1,81 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "effect/EffectImage.h"
+#include "effect/PreviewPlayer.h"
+
+#include <QTest>
+
+class TestPreviewPlayer : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rowsRunOneToFifteenThenZero()
+    {
+        EffectImage image;
+        PreviewPlayer player(image);
+        QCOMPARE(player.row(), 0);
+        for (int expected : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0, 1}) {
+            player.step(PreviewPlayer::Mode::SinglePage);
+            QCOMPARE(player.row(), expected);
+        }
+    }
+
+    void pageMovesOnOnlyAfterTheLastRowOfAllPages_data()
+    {
+        QTest::addColumn<bool>("allPages");
+        QTest::addColumn<int>("startPage");
+        QTest::addColumn<int>("pageAfterWrap");
+        QTest::newRow("single page stays") << false << 7 << 7;
+        QTest::newRow("all pages: next") << true << 7 << 8;
+        QTest::newRow("all pages: 64 wraps to 1") << true << 64 << 1;
+    }
+    void pageMovesOnOnlyAfterTheLastRowOfAllPages()
+    {
+        QFETCH(bool, allPages);
+        QFETCH(int, startPage);
+        QFETCH(int, pageAfterWrap);
+        const auto mode = allPages ? PreviewPlayer::Mode::AllPages : PreviewPlayer::Mode::SinglePage;
+        EffectImage image;
+        image.setCurrentPage(static_cast<std::uint16_t>(startPage));
+        PreviewPlayer player(image);
+        for (int tick = 1; tick < 16; ++tick) {
+            QVERIFY(!player.step(mode));
+            QCOMPARE(image.currentPage(), startPage);
+        }
+        QCOMPARE(player.step(mode), allPages);
+        QCOMPARE(player.row(), 0);
+        QCOMPARE(image.currentPage(), pageAfterWrap);
+    }
+
+    void rowStatesComeFromTheWorkingPage()
+    {
+        EffectImage image;
+        image.clearWorkingPage();
+        image.setWorkingEntry(16 * 2 + 0, EffectImage::On); // row 2, leftmost
+        image.setWorkingEntry(16 * 2 + 15, EffectImage::On); // row 2, rightmost
+        image.setWorkingEntry(16 * 3 + 4, EffectImage::On); // row 3 must not show
+        PreviewPlayer player(image);
+        player.step(PreviewPlayer::Mode::SinglePage);
+        player.step(PreviewPlayer::Mode::SinglePage);
+        const std::array<std::uint8_t, 16> row = player.rowStates();
+        for (int column = 0; column < 16; ++column) {
+            const bool lit = column == 0 || column == 15;
+            QCOMPARE(row[static_cast<std::size_t>(column)], lit ? EffectImage::On : EffectImage::Off);
+        }
+    }
+
+    void rewindStartsOver()
+    {
+        EffectImage image;
+        PreviewPlayer player(image);
+        for (int tick = 0; tick < 5; ++tick)
+            player.step(PreviewPlayer::Mode::AllPages);
+        player.rewind();
+        QCOMPARE(player.row(), 0);
+        player.step(PreviewPlayer::Mode::AllPages);
+        QCOMPARE(player.row(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPreviewPlayer)
+#include "tst_previewplayer.moc"

@@ -1,0 +1,79 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "mainwindow/ImageFileDialog.h"
+
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestFileDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    // The file names the dialog lists in its folder under the filter now chosen.
+    static QStringList listed(ImageFileDialog &dialog, const QString &folder)
+    {
+        auto *model = dialog.findChild<QFileSystemModel *>();
+        const QModelIndex root = model->index(folder);
+        QStringList names;
+        for (int row = 0; row < model->rowCount(root); ++row) {
+            const QModelIndex index = model->index(row, 0, root);
+            if (!model->isDir(index))
+                names << model->fileName(index);
+        }
+        names.sort();
+        return names;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        for (const char *name : {"a.bin", "b.BIN", "c.bin8", "d.Bin8", "e.bin16", "f.rom", "noextension"}) {
+            QFile file(m_dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+    }
+
+    void labelsAreShownExactly()
+    {
+        ImageFileDialog dialog(nullptr, m_dir.path() + QStringLiteral("//"), QStringLiteral("*.bin"));
+        QCOMPARE(dialog.nameFilters(),
+            QStringList({QStringLiteral("binary(*.bin)"), QStringLiteral("binary8bit(*.bin8))"),
+                QStringLiteral("binary16bit(*.bin16))"), QStringLiteral("ALL(*.*)")}));
+        auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(combo);
+        QCOMPARE(combo->itemText(1), QStringLiteral("binary8bit(*.bin8))"));
+        QCOMPARE(dialog.defaultSuffix(), QStringLiteral("bin"));
+        QCOMPARE(QDir(dialog.directory()).canonicalPath(), QDir(m_dir.path()).canonicalPath());
+        QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
+    }
+
+    void eachFilterListsTheFilesItNames_data()
+    {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("binary") << 0 << QStringList {"a.bin", "b.BIN"};
+        QTest::newRow("binary8bit") << 1 << QStringList {"c.bin8", "d.Bin8"};
+        QTest::newRow("binary16bit") << 2 << QStringList {"e.bin16"};
+        QTest::newRow("ALL") << 3
+                             << QStringList {"a.bin", "b.BIN", "c.bin8", "d.Bin8", "e.bin16", "f.rom", "noextension"};
+    }
+    void eachFilterListsTheFilesItNames()
+    {
+        QFETCH(int, filter);
+        QFETCH(QStringList, files);
+        ImageFileDialog dialog(nullptr, m_dir.path(), QStringLiteral("*.bin"));
+        dialog.show();
+        // Chosen the way the user chooses it: through the filter box.
+        auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        combo->setCurrentIndex(filter);
+        Q_EMIT combo->activated(filter);
+        QTRY_COMPARE(listed(dialog, m_dir.path()), files);
+    }
+};
+
+QTEST_MAIN(TestFileDialog)
+#include "tst_filedialog.moc"

@@ -1,0 +1,424 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "FormFixture.h"
+#include "mainwindow/ClientArea.h"
+#include "mainwindow/LabelStrip.h"
+#include "mainwindow/MainWindow.h"
+#include "tests/TestFiles.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/LedIndicator.h"
+#include "widgets/LedPanel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+namespace {
+// The layout as the window must show it, written out here apart from the program's own table.
+struct Expected
+{
+    const char *name;
+    QRect bounds;
+    const char *caption;
+    bool hand;
+};
+const Expected Layout[] = {
+    {"GroupBox1", {0, 0, 449, 473}, "Matrix", false},
+    {"StringGrid1", {5, 6, 436, 28}, "", false},
+    {"StringGrid4", {5, 414, 436, 28}, "", false},
+    {"StringGrid2", {5, 30, 27, 385}, "", false},
+    {"StringGrid3", {414, 30, 27, 385}, "", false},
+    {"GroupBox2", {0, 472, 449, 49}, "Preview", false},
+    {"GroupBox3", {456, 0, 105, 97}, "Position", false},
+    {"position", {8, 17, 57, 21}, "1", true},
+    {"xpButton1", {64, 16, 33, 25}, "Ok", false},
+    {"Button7", {8, 40, 89, 25}, "Up", true},
+    {"Button8", {8, 64, 89, 25}, "Down", true},
+    {"Button2", {464, 104, 89, 25}, "Load file", true},
+    {"GroupBox5", {456, 128, 105, 65}, "Preview mode", false},
+    {"PREVIEW_one", {8, 16, 89, 17}, "Single page", true},
+    {"PREVIEW_ALL", {8, 40, 89, 17}, "Multi page", true},
+    {"CheckBox1", {8, 72, 65, 17}, "Enable", true},
+    {"GroupBox4", {456, 208, 105, 313}, "Clock", false},
+    {"TrackBar1", {8, 16, 25, 289}, "", true},
+};
+
+QString captionOf(QWidget *widget)
+{
+    if (auto *box = qobject_cast<QGroupBox *>(widget))
+        return box->title();
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return button->text();
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return edit->text();
+    return {};
+}
+
+} // namespace
+
+class TestMainWindow : public QObject, private FormFixture
+{
+    Q_OBJECT
+
+private:
+    std::optional<QString> m_nextPath;
+    int m_prompts = 0;
+    QString m_promptDir;
+
+    const QImage *ringOf(Glyph glyph) const { return &form->glyphs().drawable(glyph); }
+    void load(const std::optional<QString> &path)
+    {
+        m_nextPath = path;
+        clickButton("Button2");
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        create();
+        m_prompts = 0;
+        form->setImagePathPrompt([this](QWidget *, const QString &dir, const QString &) {
+            ++m_prompts;
+            m_promptDir = dir;
+            return m_nextPath;
+        });
+    }
+    void cleanup() { destroy(); }
+
+    void windowFrame()
+    {
+        QCOMPARE(form->windowTitle(), QStringLiteral("Glimmerview FINAL Version"));
+        QCOMPARE(form->centralWidget()->size(), QSize(567, 528));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QCOMPARE(form->centralWidget()->y(), form->menuBar()->sizeHint().height());
+        const Qt::WindowFlags flags = form->windowFlags();
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowSystemMenuHint);
+    }
+
+    void controlsMatchTheLayout()
+    {
+        for (const Expected &expected : Layout) {
+            QWidget *widget = control(expected.name);
+            QCOMPARE(widget->geometry(), expected.bounds);
+            QCOMPARE(captionOf(widget), QString::fromUtf8(expected.caption));
+            const bool hand
+                = widget->testAttribute(Qt::WA_SetCursor) && widget->cursor().shape() == Qt::PointingHandCursor;
+            QVERIFY2(hand == expected.hand, expected.name);
+        }
+        QCOMPARE(control("GroupBox1")->parentWidget(), form->centralWidget());
+        QCOMPARE(control("position")->parentWidget(), control("GroupBox3"));
+        QCOMPARE(control("CheckBox1")->parentWidget(), control("GroupBox5"));
+        // Panel1 fills the content area of its group, below the title.
+        QCOMPARE(control("Panel1")->geometry(), control("GroupBox1")->contentsRect());
+        QVERIFY(control("Panel1")->y() > 0);
+        QCOMPARE(control<QLineEdit>("position")->maxLength(), 2);
+        // The enable box sits below what its group shows.
+        QVERIFY(control("CheckBox1")->y() >= control("GroupBox5")->height());
+    }
+
+    void clockLabels()
+    {
+        const QList<QLabel *> labels = control("GroupBox4")->findChildren<QLabel *>();
+        QMap<QString, QPoint> corners;
+        for (QLabel *label : labels)
+            corners.insert(label->text(), label->pos());
+        QCOMPARE(corners.value(QStringLiteral("20 Hz")), QPoint(45, 20));
+        QCOMPARE(corners.value(QStringLiteral("10 Hz")), QPoint(45, 140));
+        QCOMPARE(corners.value(QStringLiteral("1 Hz")), QPoint(51, 292));
+        auto *slider = control<QSlider>("TrackBar1");
+        QCOMPARE(slider->orientation(), Qt::Vertical);
+        QCOMPARE(slider->minimum(), 1);
+        QCOMPARE(slider->maximum(), 20);
+        QCOMPARE(slider->value(), 10);
+        QVERIFY(slider->invertedAppearance());
+        QVERIFY(slider->invertedControls());
+    }
+
+    void ledsSitOnTheirPitch()
+    {
+        QWidget *panel = control("Panel1");
+        for (int n = 1; n <= 256; ++n) {
+            auto *button = form->findChild<LedIndicator *>(QStringLiteral("SpeedButton%1").arg(n));
+            QCOMPARE(button, led(n));
+            QCOMPARE(button->panel(), panel);
+            const int r = (n - 1) / 16, c = (n - 1) % 16;
+            QCOMPARE(button->geometry(), QRect(32 + 24 * c, 32 + 24 * r, 23, 22));
+        }
+        for (int i = 1; i <= 16; ++i) {
+            auto *button = form->findChild<LedIndicator *>(QStringLiteral("SpeedButton%1").arg(257 + i));
+            QCOMPARE(button, led(500 + i));
+            // Its panel covers the group, so the place on the panel is the place in the group.
+            QCOMPARE(button->panel()->parentWidget(), control("GroupBox2"));
+            QCOMPARE(button->panel()->geometry(), control("GroupBox2")->rect());
+            QCOMPARE(button->geometry(), QRect(32 + 24 * (i - 1), 19, 23, 22));
+        }
+    }
+
+    void labelStripsLineUpWithTheLeds()
+    {
+        auto *top = control<LabelStrip>("StringGrid1");
+        auto *bottom = control<LabelStrip>("StringGrid4");
+        auto *left = control<LabelStrip>("StringGrid2");
+        auto *right = control<LabelStrip>("StringGrid3");
+        for (int c = 1; c <= 16; ++c) {
+            QCOMPARE(top->cell(c, 0), QString::number(17 - c));
+            QCOMPARE(bottom->cell(c, 0), QString::number(17 - c));
+            QCOMPARE(left->cell(0, c - 1), QString::number(c));
+            QCOMPARE(right->cell(0, c - 1), QString::number(c));
+            // Column c of the top strip heads LED column c - 1; row r of a side strip heads LED row r.
+            const QRect column = top->cellRect(c, 0).translated(top->pos());
+            const QRect ledColumn = led(c)->geometry();
+            QVERIFY(qAbs(column.center().x() - ledColumn.center().x()) <= 1);
+            const QRect row = left->cellRect(0, c - 1).translated(left->pos());
+            const QRect ledRow = led(16 * (c - 1) + 1)->geometry();
+            QVERIFY(qAbs(row.center().y() - ledRow.center().y()) <= 1);
+        }
+        QVERIFY(top->findChildren<QWidget *>().isEmpty()); // no headers or scroll bars of Qt's
+    }
+
+    void menu()
+    {
+        auto *load = form->findChild<QAction *>(QStringLiteral("Load1"));
+        auto *exit = form->findChild<QAction *>(QStringLiteral("Exit1"));
+        QVERIFY(load && exit);
+        QCOMPARE(load->text(), QStringLiteral("Load"));
+        QCOMPARE(load->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+        QVERIFY(!load->icon().isNull());
+        QCOMPARE(exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+        const QList<QAction *> top = form->menuBar()->actions();
+        QCOMPARE(top.size(), 3);
+        QCOMPARE(top[0]->text(), QStringLiteral("File"));
+        QCOMPARE(top[1]->text(), QStringLiteral("Options"));
+        QCOMPARE(top[2]->text(), QStringLiteral("About"));
+        QVERIFY(!top[1]->menu() && !top[2]->menu()); // they act when clicked
+        const QList<QAction *> file = top[0]->menu()->actions();
+        QCOMPARE(file.size(), 3);
+        QCOMPARE(file[0], load);
+        QVERIFY(file[1]->isSeparator());
+        QCOMPARE(file[2], exit);
+    }
+
+    void startUpShowsPageOneAllOff()
+    {
+        QCOMPARE(form->image().currentPage(), 1);
+        QCOMPARE(control<QLineEdit>("position")->text(), QStringLiteral("1"));
+        const Glyph rings[4] = {Glyph::RedRing, Glyph::GreenRing, Glyph::BlueRing, Glyph::YellowRing};
+        for (int n = 1; n <= 256; ++n) {
+            QCOMPARE(form->ledState(n), LedState::Off);
+            QCOMPARE(led(n)->glyph(), ringOf(rings[(n - 1) % 4]));
+            QCOMPARE(form->image().workingEntry(n - 1), EffectImage::Off);
+        }
+        for (int i = 1; i <= 16; ++i) {
+            QCOMPARE(form->ledState(500 + i), LedState::Off);
+            QCOMPARE(led(500 + i)->glyph(), ringOf(rings[(i - 1) % 4]));
+        }
+        for (int page = 1; page <= 64; ++page)
+            QVERIFY(std::all_of(form->image().page(page).begin(), form->image().page(page).end(),
+                [](std::uint8_t s) { return s == EffectImage::Off; }));
+        QVERIFY(!form->previewTimer()->isActive());
+        QVERIFY(!form->noiseTimer()->isActive());
+        QCOMPARE(form->previewTimer()->interval(), 100);
+        QVERIFY(form->executableDir().endsWith(QStringLiteral("//")));
+        QCOMPARE(form->openDialogInitialDir(), form->executableDir());
+    }
+
+    void setLedSkipsWhatIsAlreadyShown()
+    {
+        form->setLed(1, EffectImage::On, false);
+        QCOMPARE(led(1)->glyph(), ringOf(Glyph::RedLit));
+        QCOMPARE(form->ledState(1), LedState::On);
+        form->colours().setEntry(1, ColourSettings::Blue);
+        form->setLed(1, EffectImage::On, false); // same state: untouched, old colour stays
+        QCOMPARE(led(1)->glyph(), ringOf(Glyph::RedLit));
+        form->setLed(1, EffectImage::On, true);
+        QCOMPARE(led(1)->glyph(), ringOf(Glyph::BlueLit));
+        form->setLed(17, EffectImage::On, false); // column 1 again, row 1
+        QCOMPARE(led(17)->glyph(), ringOf(Glyph::BlueLit));
+    }
+
+    void previewLedsUseTheirOwnEntries()
+    {
+        form->colours().setEntry(1, ColourSettings::Yellow);
+        form->colours().setEntry(16, ColourSettings::Green);
+        form->setLed(501, EffectImage::On, false);
+        form->setLed(516, EffectImage::On, false);
+        QCOMPARE(led(501)->glyph(), ringOf(Glyph::YellowLit));
+        QCOMPARE(led(516)->glyph(), ringOf(Glyph::GreenLit));
+        form->clearPreviewStrip();
+        QCOMPARE(form->ledState(501), LedState::Off);
+        QCOMPARE(led(501)->glyph(), ringOf(Glyph::YellowRing));
+    }
+
+    void redrawAllAppliesNewColoursAndStyles()
+    {
+        form->image().setWorkingEntry(0, EffectImage::On);
+        form->colours().setEntry(ColourSettings::OffStyleEntry, ColourSettings::Blank);
+        form->colours().setEntry(1, 0); // a code out of range
+        form->refreshMatrix();
+        QCOMPARE(led(1)->glyph(), ringOf(Glyph::RedRing)); // lit, with the fallback glyph
+        QCOMPARE(led(2)->glyph(), nullptr); // unlit and blank: an empty face
+        form->colours().setEntry(ColourSettings::OffStyleEntry, ColourSettings::Crossed);
+        form->refreshMatrix();
+        QCOMPARE(led(2)->glyph(), ringOf(Glyph::CrossedOff));
+    }
+
+    void positionChangeShowsOnlyValidPages_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("0") << 0 << false;
+        QTest::newRow("1") << 1 << true;
+        QTest::newRow("64") << 64 << true;
+        QTest::newRow("65") << 65 << false;
+    }
+    void positionChangeShowsOnlyValidPages()
+    {
+        QFETCH(int, page);
+        QFETCH(bool, shown);
+        for (int p = 1; p <= 64; ++p)
+            form->image().setSlotEntry(p, 5, EffectImage::On);
+        form->image().setCurrentPage(static_cast<std::uint16_t>(page));
+        form->showCurrentPage();
+        QCOMPARE(control<QLineEdit>("position")->text(), shown ? QString::number(page) : QStringLiteral("1"));
+        QCOMPARE(form->ledState(6), shown ? LedState::On : LedState::Off);
+    }
+
+    void loadShowsPageOneOfTheFile()
+    {
+        QTemporaryDir dir;
+        QByteArray bytes(2048, '\xFF');
+        bytes[0] = '\x01';
+        bytes[1] = '\x80';
+        form->image().setCurrentPage(7);
+        form->showCurrentPage();
+        load(TestFiles::writeAll(dir.filePath(QStringLiteral("effect.bin")), bytes));
+        QCOMPARE(m_prompts, 1);
+        QCOMPARE(m_promptDir, form->executableDir());
+        QCOMPARE(control<QLineEdit>("position")->text(), QStringLiteral("1"));
+        QCOMPARE(form->image().currentPage(), 1);
+        for (int c = 0; c < 16; ++c)
+            QCOMPARE(form->ledState(c + 1), (c == 0 || c == 15) ? LedState::Off : LedState::On);
+        QCOMPARE(form->ledState(17), LedState::Off);
+    }
+
+    void loadStoresTheWorkingPageBackFirst()
+    {
+        form->image().setCurrentPage(7);
+        form->showCurrentPage();
+        form->image().setWorkingEntry(9, EffectImage::On);
+        load(std::nullopt); // cancelled
+        QCOMPARE(form->image().page(7)[9], EffectImage::On);
+        QCOMPARE(form->image().currentPage(), 1);
+        QCOMPARE(control<QLineEdit>("position")->text(), QStringLiteral("1"));
+    }
+
+    void loadErrorKeepsEverything()
+    {
+        QTemporaryDir dir;
+        form->image().setCurrentPage(5);
+        form->image().setSlotEntry(5, 3, EffectImage::On);
+        form->showCurrentPage();
+        BoxSeen seen;
+        seen.answerNext();
+        const QString gone = dir.filePath(QStringLiteral("gone.bin"));
+        load(gone);
+        QCOMPARE(seen.count, 1);
+        QCOMPARE(seen.title, ErrorBox::title());
+        QCOMPARE(seen.title, QStringLiteral("tst_mainwindow")); // first letter as written
+        QCOMPARE(seen.text, QStringLiteral("Cannot open file \"%1\"").arg(gone));
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(form->image().currentPage(), 5);
+        QCOMPARE(control<QLineEdit>("position")->text(), QStringLiteral("5"));
+        QCOMPARE(form->ledState(4), LedState::On);
+        QCOMPARE(form->image().page(5)[3], EffectImage::On);
+    }
+
+    void loadLeavesThePreviewAlone()
+    {
+        control<QCheckBox>("CheckBox1")->click();
+        QVERIFY(form->previewTimer()->isActive());
+        load(std::nullopt);
+        QVERIFY(form->previewTimer()->isActive());
+    }
+
+    void noiseKeysOnTheSlider_data()
+    {
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("toggles");
+        QTest::newRow("Ctrl+Alt+Shift+U") << int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier) << true;
+        QTest::newRow("Ctrl+Alt+U") << int(Qt::ControlModifier | Qt::AltModifier) << false;
+        QTest::newRow("Ctrl+Shift+U") << int(Qt::ControlModifier | Qt::ShiftModifier) << false;
+        QTest::newRow("plain U") << int(Qt::NoModifier) << false;
+        QTest::newRow("with Meta too") << int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier
+            | Qt::MetaModifier) << false;
+    }
+    void noiseKeysOnTheSlider()
+    {
+        QFETCH(int, modifiers);
+        QFETCH(bool, toggles);
+        auto *slider = control<QSlider>("TrackBar1");
+        QTest::keyClick(slider, Qt::Key_U, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(form->noiseTimer()->isActive(), toggles);
+        QTest::keyClick(slider, Qt::Key_U, Qt::KeyboardModifiers(modifiers));
+        QVERIFY(!form->noiseTimer()->isActive());
+        QCOMPARE(slider->value(), 10);
+        // Elsewhere the keys do nothing.
+        QTest::keyClick(control("position"), Qt::Key_U, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(!form->noiseTimer()->isActive());
+    }
+
+    void noiseFillsOnlyTheGaps()
+    {
+        ClientArea *area = form->clientArea();
+        QCOMPARE(area->noiseBitmap().size(), QSize(567, 528));
+        const QRegion gaps = area->gapRegion();
+        for (QObject *child : area->children()) {
+            if (auto *widget = qobject_cast<QWidget *>(child)) {
+                QVERIFY(!gaps.intersects(widget->geometry()));
+                QVERIFY2(widget->autoFillBackground(), qPrintable(widget->objectName())); // never see-through
+            }
+        }
+        QVERIFY(gaps.contains(QRect(449, 0, 7, 528)));
+        QVERIFY(gaps.contains(QRect(561, 0, 6, 528)));
+        QVERIFY(gaps.contains(QRect(0, 521, 567, 7)));
+        QVERIFY(gaps.contains(QRect(456, 97, 105, 7)));
+        QVERIFY(gaps.contains(QRect(456, 193, 105, 15)));
+        tick(form->noiseTimer());
+        tick(form->noiseTimer());
+        // Two frames of the serial stream: the second is what the bitmap holds now.
+        NoiseGenerator reference;
+        const QImage &noise = area->noiseBitmap();
+        for (int frame = 0; frame < 2; ++frame) {
+            for (int y = 0; y < 528; ++y) {
+                for (int x = 0; x < 567 * 3; ++x) {
+                    const std::uint8_t byte = reference.next();
+                    if (frame == 1 && noise.constScanLine(y)[x] != byte)
+                        QFAIL("noise differs from the stream");
+                }
+            }
+        }
+    }
+
+    void closeAndDestroyFreeTheNoise()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        triggerMenu("Exit1");
+        QVERIFY(!form->isVisible());
+        form.reset();
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,59 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include "widgets/LedIndicator.h"
+
+#include <QWidget>
+
+// A surface that draws a set of LED indicators and tells which one the mouse acts on. One
+// widget paints them all, so showing a page repaints once, not 256 times.
+//
+// The indicators look like flat speed buttons: a thin raised frame under the pointer, a sunken
+// frame with the glyph one pixel down and right while the left button holds one, no change on
+// other buttons. As with such buttons, only a left press captures the mouse: while the left
+// button is held, movement belongs to the indicator pressed (or to none when the press was
+// between indicators); otherwise it belongs to the indicator under the pointer, and over the
+// gaps to none.
+class LedPanel : public QWidget, public IndicatorSurface
+{
+    Q_OBJECT
+
+public:
+    explicit LedPanel(QWidget *parent = nullptr);
+
+    LedIndicator *addIndicator(const QString &name, QPoint topLeft, QSize size = {23, 22});
+    const QList<LedIndicator *> &indicators() const { return m_indicators; }
+    LedIndicator *indicatorAt(QPoint point) const;
+
+    // Between begin and end, glyph changes are gathered into one repaint.
+    void beginUpdate() { ++m_batchDepth; }
+    void endUpdate();
+    void repaintIndicator(const LedIndicator *indicator) override;
+
+Q_SIGNALS:
+    // A press on an indicator with any button; a double click counts as a press.
+    void pressed(LedIndicator *indicator, Qt::MouseButton button);
+    // Movement that belongs to an indicator (see above), with the buttons and keys held.
+    void moved(LedIndicator *indicator, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // A left press and release on the same indicator.
+    void clicked(LedIndicator *indicator);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    void setHovered(LedIndicator *indicator);
+    void drawIndicator(QPainter &painter, const LedIndicator *indicator) const;
+
+    QList<LedIndicator *> m_indicators;
+    LedIndicator *m_hovered = nullptr;
+    bool m_leftHeld = false;
+    LedIndicator *m_leftPressed = nullptr; // what the left button captured, if anything
+    int m_batchDepth = 0;
+    QRect m_batchDirty;
+};
