@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <cstring>
+#include <limits>
 
 namespace {
 constexpr qsizetype FileHeaderSize = 14;
@@ -32,6 +33,8 @@ QImage BmpDecoder::decode(QByteArrayView bytes)
     const auto width = static_cast<std::int32_t>(le32(bytes, 18));
     const auto signedHeight = static_cast<std::int32_t>(le32(bytes, 22));
     const bool bottomUp = signedHeight > 0;
+    if (signedHeight == std::numeric_limits<std::int32_t>::min())
+        return {}; // has no positive counterpart
     const std::int32_t height = bottomUp ? signedHeight : -signedHeight;
     if (le16(bytes, 26) != 1 || le16(bytes, 28) != 24 || le32(bytes, 30) != 0)
         return {}; // planes, bit depth, compression

@@ -4,12 +4,13 @@
 #include <QByteArray>
 #include <QString>
 
-// Reads the head of an image file. Only the bytes a layout uses are ever read, so a huge
-// file costs no more than a small one.
+// Reads the head of an image file: a regular file, or a block device holding a chip's contents.
+// Only the bytes a layout uses are ever read, so a huge file costs no more than a small one.
 class ImageReader
 {
 public:
     // Returns at most `maxBytes` bytes (fewer when the file is shorter).
-    // Throws AppError `Cannot open file "<path>"` when the file cannot be opened or read.
+    // Throws AppError `Cannot open file "<path>"` when the file cannot be opened or read, or is of
+    // another kind (a folder, a named pipe, a device of characters).
     static QByteArray readHead(const QString &path, qsizetype maxBytes);
 };

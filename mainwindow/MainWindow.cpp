@@ -189,19 +189,17 @@ void MainWindow::writeLabelStrips()
     }
 }
 
-void MainWindow::storeColours()
+void MainWindow::saveSettings()
 {
     ColourValues::copyOut(m_colours, *m_settings);
-    m_settings->saveStoredValues();
+    m_settings->saveOnClose();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Closing is always allowed, even when the settings cannot be written: the user can always
-    // quit. After a failed write of the colours the window's own save is skipped, so one close
-    // shows at most one error box.
-    if (ErrorBox::guard(this, [this] { storeColours(); }))
-        ErrorBox::guard(this, [this] { m_settings->savePass(); });
+    // quit. The settings are written once, so a close shows at most one error box.
+    ErrorBox::guard(this, [this] { saveSettings(); });
     m_closed = true;
     event->accept();
 }

@@ -102,7 +102,8 @@ private:
     void connectControls();
     void startUp();
     void writeLabelStrips();
-    void storeColours();
+    // Throws AppError when the file cannot be written.
+    void saveSettings();
 
     // Throws AppError for a text that is no number.
     void showTypedPage();

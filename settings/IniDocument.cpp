@@ -1,8 +1,12 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "settings/IniDocument.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 namespace {
 const QByteArray NewLineBreak = QByteArrayLiteral("\r\n");
+const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
 bool isBlank(char c)
 {
@@ -17,19 +21,69 @@ char asciiLower(char c)
 
 IniDocument::IniDocument(QByteArray bytes)
 {
+    const QByteArray text = decoded(bytes);
     qsizetype start = 0;
-    while (start < bytes.size()) {
+    while (start < text.size()) {
         qsizetype end = start;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
             ++end;
         qsizetype next = end;
-        if (next < bytes.size() && bytes[next] == '\r')
+        if (next < text.size() && text[next] == '\r')
             ++next;
-        if (next < bytes.size() && bytes[next] == '\n' && (next == end || bytes[end] == '\r'))
+        if (next < text.size() && text[next] == '\n' && (next == end || text[end] == '\r'))
             ++next;
-        m_lines.append({bytes.mid(start, end - start), bytes.mid(end, next - end)});
+        m_lines.append({text.mid(start, end - start), text.mid(end, next - end)});
         start = next;
     }
+}
+
+QByteArray IniDocument::decoded(const QByteArray &bytes)
+{
+    if (bytes.startsWith(Utf8Bom)) {
+        m_encoding = Encoding::Utf8WithBom;
+        return bytes.mid(Utf8Bom.size());
+    }
+    for (const Encoding encoding : {Encoding::Utf16LE, Encoding::Utf16BE}) {
+        if (!bytes.startsWith(byteOrderMark(encoding)))
+            continue;
+        QStringDecoder decoder(converterFor(encoding));
+        const QString text = decoder(QByteArrayView(bytes).sliced(2));
+        // Only a text that comes back byte for byte is taken as UTF-16; anything else stays bytes.
+        const QByteArray utf8 = text.toUtf8();
+        if (!decoder.hasError() && encoded(utf8, encoding) == bytes) {
+            m_encoding = encoding;
+            return utf8;
+        }
+    }
+    return bytes;
+}
+
+QByteArray IniDocument::byteOrderMark(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8:
+        return {};
+    case Encoding::Utf8WithBom:
+        return Utf8Bom;
+    case Encoding::Utf16LE:
+        return QByteArrayLiteral("\xFF\xFE");
+    case Encoding::Utf16BE:
+        return QByteArrayLiteral("\xFE\xFF");
+    }
+    return {};
+}
+
+QStringConverter::Encoding IniDocument::converterFor(Encoding encoding)
+{
+    return encoding == Encoding::Utf16BE ? QStringConverter::Utf16BE : QStringConverter::Utf16LE;
+}
+
+QByteArray IniDocument::encoded(const QByteArray &utf8, Encoding encoding)
+{
+    if (encoding == Encoding::Utf8 || encoding == Encoding::Utf8WithBom)
+        return byteOrderMark(encoding) + utf8;
+    QStringEncoder encoder(converterFor(encoding));
+    return byteOrderMark(encoding) + QByteArray(encoder(QString::fromUtf8(utf8)));
 }
 
 QByteArray IniDocument::bytes() const
@@ -37,7 +91,7 @@ QByteArray IniDocument::bytes() const
     QByteArray all;
     for (const Line &line : m_lines)
         all += line.text + line.lineBreak;
-    return all;
+    return encoded(all, m_encoding);
 }
 
 QByteArray IniDocument::trimmed(const QByteArray &text)

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringConverter>
 #include <optional>
 
 // The text of an ini file, edited as bytes, line by line, with the rules of the Windows profile
@@ -14,7 +15,8 @@
 // - a line whose first non-blank character is ";" is a comment; a line without "=" is no key;
 // - lines may end in CRLF, LF or CR.
 // A change rewrites only the line it concerns; every other byte stays as it was. New lines end
-// in CRLF.
+// in CRLF. Names and values are UTF-8 (or any bytes); a file that starts with a UTF-8 byte-order
+// mark keeps it, and one in UTF-16 with its mark is read and written in UTF-16.
 class IniDocument
 {
 public:
@@ -31,6 +33,8 @@ public:
     QByteArray bytes() const;
 
 private:
+    enum class Encoding { Utf8, Utf8WithBom, Utf16LE, Utf16BE };
+
     struct Line
     {
         QByteArray text; // without its line break
@@ -42,6 +46,11 @@ private:
         qsizetype end = -1; // one past its last line
     };
 
+    // The file's text as UTF-8, with its encoding noted.
+    QByteArray decoded(const QByteArray &bytes);
+    static QByteArray byteOrderMark(Encoding encoding);
+    static QStringConverter::Encoding converterFor(Encoding encoding);
+    static QByteArray encoded(const QByteArray &utf8, Encoding encoding);
     static QByteArray trimmed(const QByteArray &text);
     static bool sameName(const QByteArray &a, const QByteArray &b);
     static std::optional<QByteArray> sectionName(const QByteArray &line);
@@ -53,4 +62,5 @@ private:
     qsizetype findKey(const SectionRange &range, const QByteArray &key) const;
 
     QList<Line> m_lines;
+    Encoding m_encoding = Encoding::Utf8;
 };

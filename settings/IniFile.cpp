@@ -3,11 +3,11 @@
 
 #include "common/AppError.h"
 #include "common/DecimalText.h"
+#include "common/FileReplacer.h"
 #include "common/ProgramTexts.h"
+#include "common/RegularFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 IniFile::IniFile(const QString &path)
     : m_path(path)
@@ -24,10 +24,8 @@ IniDocument IniFile::load() const
 {
     if (m_inPass)
         return m_passDocument;
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return IniDocument();
-    return IniDocument(file.readAll());
+    // A file that cannot be read counts as empty: every value takes its default.
+    return IniDocument(RegularFile::readHead(m_path).value_or(QByteArray()));
 }
 
 void IniFile::cannotWrite() const
@@ -43,18 +41,13 @@ void IniFile::store(const IniDocument &document)
     const QFileInfo targetInfo(target);
     if (targetInfo.exists() && (!targetInfo.isFile() || !targetInfo.isWritable()))
         cannotWrite(); // never replace what the user may not write
-    QSaveFile file(target);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        cannotWrite();
-    const QByteArray bytes = document.bytes();
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (!FileReplacer::replace(target, document.bytes()))
         cannotWrite();
 }
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &fallback) const
 {
-    const std::optional<QByteArray> value = load().value(section.toUtf8(), key.toUtf8());
+    const std::optional<QByteArray> value = readBytes(section, key);
     return value ? QString::fromUtf8(*value) : fallback;
 }
 
@@ -79,18 +72,28 @@ int IniFile::readInteger(const QString &section, const QString &key, int fallbac
 
 void IniFile::writeString(const QString &section, const QString &key, const QString &text)
 {
-    QString written = text;
-    const bool quoted = text.size() >= 2 && (text.front() == QLatin1Char('"') || text.front() == QLatin1Char('\''))
-        && text.back() == text.front();
+    writeBytes(section, key, text.toUtf8());
+}
+
+std::optional<QByteArray> IniFile::readBytes(const QString &section, const QString &key) const
+{
+    return load().value(section.toUtf8(), key.toUtf8());
+}
+
+void IniFile::writeBytes(const QString &section, const QString &key, const QByteArray &value)
+{
+    QByteArray written = value;
+    const bool quoted
+        = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
     if (quoted)
-        written = QLatin1Char('"') + text + QLatin1Char('"');
+        written = '"' + value + '"';
     if (m_inPass) {
-        m_passDocument.setValue(section.toUtf8(), key.toUtf8(), written.toUtf8());
+        m_passDocument.setValue(section.toUtf8(), key.toUtf8(), written);
         m_passChanged = true;
         return;
     }
     IniDocument document = load();
-    document.setValue(section.toUtf8(), key.toUtf8(), written.toUtf8());
+    document.setValue(section.toUtf8(), key.toUtf8(), written);
     store(document);
 }
 

@@ -10,10 +10,10 @@
 // system's 8-bit code page here). Each read and write opens and closes the file by itself,
 // except inside a pass, which reads the file once and writes it back once at its end.
 //
-// A write replaces the file whole and atomically: a temporary file beside it is renamed over it,
-// so a crash or a full disk never leaves it half written. Writes go through a symbolic link to
-// its target; a writable file in a folder where no temporary file can be made is written in
-// place. A file that cannot be written raises AppError "Unable to write to <path>".
+// A write replaces the file whole, so that a crash, a kill or a full disk never leaves it half
+// written (see FileReplacer). Writes go through a symbolic link to its target. A file that
+// cannot be written raises AppError "Unable to write to <path>"; a file that is no regular file
+// is neither read (it counts as empty) nor replaced.
 class IniFile
 {
 public:
@@ -31,6 +31,10 @@ public:
     // quotes, so that reading gives it back unchanged.
     void writeString(const QString &section, const QString &key, const QString &text);
     void writeInteger(const QString &section, const QString &key, int value);
+    // The value as the file holds it (quotes and blanks removed), or nothing when it is missing.
+    std::optional<QByteArray> readBytes(const QString &section, const QString &key) const;
+    // Writes bytes as they are, with the quoting of writeString.
+    void writeBytes(const QString &section, const QString &key, const QByteArray &value);
 
     void beginPass();
     // Writes the changes of the pass, if any. Throws like a write.

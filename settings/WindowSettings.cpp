@@ -138,12 +138,31 @@ void WindowSettings::restorePass()
             content = m_ini.readString(m_section, name, content);
     }
     m_restored = true;
-    m_ini.abandonPass(); // nothing was written
     updateMaximisedPosition();
+    rememberStart();
+    m_ini.abandonPass(); // nothing was written
 }
 
-void WindowSettings::saveProperties()
+QList<WindowSettings::Entry> WindowSettings::entriesToSave(bool destroying) const
 {
+    WindowPlacement placement = m_host.placement();
+    if (m_host.isProgramMinimised())
+        placement.showCmd = 2;
+    const QRect &r = placement.normal;
+    const QString minMax = positionText(
+        placement.minPosition.x(), placement.minPosition.y(), placement.maxPosition.x(), placement.maxPosition.y());
+    const QString normal = positionText(r.x(), r.y(), r.x() + r.width(), r.y() + r.height());
+    QList<Entry> entries {
+        {FormVersionKey, QString::number(Version)},
+        {FlagsKey, QString::number(placement.flags)},
+        {ShowCmdKey, QString::number(placement.showCmd)},
+        {PixelsPerInchKey, QString::number(m_host.pixelsPerInch())},
+        {MinMaxPosKey + screenSuffix(), minMax},
+        {MinMaxPosKey, minMax},
+        {NormPosKey + screenSuffix(), normal},
+        {NormPosKey, normal},
+        {VisibleKey, destroying ? QStringLiteral("1") : QStringLiteral("0")},
+    };
     for (const QString &name : std::as_const(m_storedProperties)) {
         const std::optional<QVariant> current = m_host.storedProperty(name);
         if (!current)
@@ -151,8 +170,48 @@ void WindowSettings::saveProperties()
         const QString text = stripped(current->toString());
         if (text.isEmpty() && current->typeId() != QMetaType::QString)
             continue;
-        m_ini.writeString(m_section, propertyKey(name), text);
+        entries.append({propertyKey(name), text});
     }
+    return entries + valueEntries();
+}
+
+QList<WindowSettings::Entry> WindowSettings::valueEntries() const
+{
+    QList<Entry> entries;
+    for (const auto &[name, content] : m_values)
+        entries.append({name, content});
+    return entries;
+}
+
+void WindowSettings::rememberStart()
+{
+    m_startTexts.clear();
+    m_startBytes.clear();
+    for (const Entry &entry : entriesToSave(false)) {
+        m_startTexts.insert(entry.key, entry.text);
+        m_startBytes.insert(entry.key, m_ini.readBytes(m_section, entry.key));
+    }
+}
+
+void WindowSettings::writeUnlessOthersChanged(const Entry &entry)
+{
+    const auto start = m_startTexts.constFind(entry.key);
+    if (start != m_startTexts.cend() && *start == entry.text) {
+        const std::optional<QByteArray> startBytes = m_startBytes.value(entry.key);
+        if (m_ini.readBytes(m_section, entry.key) != startBytes)
+            return; // changed by someone else since, and not by this run: theirs stays
+        if (startBytes && QString::fromUtf8(*startBytes) == entry.text) {
+            m_ini.writeBytes(m_section, entry.key, *startBytes); // what was read, byte for byte
+            return;
+        }
+    }
+    m_ini.writeString(m_section, entry.key, entry.text);
+}
+
+void WindowSettings::writeEntries(const QList<Entry> &entries)
+{
+    for (const Entry &entry : entries)
+        writeUnlessOthersChanged(entry);
 }
 
 void WindowSettings::savePass(bool destroying)
@@ -161,27 +220,24 @@ void WindowSettings::savePass(bool destroying)
         return;
     m_ini.beginPass();
     try {
-        m_ini.writeInteger(m_section, FormVersionKey, Version);
-        WindowPlacement placement = m_host.placement();
-        if (m_host.isProgramMinimised())
-            placement.showCmd = 2;
-        const QRect &r = placement.normal;
-        const QString minMax = positionText(
-            placement.minPosition.x(), placement.minPosition.y(), placement.maxPosition.x(), placement.maxPosition.y());
-        const QString normal = positionText(r.x(), r.y(), r.x() + r.width(), r.y() + r.height());
-        m_ini.writeInteger(m_section, FlagsKey, placement.flags);
-        m_ini.writeInteger(m_section, ShowCmdKey, placement.showCmd);
-        m_ini.writeInteger(m_section, PixelsPerInchKey, m_host.pixelsPerInch());
-        m_ini.writeString(m_section, MinMaxPosKey + screenSuffix(), minMax);
-        m_ini.writeString(m_section, MinMaxPosKey, minMax);
-        m_ini.writeString(m_section, NormPosKey + screenSuffix(), normal);
-        m_ini.writeString(m_section, NormPosKey, normal);
-        m_ini.writeString(m_section, VisibleKey, destroying ? QStringLiteral("1") : QStringLiteral("0"));
-        saveProperties();
-        for (const auto &[name, content] : std::as_const(m_values))
-            m_ini.writeString(m_section, name, content);
+        writeEntries(entriesToSave(destroying));
         m_ini.endPass();
         m_saved = true;
+    } catch (...) {
+        m_ini.abandonPass();
+        throw;
+    }
+}
+
+void WindowSettings::saveOnClose()
+{
+    m_ini.beginPass(); // one replacement of the file for both steps
+    try {
+        writeEntries(valueEntries());
+        if (m_restored)
+            writeEntries(entriesToSave(false));
+        m_ini.endPass();
+        m_saved = m_restored;
     } catch (...) {
         m_ini.abandonPass();
         throw;
@@ -210,18 +266,6 @@ void WindowSettings::reloadStoredValues()
     m_ini.beginPass(); // one read of the file for all of them
     for (auto &[name, content] : m_values)
         content = m_ini.readString(m_section, name, content);
+    rememberStart();
     m_ini.abandonPass();
-}
-
-void WindowSettings::saveStoredValues()
-{
-    m_ini.beginPass();
-    try {
-        for (const auto &[name, content] : std::as_const(m_values))
-            m_ini.writeString(m_section, name, content);
-        m_ini.endPass();
-    } catch (...) {
-        m_ini.abandonPass();
-        throw;
-    }
 }

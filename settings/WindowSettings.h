@@ -3,7 +3,9 @@
 
 #include "settings/IniFile.h"
 
+#include <QHash>
 #include <QStringList>
+#include <optional>
 #include <utility>
 
 class WindowSettingsHost;
@@ -11,6 +13,11 @@ class WindowSettingsHost;
 // The main window's settings component: it keeps the window's position, a few control
 // properties and a list of named values in one section of an ini file, restores them when the
 // window is created and first shown, and saves them when it closes.
+//
+// Another instance of the program may have written the file meanwhile: a key whose value this
+// run did not change keeps what the file holds when it is written, so only this run's own
+// changes land. Such a value is written back byte for byte as it was read, even where its bytes
+// are no UTF-8.
 class WindowSettings
 {
 public:
@@ -25,16 +32,18 @@ public:
     void setIniFileName(const QString &path) { m_ini.setPath(path); }
 
     void restorePass();
-    // Throws AppError when the file cannot be written.
+    // Writes the position, the stored properties and the values (the values first) in one
+    // replacement of the file. Throws AppError when the file cannot be written.
+    void saveOnClose();
+    // The same without the values written first, and with the window's visibility as given.
     void savePass(bool destroying = false);
     bool savedSinceRestore() const { return m_saved; }
 
     // The named values, as text. Reading them again from the file keeps the current content as
-    // the default; saving writes them all in one replacement of the file.
+    // the default.
     QString value(const QString &name) const;
     void setValue(const QString &name, int value);
     void reloadStoredValues();
-    void saveStoredValues();
 
     // "MinMaxPos" + "(1024x768)" for a 1024 by 768 screen.
     QString screenSuffix() const;
@@ -47,7 +56,19 @@ private:
     void restorePlacement();
     void updateMaximisedPosition();
     void restoreProperties();
-    void saveProperties();
+
+    struct Entry
+    {
+        QString key;
+        QString text;
+    };
+    // What a save writes, in its order: position and visibility, properties, values.
+    QList<Entry> entriesToSave(bool destroying) const;
+    QList<Entry> valueEntries() const;
+    // Inside a pass: what a save would write now and what the file holds for it.
+    void rememberStart();
+    void writeEntries(const QList<Entry> &entries);
+    void writeUnlessOthersChanged(const Entry &entry);
 
     WindowSettingsHost &m_host;
     IniFile m_ini;
@@ -56,4 +77,6 @@ private:
     QList<std::pair<QString, QString>> m_values;
     bool m_restored = false;
     bool m_saved = false;
+    QHash<QString, QString> m_startTexts;
+    QHash<QString, std::optional<QByteArray>> m_startBytes;
 };

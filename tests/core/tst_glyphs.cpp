@@ -125,6 +125,8 @@ private Q_SLOTS:
         QTest::newRow("header only") << 0 << QByteArray() << 40;
         QTest::newRow("huge width") << 18 << QByteArray("\xFF\xFF\x00\x00", 4) << -1;
         QTest::newRow("negative width") << 18 << QByteArray("\xFF\xFF\xFF\xFF", 4) << -1;
+        QTest::newRow("height INT32_MIN") << 22 << QByteArray("\x00\x00\x00\x80", 4) << -1; // no negation
+        QTest::newRow("top-down, too tall") << 22 << QByteArray("\x00\xF0\xFF\xFF", 4) << -1;
         QTest::newRow("data offset past the end") << 10 << QByteArray("\xFF\xFF\x00\x00", 4) << -1;
     }
     void bmpDecoderRefusesWhatIsNotOurs()

@@ -6,6 +6,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 using Page = EffectImage::Page;
@@ -188,13 +189,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::newRow("missing file") << "gone.bin";
         QTest::newRow("a folder") << "folder.bin";
+        QTest::newRow("a named pipe: refused at once, no wait for a writer") << "pipe.bin";
+        QTest::newRow("a character device") << "/dev/zero";
     }
     void readerRefuses()
     {
         QFETCH(QString, name);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.bin")));
-        const QString path = dir.filePath(name);
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.bin"))).constData(), 0600) == 0);
+        const QString path = name.startsWith(QLatin1Char('/')) ? name : dir.filePath(name);
         try {
             ImageReader::readHead(path, 2048);
             QFAIL("no error raised");

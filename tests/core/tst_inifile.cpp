@@ -3,14 +3,71 @@
 #include "settings/IniFile.h"
 #include "tests/TestFiles.h"
 
+#include <QDir>
+#include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 using TestFiles::readAll;
 using TestFiles::writeAll;
 
 using Value = std::optional<QByteArray>;
+
+// A tiny tmpfs of the test's own, to be filled up; unmounted at the end.
+class SmallDisk
+{
+public:
+    SmallDisk()
+    {
+        m_mounted = QProcess::execute(QStringLiteral("mount"),
+                        {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                            QStringLiteral("size=64k,nr_inodes=64"), QStringLiteral("tmpfs"), m_dir.path()})
+            == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
+    }
+    bool mounted() const { return m_mounted; }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    QStringList entries() const { return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+    QStringList entriesBeforeTheWrite() const { return m_entries; }
+
+    // Empty files until no inode is left: the folder takes no new file.
+    void useUpInodes()
+    {
+        for (int n = 0;; ++n) {
+            const int fd = ::open(
+                QFile::encodeName(filePath(QStringLiteral("inode%1").arg(n))).constData(), O_CREAT | O_WRONLY, 0600);
+            if (fd < 0)
+                break;
+            ::close(fd);
+        }
+        m_entries = entries();
+    }
+    // Bytes into the last file until no block is left.
+    void fill()
+    {
+        const int fd
+            = ::open(QFile::encodeName(filePath(QStringLiteral("inode0"))).constData(), O_CREAT | O_WRONLY, 0600);
+        const QByteArray block(512, 'f');
+        while (fd >= 0 && ::write(fd, block.constData(), block.size()) > 0) { }
+        if (fd >= 0)
+            ::close(fd);
+        m_entries = entries();
+    }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    QStringList m_entries;
+};
 } // namespace
 
 Q_DECLARE_METATYPE(Value)
@@ -110,6 +167,38 @@ private Q_SLOTS:
         QCOMPARE(IniDocument(bytes).bytes(), bytes);
     }
 
+    void byteOrderMarks_data()
+    {
+        QTest::addColumn<QByteArray>("mark");
+        QTest::addColumn<int>("encoding"); // 8 or 16, and for 16: 1 little-endian, 2 big-endian
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF") << 8;
+        QTest::newRow("UTF-16 little-endian") << QByteArray("\xFF\xFE") << 1;
+        QTest::newRow("UTF-16 big-endian") << QByteArray("\xFE\xFF") << 2;
+    }
+    void byteOrderMarks()
+    {
+        QFETCH(QByteArray, mark);
+        QFETCH(int, encoding);
+        const auto inFile = [&](const QString &text) {
+            if (encoding == 8)
+                return mark + text.toUtf8();
+            QStringEncoder encoder(encoding == 1 ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+            return mark + QByteArray(encoder(text));
+        };
+        IniDocument document(inFile(QStringLiteral("[TForm1]\r\nk=caf\u00e9\r\n")));
+        QCOMPARE(document.value("TForm1", "k"), Value("caf\xc3\xa9"));
+        document.setValue("TForm1", "k", "1");
+        document.setValue("TForm1", "n", "2");
+        // The section is found, not appended again, and the file keeps its encoding and mark.
+        QCOMPARE(document.bytes(), inFile(QStringLiteral("[TForm1]\r\nk=1\r\nn=2\r\n")));
+    }
+
+    void brokenUtf16StaysBytes()
+    {
+        const QByteArray odd("\xFF\xFE[\0T\0]", 7); // an odd byte out: no UTF-16 text
+        QCOMPARE(IniDocument(odd).bytes(), odd);
+    }
+
     void integers_data()
     {
         QTest::addColumn<QString>("text");
@@ -197,20 +286,81 @@ private Q_SLOTS:
         QCOMPARE(readAll(target), QByteArray("[TForm1]\nk=2\n"));
     }
 
-    void aFolderInThePlaceIsRefused()
+    void whatIsNoFileIsNeitherReadNorReplaced_data()
     {
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("a folder") << false;
+        QTest::newRow("a named pipe: no wait for a writer") << true;
+    }
+    void whatIsNoFileIsNeitherReadNorReplaced()
+    {
+        QFETCH(bool, pipe);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Glimmerview.ini"));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Glimmerview.ini")));
+        if (pipe)
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Glimmerview.ini")));
         IniFile ini(path);
+        QCOMPARE(ini.readInteger(QStringLiteral("TForm1"), QStringLiteral("k"), 7), 7);
         try {
             ini.writeInteger(QStringLiteral("TForm1"), QStringLiteral("k"), 1);
             QFAIL("no error raised");
         } catch (const AppError &error) {
             QCOMPARE(error.message(), QStringLiteral("Unable to write to ") + path);
         }
-        QVERIFY(QFileInfo(path).isDir());
-        QCOMPARE(ini.readInteger(QStringLiteral("TForm1"), QStringLiteral("k"), 7), 7);
+        const QFileInfo after(path);
+        QVERIFY(pipe ? !after.isFile() && !after.isDir() : after.isDir());
+    }
+
+    // A full disk: the file keeps every byte it had (comments, other sections), and the write
+    // is reported.
+    void aFullDiskLeavesTheFileAsItWas_data()
+    {
+        QTest::addColumn<bool>("folderTakesNewFiles");
+        QTest::newRow("replaced through a new file") << true;
+        QTest::newRow("rewritten in place") << false;
+    }
+    void aFullDiskLeavesTheFileAsItWas()
+    {
+        QFETCH(bool, folderTakesNewFiles);
+        SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP("no tmpfs can be mounted here (needs root and a mount namespace that allows it)");
+        const QString path = disk.filePath(QStringLiteral("Glimmerview.ini"));
+        const QByteArray before
+            = "; my notes\r\n" + QByteArray(3000, ';') + "\r\n[Other]\r\nkeep=1\r\n[TForm1]\r\nk=1\r\n";
+        writeAll(path, before);
+        if (!folderTakesNewFiles)
+            disk.useUpInodes();
+        disk.fill();
+        IniFile ini(path);
+        // Longer than the page the file has: it needs space the disk no longer has.
+        QVERIFY_THROWS_EXCEPTION(
+            AppError, ini.writeString(QStringLiteral("TForm1"), QStringLiteral("k"), QString(2000, QLatin1Char('x'))));
+        QCOMPARE(readAll(path), before);
+        QCOMPARE(disk.entries(), disk.entriesBeforeTheWrite());
+    }
+
+    void aFolderThatTakesNoNewFilesIsWrittenInPlace_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("shorter") << QByteArray("2");
+        QTest::newRow("longer") << QByteArray(500, 'y');
+    }
+    void aFolderThatTakesNoNewFilesIsWrittenInPlace()
+    {
+        QFETCH(QByteArray, value);
+        SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP("no tmpfs can be mounted here (needs root and a mount namespace that allows it)");
+        const QString path = disk.filePath(QStringLiteral("Glimmerview.ini"));
+        const QByteArray before = "; note\r\n[TForm1]\r\nk=" + QByteArray(100, 'x') + "\r\nz=9\r\n";
+        writeAll(path, before);
+        disk.useUpInodes();
+        IniFile ini(path);
+        ini.writeString(QStringLiteral("TForm1"), QStringLiteral("k"), QString::fromLatin1(value));
+        QCOMPARE(readAll(path), "; note\r\n[TForm1]\r\nk=" + value + "\r\nz=9\r\n");
     }
 
     void aFolderThatTakesNoNewFilesIsRefused()

@@ -4,6 +4,8 @@
 
 #include <QSlider>
 #include <QTest>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 using TestFiles::readAll;
@@ -259,6 +261,64 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(seen.count, 1);
         QVERIFY(QFileInfo(iniPath()).isDir());
+    }
+
+    // A close replaces the file once: a kill between two replacements could leave either.
+    void aCloseWritesTheFileOnce()
+    {
+        closeWindow();
+        restart();
+        form->show();
+        const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(watch >= 0);
+        QVERIFY(::inotify_add_watch(watch, QFile::encodeName(folder->path()).constData(), IN_MOVED_TO | IN_CLOSE_WRITE)
+            >= 0);
+        closeWindow();
+        int replacements = 0;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t got; (got = ::read(watch, buffer, sizeof buffer)) > 0;) {
+            for (char *at = buffer; at < buffer + got;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(at);
+                if ((event->mask & IN_MOVED_TO) && QByteArray(event->name) == "Glimmerview.ini")
+                    ++replacements;
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        ::close(watch);
+        QCOMPARE(replacements, 1);
+    }
+
+    // Two copies of the program on one settings file: the one closed last keeps what the first
+    // changed, where it changed nothing itself.
+    void aSecondInstanceKeepsTheFirstOnesChanges()
+    {
+        closeWindow();
+        restart();
+        form->show();
+        MainWindow second(environment);
+        second.show();
+        slider()->setValue(4);
+        form->colours().setEntry(2, ColourSettings::Yellow);
+        closeWindow();
+        second.findChild<QSlider *>(QStringLiteral("TrackBar1"))->setValue(12); // its own change lands
+        second.close();
+        const QByteArray bytes = readAll(iniPath());
+        QCOMPARE(lineOf(bytes, "TrackBar1_Position"), QStringLiteral("12"));
+        QCOMPARE(lineOf(bytes, "led_col2"), QStringLiteral("4"));
+    }
+
+    void aValueThatIsNoUtf8ComesBackByteForByte()
+    {
+        closeWindow();
+        QByteArray bytes = readAll(iniPath());
+        const QByteArray latin1Folder = "/srv/d\xe9j\xe0/";
+        bytes.replace(QByteArray("OpenDialog_InitialDir=") + QFile::encodeName(form->openDialogInitialDir()),
+            "OpenDialog_InitialDir=" + latin1Folder);
+        writeAll(iniPath(), bytes);
+        restart();
+        form->show();
+        closeWindow();
+        QVERIFY(readAll(iniPath()).contains("\r\nOpenDialog_InitialDir=" + latin1Folder + "\r\n"));
     }
 
     void destroyedWithoutACloseSavesOnceMore()
