@@ -148,7 +148,7 @@ void AboutDialog::buildAboutTab()
 
     auto *memo = place(new QPlainTextEdit(description().join(QLatin1Char('\n')), m_creditsPanel), Memo1);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded); // the text may be taller than the box
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *picture = place(new QLabel(m_creditsPanel), Image1);

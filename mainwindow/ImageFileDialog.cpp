@@ -5,7 +5,9 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QRegularExpression>
 
 const QList<ImageFileDialog::Filter> &ImageFileDialog::filters()
@@ -49,6 +51,18 @@ void ImageFileDialog::usePatternsOf(int filterIndex)
         return;
     model->setFilter(model->filter() & ~QDir::CaseSensitive);
     model->setNameFilters(filters().at(filterIndex).patterns);
+}
+
+void ImageFileDialog::accept()
+{
+    const auto *nameEdit = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    const QString typed = nameEdit ? nameEdit->text() : QString();
+    const QString suffix = defaultSuffix();
+    if (!typed.isEmpty() && QFileInfo(directory().absoluteFilePath(typed)).isFile())
+        setDefaultSuffix(QString());
+    QFileDialog::accept();
+    if (result() != QDialog::Accepted)
+        setDefaultSuffix(suffix);
 }
 
 std::optional<QString> ImageFileDialog::ask(QWidget *parent, const QString &initialDir, const QString &defaultExt)

@@ -26,6 +26,11 @@ public:
     // Shows the dialog modally; the chosen path, or nothing when the user cancels.
     static std::optional<QString> ask(QWidget *parent, const QString &initialDir, const QString &defaultExt);
 
+protected:
+    // A typed name that exists as it stands is opened as it stands; the default extension is
+    // added only to a name that does not.
+    void accept() override;
+
 private:
     void usePatternsOf(int filterIndex);
 };

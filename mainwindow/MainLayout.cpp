@@ -150,6 +150,8 @@ MainControls MainLayout::build(QWidget *clientArea)
         if (control.keep)
             control.keep(made, widget);
     }
+    // The load button's bottom edge lies on the top row of the group below it, under its title.
+    made.loadButton->raise();
     for (int n = 1; n <= LedStates::MatrixLedCount; ++n)
         made.matrix->addIndicator(matrixLedName(n), matrixLedBounds(n).topLeft());
     // The preview LEDs are placed relative to their group: their panel covers it, see-through.

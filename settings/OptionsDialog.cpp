@@ -58,7 +58,8 @@ void OptionsDialog::buildLayout()
     group->setGeometry(Group.bounds);
     auto *label = new QLabel(QString::fromUtf8(OffLedLabel.caption), group);
     label->setObjectName(QString::fromUtf8(OffLedLabel.name));
-    label->setGeometry(OffLedLabel.bounds);
+    // At least as large as the caption needs at the window's font.
+    label->setGeometry(QRect(OffLedLabel.bounds.topLeft(), OffLedLabel.bounds.size().expandedTo(label->sizeHint())));
     // The image buttons sit on one see-through panel over the group, placed as in the group.
     m_buttons = new LedPanel(group);
     m_buttons->setObjectName(QStringLiteral("ColourButtons"));

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QUrlQuery>
 
 class TestAbout : public QObject
@@ -81,12 +82,33 @@ private Q_SLOTS:
         QCOMPARE(internet->innerBevel(), BevelPanel::Bevel::Lowered);
     }
 
+    // Every line can be read: a scroll bar where the text is taller than the box, none where it
+    // fits; the box keeps its size either way.
+    void descriptionScrollsOnlyWhenItDoesNotFit_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("three lines fit") << 3 << false;
+        QTest::newRow("sixty lines do not") << 60 << true;
+    }
+    void descriptionScrollsOnlyWhenItDoesNotFit()
+    {
+        QFETCH(int, lines);
+        QFETCH(bool, scrolls);
+        auto *memo = element<QPlainTextEdit>("Memo1");
+        memo->setPlainText(QStringList(lines, QStringLiteral("line")).join(QLatin1Char('\n')));
+        QTRY_COMPARE(memo->verticalScrollBar()->isVisible(), scrolls);
+        QCOMPARE(memo->geometry(), QRect(8, 8, 337, 265));
+        memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum());
+        const QTextBlock last = memo->document()->lastBlock();
+        QVERIFY(memo->cursorRect(QTextCursor(last)).bottom() <= memo->viewport()->height());
+    }
+
     void firstTab()
     {
         auto *memo = element<QPlainTextEdit>("Memo1");
         QCOMPARE(memo->geometry(), QRect(8, 8, 337, 265));
         QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QVERIFY(!memo->isReadOnly());
         const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));

@@ -1,10 +1,13 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "mainwindow/ImageFileDialog.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestFileDialog : public QObject
 {
@@ -72,6 +75,34 @@ private Q_SLOTS:
         combo->setCurrentIndex(filter);
         Q_EMIT combo->activated(filter);
         QTRY_COMPARE(listed(dialog, m_dir.path()), files);
+    }
+
+    void aTypedNameIsOpenedAsItStands_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("exists without an extension") << "noextension"
+                                                     << "noextension";
+        QTest::newRow("missing: the default extension") << "a"
+                                                        << "a.bin";
+        QTest::newRow("another extension") << "f.rom"
+                                           << "f.rom";
+    }
+    void aTypedNameIsOpenedAsItStands()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, opened);
+        ImageFileDialog dialog(nullptr, m_dir.path(), QStringLiteral("*.bin"));
+        dialog.show();
+        dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(typed);
+        // A "not found" warning would wait for an answer: it is closed, and the dialog stays open.
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            if (QWidget *box = QApplication::activeModalWidget(); box && box != &dialog)
+                box->close();
+        });
+        QMetaObject::invokeMethod(&dialog, "accept"); // as the Open button does
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.selectedFiles(), QStringList {m_dir.filePath(opened)});
     }
 };
 

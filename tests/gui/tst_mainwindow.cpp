@@ -106,6 +106,17 @@ private Q_SLOTS:
         QVERIFY(flags & Qt::WindowSystemMenuHint);
     }
 
+    // The load button reaches one pixel into the "Preview mode" group below it and stands above
+    // it: all of its face shows.
+    void theLoadButtonShowsWhole()
+    {
+        QWidget *button = control("Button2");
+        const QRect r = button->geometry();
+        for (const QPoint corner : {QPoint(r.left() + 1, r.top()), QPoint(r.right() - 1, r.top()),
+                 QPoint(r.left() + 1, r.bottom()), QPoint(r.right() - 1, r.bottom())})
+            QCOMPARE(form->centralWidget()->childAt(corner), button);
+    }
+
     void controlsMatchTheLayout()
     {
         for (const Expected &expected : Layout) {
