@@ -2,6 +2,7 @@
 #include "common/BmpDecoder.h"
 #include "common/DesktopEnvironment.h"
 #include "common/GlyphBitmaps.h"
+#include "common/TerminationSignals.h"
 #include "mainwindow/MainWindow.h"
 
 #include <QApplication>
@@ -14,6 +15,16 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QPixmap::fromImage(
         GlyphBitmaps::withTransparentKey(BmpDecoder::load(QStringLiteral(":/resources/ProgramIcon.bmp")))));
     MainWindow window(std::make_shared<DesktopEnvironment>());
+    // A kill, a hang-up or Ctrl+C ends the program as a close does: every window closes, the
+    // settings are written, and the last window's close ends the event loop with status 0.
+    TerminationSignals signals;
+    QObject::connect(
+        &signals, &TerminationSignals::terminationRequested, &application, [] { QApplication::closeAllWindows(); });
+    // The session manager may end the event loop without closing the window (a logout).
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, [&window] {
+        if (window.isVisible())
+            window.close();
+    });
     window.show();
     return QApplication::exec();
 }

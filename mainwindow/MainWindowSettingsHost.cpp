@@ -3,6 +3,7 @@
 
 #include "common/DesktopEnvironment.h"
 #include "common/ProgramTexts.h"
+#include "common/ScreenFit.h"
 #include "mainwindow/OpenDialogState.h"
 
 #include <QGuiApplication>
@@ -12,6 +13,8 @@
 namespace {
 const QString DefaultExtProperty = QString::fromUtf8(Texts::DefaultExtProperty);
 const QString InitialDirProperty = QString::fromUtf8(Texts::InitialDirProperty);
+// Before the window is first shown its frame is not known; the title and menu are about as high.
+constexpr int MinimumTitleHeight = 24;
 const QString ClockPositionProperty = QString::fromUtf8(Texts::ClockPositionProperty);
 } // namespace
 
@@ -22,6 +25,14 @@ MainWindowSettingsHost::MainWindowSettingsHost(
     , m_openDialog(openDialog)
     , m_environment(environment)
 {
+}
+
+QList<QRect> MainWindowSettingsHost::workAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    return areas;
 }
 
 QPoint MainWindowSettingsHost::workspaceOrigin() const
@@ -44,7 +55,9 @@ void MainWindowSettingsHost::applyPlacement(const WindowPlacement &placement)
 {
     m_flags = placement.flags;
     m_maxPosition = placement.maxPosition;
-    const QPoint corner = placement.normal.topLeft() + workspaceOrigin();
+    const QPoint stored = placement.normal.topLeft() + workspaceOrigin();
+    const QPoint corner = ScreenFit::reachablePosition(QRect(stored, m_window.frameGeometry().size()),
+        std::max(frameMargins().top(), MinimumTitleHeight), workAreas());
     if (m_window.frameGeometry().topLeft() != corner)
         m_window.move(corner);
 }

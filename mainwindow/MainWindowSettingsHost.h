@@ -9,7 +9,8 @@ class QWidget;
 struct OpenDialogState;
 
 // The main window as its settings component sees it: the placement record mapped onto Qt's
-// frame geometry, and the stored properties of its controls.
+// frame geometry, and the stored properties of its controls. A stored position that no screen
+// shows is moved where the user can reach the window.
 class MainWindowSettingsHost : public WindowSettingsHost
 {
 public:
@@ -28,6 +29,7 @@ public:
 
 private:
     QPoint workspaceOrigin() const;
+    static QList<QRect> workAreas();
 
     QWidget &m_window;
     QSlider &m_clockSlider;

@@ -198,7 +198,8 @@ void WindowSettings::writeUnlessOthersChanged(const Entry &entry)
     const auto start = m_startTexts.constFind(entry.key);
     if (start != m_startTexts.cend() && *start == entry.text) {
         const std::optional<QByteArray> startBytes = m_startBytes.value(entry.key);
-        if (m_ini.readBytes(m_section, entry.key) != startBytes)
+        const std::optional<QByteArray> nowBytes = m_ini.readBytes(m_section, entry.key);
+        if (nowBytes && nowBytes != startBytes)
             return; // changed by someone else since, and not by this run: theirs stays
         if (startBytes && QString::fromUtf8(*startBytes) == entry.text) {
             m_ini.writeBytes(m_section, entry.key, *startBytes); // what was read, byte for byte

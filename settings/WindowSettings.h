@@ -15,9 +15,9 @@ class WindowSettingsHost;
 // window is created and first shown, and saves them when it closes.
 //
 // Another instance of the program may have written the file meanwhile: a key whose value this
-// run did not change keeps what the file holds when it is written, so only this run's own
-// changes land. Such a value is written back byte for byte as it was read, even where its bytes
-// are no UTF-8.
+// run did not change keeps the value the file holds when it is written, so only this run's own
+// changes land (a key the file has lost meanwhile is written again). Such a value is written back byte for byte as it
+// was read, even where its bytes are no UTF-8.
 class WindowSettings
 {
 public:

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QTest>
 #include <QThread>
+#include <csignal>
 
 namespace {
 using TestFiles::readAll;
@@ -68,6 +69,27 @@ private Q_SLOTS:
         QVERIFY(ini.indexOf("TrackBar1_Position=10") < ini.indexOf("OpenDialog_InitialDir="));
         QCOMPARE(valueOf(ini, "OpenDialog_InitialDir"), m_driver.programDir() + QStringLiteral("//"));
         QVERIFY(ini.contains("MinMaxPos(1024x768)="));
+    }
+
+    // A kill, a hang-up or Ctrl+C ends the program as a close does, and as a success.
+    void aTerminationSignalClosesAndSaves_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+    void aTerminationSignalClosesAndSaves()
+    {
+        QFETCH(int, signalNumber);
+        QFile::remove(iniPath());
+        QCOMPARE(::kill(static_cast<pid_t>(m_driver.process().processId()), signalNumber), 0);
+        QVERIFY(m_driver.waitForExit());
+        QCOMPARE(m_driver.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(m_driver.process().exitCode(), 0);
+        const QByteArray ini = readAll(iniPath());
+        QVERIFY(ini.startsWith("[TForm1]\r\nled_col1=1\r\n"));
+        QCOMPARE(valueOf(ini, "Visible"), QStringLiteral("0")); // as a close writes it
     }
 
     void cornerClockAndColoursComeBack()

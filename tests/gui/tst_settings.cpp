@@ -2,6 +2,7 @@
 #include "FormFixture.h"
 #include "tests/TestFiles.h"
 
+#include <QScreen>
 #include <QSlider>
 #include <QTest>
 #include <sys/inotify.h>
@@ -319,6 +320,22 @@ private Q_SLOTS:
         form->show();
         closeWindow();
         QVERIFY(readAll(iniPath()).contains("\r\nOpenDialog_InitialDir=" + latin1Folder + "\r\n"));
+    }
+
+    // A position stored on a larger screen: the window comes back where it can be reached.
+    void aPositionOffEveryScreenIsBroughtBack()
+    {
+        closeWindow();
+        QByteArray bytes = readAll(iniPath());
+        bytes.replace(QByteArray("NormPos=") + lineOf(bytes, "NormPos").toUtf8(), "NormPos=5000,4000,5575,4580");
+        bytes.replace(QByteArray("NormPos(1024x768)=") + lineOf(bytes, "NormPos(1024x768)").toUtf8(),
+            "NormPos(1024x768)=5000,4000,5575,4580");
+        writeAll(iniPath(), bytes);
+        restart();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QRect screen = form->screen()->availableGeometry();
+        QVERIFY2(screen.contains(form->frameGeometry()), "the whole window fits, so all of it shows");
     }
 
     void destroyedWithoutACloseSavesOnceMore()
