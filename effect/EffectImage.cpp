@@ -21,6 +21,11 @@ void EffectImage::setSlotEntry(int pageNumber, int index, std::uint8_t state)
     slot(pageNumber)[static_cast<std::size_t>(index)] = state;
 }
 
+void EffectImage::setPage(int number, const Page &states)
+{
+    slot(number) = states;
+}
+
 std::uint8_t EffectImage::workingEntry(int index) const
 {
     Q_ASSERT(index >= 0 && index < LedsPerPage);

@@ -24,6 +24,7 @@ public:
     // Precondition for every page argument: 1 <= number <= PageCount.
     const Page &page(int number) const;
     void setSlotEntry(int pageNumber, int index, std::uint8_t state);
+    void setPage(int number, const Page &states);
 
     const Page &workingPage() const { return m_working; }
     std::uint8_t workingEntry(int index) const;

@@ -5,18 +5,17 @@
 
 namespace {
 constexpr std::uint8_t ErasedByte = 0xFF;
-constexpr int HalfRowsPerPage = EffectImage::RowCount * 2;
 
 std::uint8_t byteAt(QByteArrayView bytes, qsizetype position)
 {
     return position < bytes.size() ? static_cast<std::uint8_t>(bytes[position]) : ErasedByte;
 }
 
-void writeHalfRow(EffectImage &image, int page, int halfRow, std::uint8_t byte)
+// Bit 0 is the leftmost LED of the half row.
+void spreadBits(std::uint8_t byte, std::uint8_t *states)
 {
-    const int first = (halfRow / 2) * EffectImage::ColumnCount + 8 * (halfRow % 2);
     for (int bit = 0; bit < 8; ++bit)
-        image.setSlotEntry(page, first + bit, static_cast<std::uint8_t>((byte >> bit) & 1));
+        states[bit] = static_cast<std::uint8_t>((byte >> bit) & 1);
 }
 } // namespace
 
@@ -33,18 +32,17 @@ qsizetype ImageDecoder::byteCount(ImageLayout layout)
 
 void ImageDecoder::decode(QByteArrayView bytes, ImageLayout layout, EffectImage &image)
 {
+    const qsizetype bytesPerRow = layout == ImageLayout::Bits16 ? 2 : 1;
     qsizetype position = 0;
     for (int page = 1; page <= EffectImage::PageCount; ++page) {
-        for (int halfRow = 0; halfRow < HalfRowsPerPage; ++halfRow) {
-            std::uint8_t byte = ErasedByte;
-            if (layout == ImageLayout::Bits16) {
-                byte = byteAt(bytes, position++);
-            } else if (halfRow % 2 == 0) {
-                byte = byteAt(bytes, position); // the right half comes next and is always Off
-            } else {
-                ++position;
-            }
-            writeHalfRow(image, page, halfRow, byte);
+        EffectImage::Page states;
+        for (int row = 0; row < EffectImage::RowCount; ++row, position += bytesPerRow) {
+            // The 8-bit layout holds the left half only; the right half is always off.
+            const std::uint8_t right = layout == ImageLayout::Bits16 ? byteAt(bytes, position + 1) : ErasedByte;
+            std::uint8_t *rowStates = states.data() + row * EffectImage::ColumnCount;
+            spreadBits(byteAt(bytes, position), rowStates);
+            spreadBits(right, rowStates + 8);
         }
+        image.setPage(page, states);
     }
 }

@@ -31,6 +31,9 @@ public:
     void setValue(const QByteArray &section, const QByteArray &key, const QByteArray &value);
 
     QByteArray bytes() const;
+    // True when the file was read as UTF-16 (it began with a UTF-16 byte-order mark and is
+    // well-formed UTF-16); a file that only begins like one is kept as bytes.
+    bool isUtf16() const { return m_encoding == Encoding::Utf16LE || m_encoding == Encoding::Utf16BE; }
 
 private:
     enum class Encoding { Utf8, Utf8WithBom, Utf16LE, Utf16BE };
