@@ -1,4 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "app/CommandLine.h"
 #include "common/BmpDecoder.h"
 #include "common/DesktopEnvironment.h"
 #include "common/GlyphBitmaps.h"
@@ -8,9 +9,16 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Glimmerview"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(GLIMMERVIEW_VERSION));
+    const CommandLine::Outcome command = CommandLine::parse(argc, argv);
+    if (command.exitStatus)
+        return *command.exitStatus;
+
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QPixmap::fromImage(
         GlyphBitmaps::withTransparentKey(BmpDecoder::load(QStringLiteral(":/resources/ProgramIcon.bmp")))));
@@ -26,5 +34,7 @@ int main(int argc, char **argv)
             window.close();
     });
     window.show();
+    if (command.file) // once the window shows, as if chosen in the file dialog
+        QTimer::singleShot(0, &window, [&window, &command] { window.loadImageFile(*command.file); });
     return QApplication::exec();
 }

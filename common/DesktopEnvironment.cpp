@@ -2,8 +2,12 @@
 #include "common/DesktopEnvironment.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
+#include <unistd.h>
 
 QString DesktopEnvironment::executableFolder() const
 {
@@ -20,4 +24,19 @@ int DesktopEnvironment::pixelsPerInch() const
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? qRound(screen->logicalDotsPerInch()) : 96;
+}
+
+QString DesktopEnvironment::homeFolder() const
+{
+    return QDir::homePath();
+}
+
+QString DesktopEnvironment::userConfigFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+bool DesktopEnvironment::canCreateFilesIn(const QString &folder) const
+{
+    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }

@@ -4,8 +4,8 @@
 #include <QSize>
 #include <QString>
 
-// The facts of the machine the program asks for: where its executable lies and what the primary
-// screen is like. A seam of its own, so tests can give the program a folder of their own and
+// The facts of the machine the program asks for: where its executable lies, what the primary
+// screen is like, and the user's folders. A seam of its own, so tests can give the program a folder of their own and
 // play another screen.
 class DesktopEnvironment
 {
@@ -17,4 +17,9 @@ public:
     virtual QSize primaryScreenSize() const;
     // The primary screen's logical resolution, in dots per inch.
     virtual int pixelsPerInch() const;
+    // The user's own folders: home, and where programs keep settings ($XDG_CONFIG_HOME).
+    virtual QString homeFolder() const;
+    virtual QString userConfigFolder() const;
+    // Whether this user may make new files in the folder.
+    virtual bool canCreateFilesIn(const QString &folder) const;
 };

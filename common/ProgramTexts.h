@@ -8,6 +8,7 @@ namespace Texts {
 
 // The settings file, its one section and its keys.
 inline constexpr char SettingsFileName[] = "Glimmerview.ini";
+inline constexpr char ConfigFolderName[] = "Glimmerview"; // in the user's configuration folder
 inline constexpr char SettingsSection[] = "TForm1";
 inline constexpr char FormVersionKey[] = "FormVersion";
 inline constexpr char FlagsKey[] = "Flags";

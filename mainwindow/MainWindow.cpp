@@ -14,6 +14,7 @@
 #include "mainwindow/MainWindowSettingsHost.h"
 #include "settings/ColourValues.h"
 #include "settings/OptionsDialog.h"
+#include "settings/SettingsLocation.h"
 #include "settings/WindowSettings.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/LedIndicator.h"
@@ -22,10 +23,15 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -52,6 +58,7 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     , m_openDialog {QString(), text(Texts::DefaultImagePattern)}
 {
     setObjectName(QStringLiteral("Form1"));
+    setAcceptDrops(true); // one image file, dropped from a file manager
     setFont(WindowFont::font(font()));
     // A fixed single border with the system menu only: no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -161,10 +168,11 @@ void MainWindow::connectControls()
 void MainWindow::startUp()
 {
     m_executableDir = m_environment->executableFolder() + QLatin1Char('/') + QLatin1Char('/');
-    m_openDialog.initialDir = m_executableDir;
+    m_settingsLocation = SettingsLocation::choose(*m_environment, m_executableDir);
+    m_openDialog.initialDir = m_settingsLocation.openDialogFolder;
     m_clientArea->createNoiseBitmap(MainLayout::ClientSize);
     setWindowTitle(text(Texts::MainWindowTitle));
-    m_settings->setIniFileName(m_executableDir + text(Texts::SettingsFileName));
+    m_settings->setIniFileName(m_settingsLocation.iniPath);
     m_settings->restorePass();
     m_settings->reloadStoredValues();
     ColourValues::copyIn(*m_settings, m_colours);
@@ -191,6 +199,8 @@ void MainWindow::writeLabelStrips()
 
 void MainWindow::saveSettings()
 {
+    if (!m_settingsLocation.besideExecutable) // the user's folder is made when first needed
+        QDir().mkpath(QFileInfo(m_settingsLocation.iniPath).path());
     ColourValues::copyOut(m_colours, *m_settings);
     m_settings->saveOnClose();
 }
@@ -273,6 +283,44 @@ void MainWindow::loadImage()
         m_image.setCurrentPage(1);
         showCurrentPage();
     });
+}
+
+void MainWindow::loadImageFile(const QString &path)
+{
+    ErrorBox::guard(this, [this, &path] {
+        m_image.storeBack();
+        ImageFile::load(path, m_image);
+        m_image.setCurrentPage(1);
+        showCurrentPage();
+    });
+}
+
+std::optional<QString> MainWindow::droppedImagePath(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile())
+        return std::nullopt;
+    const QString path = data->urls().constFirst().toLocalFile();
+    return QFileInfo(path).isFile() ? std::optional<QString>(path) : std::nullopt;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    // Refused here, the pointer shows before the drop that nothing would happen.
+    if (droppedImagePath(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const std::optional<QString> path = droppedImagePath(event->mimeData());
+    if (!path) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    loadImageFile(*path);
 }
 
 std::unique_ptr<OptionsDialog> MainWindow::createOptionsDialog()

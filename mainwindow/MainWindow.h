@@ -8,6 +8,7 @@
 #include "effect/PreviewPlayer.h"
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/OpenDialogState.h"
+#include "settings/SettingsLocation.h"
 
 #include <QMainWindow>
 #include <cstdint>
@@ -21,6 +22,7 @@ class LedIndicator;
 class MainWindowSettingsHost;
 class OptionsDialog;
 class QKeyEvent;
+class QMimeData;
 class QSlider;
 class QTimer;
 class WindowSettings;
@@ -49,6 +51,9 @@ public:
     void refreshMatrix();
     // Switches the preview strip off until the next tick lights it.
     void clearPreviewStrip();
+    // Loads an image as File › Load does with a chosen file: page 1 shown afterwards, the error
+    // box for a file that cannot be read.
+    void loadImageFile(const QString &path);
     // A new Options dialog over this window; an accepted change recolours the window at once.
     std::unique_ptr<OptionsDialog> createOptionsDialog();
 
@@ -63,6 +68,7 @@ public:
     bool painting() const { return m_painting; }
 
     QString executableDir() const { return m_executableDir; }
+    QString settingsPath() const { return m_settingsLocation.iniPath; }
     QString openDialogInitialDir() const { return m_openDialog.initialDir; }
     QString openDialogDefaultExt() const { return m_openDialog.defaultExt; }
     void setOpenDialogInitialDir(const QString &folder) { m_openDialog.initialDir = folder; }
@@ -77,6 +83,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private Q_SLOTS:
     void loadImage();
@@ -114,6 +122,8 @@ private:
     bool isMenuShortcut(const QKeyEvent &event) const;
     void pressLed(LedIndicator *indicator);
     void showPreviewRow();
+    // The one local file a drop carries, or nothing for any other drop.
+    static std::optional<QString> droppedImagePath(const QMimeData *data);
     const QImage *glyphImage(int column, bool unlit) const;
 
     std::shared_ptr<const DesktopEnvironment> m_environment;
@@ -129,6 +139,7 @@ private:
     bool m_painting = false; // the last move over a matrix LED was made with the right button alone
     QString m_executableDir;
     OpenDialogState m_openDialog;
+    SettingsLocation m_settingsLocation;
     ImagePathPrompt m_askForImagePath;
     std::unique_ptr<MainWindowSettingsHost> m_settingsHost;
     std::unique_ptr<WindowSettings> m_settings;

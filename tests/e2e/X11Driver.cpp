@@ -28,7 +28,7 @@ X11Driver::~X11Driver()
     }
 }
 
-bool X11Driver::start()
+bool X11Driver::start(const QStringList &arguments)
 {
     const QString copy = m_dir.filePath(QStringLiteral("Glimmerview"));
     if (!QFile::exists(copy) && !QFile::copy(QStringLiteral(GLIMMERVIEW_BINARY), copy))
@@ -38,7 +38,7 @@ bool X11Driver::start()
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     m_process->setProcessEnvironment(environment);
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process->start(copy, {});
+    m_process->start(copy, arguments);
     if (!m_process->waitForStarted())
         return false;
     m_mainWindow = waitForWindow(MainTitle);

@@ -14,9 +14,10 @@ public:
     X11Driver();
     ~X11Driver();
 
-    // Copies the program into its folder (once) and starts it; false when its window never shows.
-    // Called again after the program has ended, it starts it anew in the same folder.
-    bool start();
+    // Copies the program into its folder (once) and starts it with the arguments given; false
+    // when its window never shows. Called again after the program has ended, it starts it anew
+    // in the same folder.
+    bool start(const QStringList &arguments = {});
     QString programDir() const { return m_dir.path(); }
     QProcess &process() { return *m_process; }
     bool waitForExit(int timeoutMs = 10000);

@@ -125,6 +125,29 @@ private Q_SLOTS:
         QCOMPARE(m_driver.process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(m_driver.process().exitCode(), 0);
     }
+
+    void aFileOnTheCommandLineIsShown()
+    {
+        const QString path
+            = TestFiles::writeAll(m_driver.programDir() + QStringLiteral("/given.bin"), withHead(2048, "\x01\x80"));
+        QVERIFY(m_driver.start({path}));
+        QTRY_COMPARE_WITH_TIMEOUT(litCount(X11Driver::grab(m_driver.mainWindow())), 14, 5000);
+        X11Driver::keys(m_driver.mainWindow(), QStringLiteral("ctrl+x"));
+        QVERIFY(m_driver.waitForExit());
+    }
+
+    void aFileOnTheCommandLineThatCannotBeReadGivesTheErrorBox()
+    {
+        QVERIFY(m_driver.start({m_driver.programDir() + QStringLiteral("/missing.bin")}));
+        const qulonglong box = X11Driver::waitForWindow(QStringLiteral("Glimmerview"));
+        QVERIFY2(box != 0, "no error box");
+        X11Driver::keys(box, QStringLiteral("Return"));
+        QVERIFY(X11Driver::waitForWindowGone(box));
+        QCOMPARE(litCount(X11Driver::grab(m_driver.mainWindow())), 0);
+        X11Driver::keys(m_driver.mainWindow(), QStringLiteral("ctrl+x"));
+        QVERIFY(m_driver.waitForExit());
+        QCOMPARE(m_driver.process().exitCode(), 0);
+    }
 };
 
 QTEST_MAIN(TestE2EMainWindow)

@@ -24,10 +24,16 @@ public:
     QString folder;
     QSize screen {1024, 768};
     int dpi = 96;
+    bool folderTakesNewFiles = true; // false: as an installed copy in a folder of the system's
+    QString home;
+    QString config;
 
     QString executableFolder() const override { return folder; }
     QSize primaryScreenSize() const override { return screen; }
     int pixelsPerInch() const override { return dpi; }
+    QString homeFolder() const override { return home; }
+    QString userConfigFolder() const override { return config; }
+    bool canCreateFilesIn(const QString &) const override { return folderTakesNewFiles; }
 };
 
 // A fresh main window for each test, and ways to reach its controls by name, to drive them, and
@@ -45,6 +51,8 @@ public:
         folder = std::make_unique<QTemporaryDir>();
         environment = std::make_shared<TestEnvironment>();
         environment->folder = folder->path();
+        environment->home = folder->filePath(QStringLiteral("home"));
+        environment->config = folder->filePath(QStringLiteral("home/.config"));
         restart();
     }
     // A window in a new folder, shown; false when it never appears.

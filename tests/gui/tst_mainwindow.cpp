@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -353,6 +354,40 @@ private Q_SLOTS:
         QCOMPARE(control<QLineEdit>("position")->text(), QStringLiteral("5"));
         QCOMPARE(form->ledState(4), LedState::On);
         QCOMPARE(form->image().page(5)[3], EffectImage::On);
+    }
+
+    // One image file dropped on the window loads as the file dialog's choice does; any other
+    // drop is refused already on entry, so the pointer shows it.
+    void drops_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("one image file") << "file" << true;
+        QTest::newRow("text") << "text" << false;
+        QTest::newRow("two files") << "two" << false;
+        QTest::newRow("a folder") << "folder" << false;
+    }
+    void drops()
+    {
+        QFETCH(QString, what);
+        QFETCH(bool, taken);
+        const QString path = TestFiles::writeAll(folder->filePath(QStringLiteral("drop.bin")), QByteArray(2048, '\0'));
+        QMimeData data;
+        if (what == QLatin1String("text"))
+            data.setText(path);
+        else if (what == QLatin1String("two"))
+            data.setUrls({QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)});
+        else
+            data.setUrls({QUrl::fromLocalFile(what == QLatin1String("folder") ? folder->path() : path)});
+        form->image().setCurrentPage(9);
+        const QPoint at(20, 20);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &enter);
+        QCOMPARE(enter.isAccepted(), taken);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &drop);
+        QCOMPARE(form->image().currentPage(), taken ? 1 : 9);
+        QCOMPARE(form->ledState(1), taken ? LedState::On : LedState::Off);
     }
 
     void loadLeavesThePreviewAlone()

@@ -338,6 +338,35 @@ private Q_SLOTS:
         QVERIFY2(screen.contains(form->frameGeometry()), "the whole window fits, so all of it shows");
     }
 
+    // An installed copy, in a folder the user may not write: the settings go to the user's
+    // configuration folder, made at the first close, and the file dialog starts at home.
+    void anInstalledCopyKeepsItsSettingsInTheUsersFolder()
+    {
+        environment->folderTakesNewFiles = false;
+        form.reset(); // saves beside the executable: a portable copy until then
+        QVERIFY(QFile::remove(iniPath()));
+        restart();
+        const QString userFile = environment->config + QStringLiteral("/Glimmerview/Glimmerview.ini");
+        QCOMPARE(form->settingsPath(), userFile);
+        QCOMPARE(form->openDialogInitialDir(), environment->home);
+        form->show();
+        slider()->setValue(6);
+        closeWindow();
+        QVERIFY(!QFile::exists(iniPath()));
+        QCOMPARE(lineOf(readAll(userFile), "TrackBar1_Position"), QStringLiteral("6"));
+        restart();
+        QCOMPARE(slider()->value(), 6);
+    }
+
+    void aPortableCopyKeepsItsFileEvenWhereItCannotMakeNewOnes()
+    {
+        closeWindow(); // the file beside the executable exists now
+        environment->folderTakesNewFiles = false;
+        restart();
+        QCOMPARE(QDir::cleanPath(form->settingsPath()), iniPath());
+        QCOMPARE(form->openDialogInitialDir(), form->executableDir());
+    }
+
     void destroyedWithoutACloseSavesOnceMore()
     {
         form.reset();

@@ -1,0 +1,47 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <cstdio>
+
+CommandLine::Outcome CommandLine::parse(int argc, char **argv)
+{
+    // A plain core application for the parser's texts: no display is needed yet.
+    QCoreApplication application(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Check the light effect of a 16-Kbit EEPROM image before it goes into the chip."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    // Qt's own window options (-platform xcb, -style fusion, ...) are taken by the window
+    // system later; here they are accepted and left alone.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char *name : {"platform", "style", "stylesheet", "display", "qwindowgeometry", "qwindowtitle"}) {
+        QCommandLineOption toolkit(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(toolkit);
+    }
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+        QStringLiteral("An effect image to show: .bin or .bin16 (two bytes a row), .bin8 (one byte a row)."),
+        QStringLiteral("[FILE]"));
+    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > 1) {
+        const QString mistake
+            = parser.errorText().isEmpty() ? QStringLiteral("Only one FILE can be shown.") : parser.errorText();
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(mistake), qPrintable(parser.helpText()));
+        return {1, std::nullopt};
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return {0, std::nullopt};
+    }
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+            qPrintable(QCoreApplication::applicationVersion()));
+        return {0, std::nullopt};
+    }
+    if (parser.positionalArguments().isEmpty())
+        return {};
+    return {std::nullopt, QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath()};
+}

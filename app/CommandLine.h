@@ -1,0 +1,20 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The program's command line: Glimmerview [--help] [--version] [FILE]. Read before any window
+// exists, so --help and --version work without a display.
+class CommandLine
+{
+public:
+    struct Outcome
+    {
+        std::optional<int> exitStatus; // set when the program is to end at once
+        std::optional<QString> file; // an image to load, as an absolute path
+    };
+
+    // Prints help, the version or the usage (for a mistake, to stderr) as asked.
+    static Outcome parse(int argc, char **argv);
+};

@@ -1,0 +1,55 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include <QProcess>
+#include <QTest>
+
+// The real program's command line, run without any display: a window it tried to open would
+// end it with an error of the window system instead of the answers below.
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void answers_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("--help") << QStringList {"--help"} << 0 << "Usage: "
+                                << "";
+        QTest::newRow("-h") << QStringList {"-h"} << 0 << "[FILE]"
+                            << "";
+        QTest::newRow("--version") << QStringList {"--version"} << 0 << "Glimmerview 1.0\n"
+                                   << "";
+        QTest::newRow("unknown option: usage on stderr") << QStringList {"--frobnicate"} << 1 << ""
+                                                         << "Unknown option 'frobnicate'.";
+        QTest::newRow("two files") << QStringList {"a.bin", "b.bin"} << 1 << ""
+                                   << "Usage: ";
+    }
+    void answers()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(GLIMMERVIEW_BINARY), arguments);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), status);
+        const QString stdOut = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(stdOut.contains(out), qPrintable(stdOut));
+        QVERIFY2(stdErr.contains(err), qPrintable(stdErr));
+        if (status != 0)
+            QVERIFY2(stdErr.contains(QStringLiteral("Usage: ")) && stdOut.isEmpty(), qPrintable(stdErr));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
