@@ -1,7 +1,9 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 //
-// Saves a screenshot of the X display, or of one window, as PNG: x11shot OUT.png [WINDOW_ID]
+// Saves a screenshot of the X display, or of one window, as PNG: x11shot OUT.png [WINDOW_ID] [--small]
+// With --small the picture keeps at most 256 colours, for pictures that are committed.
 #include <QGuiApplication>
+#include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <cstdio>
@@ -15,6 +17,8 @@ int main(int argc, char **argv)
         return 2;
     }
     const WId window = argc > 2 ? static_cast<WId>(QByteArray(argv[2]).toULongLong(nullptr, 0)) : 0;
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(window);
-    return shot.save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
+    QImage shot = QGuiApplication::primaryScreen()->grabWindow(window).toImage();
+    if (argc > 3 && QByteArray(argv[3]) == "--small")
+        shot = shot.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    return shot.save(QString::fromLocal8Bit(argv[1]), "PNG", 9) ? 0 : 1;
 }
