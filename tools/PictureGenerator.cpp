@@ -34,15 +34,21 @@ using Drawing = std::function<void(QPainter &)>;
 // Draws on a transparent canvas, then lays the result over the key colour. A pixel that the
 // drawing touched but that came out equal to the key colour is nudged, so the transparent
 // colour marks exactly the untouched background.
-QImage compose(int size, const Drawing &draw)
+QImage drawn(int size, int scale, const Drawing &draw)
 {
-    QImage canvas(size, size, QImage::Format_ARGB32);
+    QImage canvas(size * scale, size * scale, QImage::Format_ARGB32);
     canvas.fill(Qt::transparent);
-    {
-        QPainter painter(&canvas);
-        painter.setRenderHint(QPainter::Antialiasing);
-        draw(painter);
-    }
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    draw(painter);
+    return canvas;
+}
+
+QImage compose(int size, const Drawing &draw, int scale = 1)
+{
+    const QImage canvas = drawn(size, scale, draw);
+    size *= scale;
     QImage result(size, size, QImage::Format_RGB888);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
@@ -233,7 +239,7 @@ void programIcon(QPainter &p)
 
 bool save(const QImage &image, const QString &path)
 {
-    if (!image.save(path, "BMP")) {
+    if (!image.save(path, path.endsWith(QLatin1String(".png")) ? "PNG" : "BMP")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -273,5 +279,17 @@ int main(int argc, char **argv)
     }
     ok &= save(picture, out.filePath(QStringLiteral("AboutPicture.bmp")));
     ok &= save(compose(32, programIcon), out.filePath(QStringLiteral("ProgramIcon.bmp")));
+    // The desktop's icons, from the same drawing at each size, with true transparency.
+    out.mkpath(QStringLiteral("icons"));
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QImage icon(size, size, QImage::Format_ARGB32);
+        icon.fill(Qt::transparent);
+        QPainter painter(&icon);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 32.0, size / 32.0);
+        programIcon(painter);
+        painter.end();
+        ok &= save(icon, out.filePath(QStringLiteral("icons/%1.png").arg(size)));
+    }
     return ok ? 0 : 1;
 }

@@ -1,0 +1,141 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+constexpr auto AppId = "example.glimmerview.Glimmerview";
+
+struct Run
+{
+    int status = -1;
+    QString output; // stdout and stderr together
+};
+
+Run run(const QString &program, const QStringList &arguments, int timeoutMs = 120000)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromLocal8Bit(process.readAll())};
+}
+} // namespace
+
+// What `cmake --install` and the packages put on a machine, checked with the desktop's own
+// validators, and the program run from them.
+class TestInstall : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_prefix;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        const Run install = run(QStringLiteral(CMAKE_COMMAND),
+            {QStringLiteral("--install"), QStringLiteral(BUILD_DIR), QStringLiteral("--prefix"), m_prefix.path()});
+        QVERIFY2(install.status == 0, qPrintable(install.output));
+    }
+
+    void everyFileIsInItsPlace_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QString id = QString::fromLatin1(AppId);
+        QTest::newRow("program") << QStringLiteral("bin/Glimmerview");
+        QTest::newRow("desktop entry") << QStringLiteral("share/applications/%1.desktop").arg(id);
+        QTest::newRow("metainfo") << QStringLiteral("share/metainfo/%1.metainfo.xml").arg(id);
+        QTest::newRow("file types") << QStringLiteral("share/mime/packages/%1.xml").arg(id);
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            QTest::newRow(qPrintable(QStringLiteral("icon %1").arg(size)))
+                << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id);
+        QTest::newRow("an 8-bit example") << QStringLiteral("share/%1/examples/dithered-bar.bin8").arg(id);
+        QTest::newRow("a 16-bit example") << QStringLiteral("share/%1/examples/scanner.bin").arg(id);
+    }
+    void everyFileIsInItsPlace()
+    {
+        QFETCH(QString, path);
+        QVERIFY2(QFileInfo(m_prefix.filePath(path)).isFile(), qPrintable(path));
+        if (path.endsWith(QLatin1String(".png"))) {
+            const int size = path.section(QLatin1Char('/'), 3, 3).section(QLatin1Char('x'), 0, 0).toInt();
+            QCOMPARE(QImage(m_prefix.filePath(path)).size(), QSize(size, size));
+        }
+    }
+
+    void theDesktopEntryOpensOurFiles()
+    {
+        QFile entry(m_prefix.filePath(QStringLiteral("share/applications/%1.desktop").arg(QLatin1String(AppId))));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QByteArray text = entry.readAll();
+        QVERIFY(text.contains("\nExec=Glimmerview %f\n"));
+        QVERIFY(text.contains("\nCategories=Development;Electronics;\n"));
+        QVERIFY(text.contains("application/x-glimmerview-image8;"));
+        QFile types(m_prefix.filePath(QStringLiteral("share/mime/packages/%1.xml").arg(QLatin1String(AppId))));
+        QVERIFY(types.open(QIODevice::ReadOnly));
+        const QByteArray globs = types.readAll();
+        QVERIFY(globs.contains("<glob pattern=\"*.bin8\"/>") && globs.contains("<glob pattern=\"*.bin16\"/>"));
+        QVERIFY(!globs.contains("\"*.bin\"")); // plain .bin stays a generic binary file
+    }
+
+    void validatorsPass_data()
+    {
+        QTest::addColumn<QString>("validator");
+        QTest::addColumn<QStringList>("arguments");
+        const QString id = QString::fromLatin1(AppId);
+        QTest::newRow("desktop-file-validate")
+            << "desktop-file-validate"
+            << QStringList {m_prefix.filePath(QStringLiteral("share/applications/%1.desktop").arg(id))};
+        QTest::newRow("appstreamcli validate")
+            << "appstreamcli"
+            << QStringList {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                   m_prefix.filePath(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(id))};
+    }
+    void validatorsPass()
+    {
+        QFETCH(QString, validator);
+        QFETCH(QStringList, arguments);
+        const Run check = run(validator, arguments);
+        QVERIFY2(check.status == 0, qPrintable(check.output));
+    }
+
+    void theInstalledProgramRuns()
+    {
+        const Run version = run(m_prefix.filePath(QStringLiteral("bin/Glimmerview")), {QStringLiteral("--version")});
+        QCOMPARE(version.status, 0);
+        QCOMPARE(version.output, QStringLiteral("Glimmerview 1.0\n"));
+    }
+
+    // The .deb: its contents, a dependency on Qt 6 worked out from the binary, and the program
+    // run from the package's files unpacked into a throwaway root.
+    void theDebianPackage()
+    {
+        QTemporaryDir packages;
+        const Run pack = run(QStringLiteral(CPACK_COMMAND),
+            {QStringLiteral("--config"), QStringLiteral(BUILD_DIR "/CPackConfig.cmake"), QStringLiteral("-G"),
+                QStringLiteral("DEB"), QStringLiteral("-B"), packages.path()});
+        QVERIFY2(pack.status == 0, qPrintable(pack.output));
+        const QStringList debs = QDir(packages.path()).entryList({QStringLiteral("*.deb")});
+        QCOMPARE(debs.size(), 1);
+        const QString deb = packages.filePath(debs.constFirst());
+        const Run depends = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Depends")});
+        QVERIFY2(depends.output.contains(QStringLiteral("libqt6widgets6")), qPrintable(depends.output));
+        QVERIFY2(depends.output.contains(QStringLiteral("libqt6gui6")), qPrintable(depends.output));
+        const Run contents = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-c"), deb});
+        for (const QString &path : {QStringLiteral("./usr/bin/Glimmerview"),
+                 QStringLiteral("./usr/share/applications/example.glimmerview.Glimmerview.desktop"),
+                 QStringLiteral("./usr/share/icons/hicolor/256x256/apps/example.glimmerview.Glimmerview.png"),
+                 QStringLiteral("./usr/share/example.glimmerview.Glimmerview/examples/text-scroll.bin")})
+            QVERIFY2(contents.output.contains(path), qPrintable(path));
+        QTemporaryDir root;
+        QCOMPARE(run(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, root.path()}).status, 0);
+        const Run version = run(root.filePath(QStringLiteral("usr/bin/Glimmerview")), {QStringLiteral("--version")});
+        QCOMPARE(version.output, QStringLiteral("Glimmerview 1.0\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInstall)
+#include "tst_install.moc"
