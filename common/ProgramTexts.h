@@ -32,12 +32,12 @@ inline constexpr char OptionsTitle[] = "Options";
 inline constexpr char AboutTitle[] = "About";
 inline constexpr char OpenDialogTitle[] = "Open";
 
-// The main window's menu.
-inline constexpr char FileMenu[] = "File";
-inline constexpr char LoadCommand[] = "Load";
-inline constexpr char ExitCommand[] = "Exit";
-inline constexpr char OptionsCommand[] = "Options";
-inline constexpr char AboutCommand[] = "About";
+// The main window's menu. "&" marks the letter that Alt opens it with; it is not shown.
+inline constexpr char FileMenu[] = "&File";
+inline constexpr char LoadCommand[] = "&Load";
+inline constexpr char ExitCommand[] = "E&xit";
+inline constexpr char OptionsCommand[] = "&Options";
+inline constexpr char AboutCommand[] = "&About";
 
 // The main window's controls.
 inline constexpr char MatrixGroup[] = "Matrix";

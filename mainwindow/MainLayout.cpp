@@ -62,6 +62,12 @@ const QList<MainLayout::Control> Controls {
     {"LabelHz1", Kind::Label, "GroupBox4", {51, 292, 0, 0}, Texts::SlowestRate, false, nullptr},
 };
 
+// The number the label strips show over column `column` (0 at the left).
+int labelOfColumn(int column)
+{
+    return 16 - column;
+}
+
 constexpr int LedOrigin = 32;
 constexpr int LedPitch = 24;
 constexpr int PreviewTop = 19;
@@ -152,14 +158,24 @@ MainControls MainLayout::build(QWidget *clientArea)
     }
     // The load button's bottom edge lies on the top row of the group below it, under its title.
     made.loadButton->raise();
-    for (int n = 1; n <= LedStates::MatrixLedCount; ++n)
-        made.matrix->addIndicator(matrixLedName(n), matrixLedBounds(n).topLeft());
+    // Screen readers name the LEDs by the numbers the label strips show: rows 1..16 from the
+    // top, columns 16..1 from the left.
+    made.matrix->setAccessibleName(QStringLiteral("LED matrix"));
+    for (int n = 1; n <= LedStates::MatrixLedCount; ++n) {
+        LedIndicator *led = made.matrix->addIndicator(matrixLedName(n), matrixLedBounds(n).topLeft());
+        const int row = (n - 1) / 16 + 1;
+        led->setAccessibility(
+            QStringLiteral("Row %1, column %2").arg(row).arg(labelOfColumn((n - 1) % 16)), true, true);
+    }
     // The preview LEDs are placed relative to their group: their panel covers it, see-through.
     QWidget *group = byName.value("GroupBox2");
     made.previewStrip = new LedPanel(group);
     made.previewStrip->setObjectName(QStringLiteral("PreviewPanel"));
     made.previewStrip->setGeometry(group->rect());
-    for (int i = 1; i <= LedStates::PreviewLedCount; ++i)
-        made.previewStrip->addIndicator(previewLedName(i), previewLedBounds(i).topLeft());
+    made.previewStrip->setAccessibleName(QStringLiteral("Preview strip"));
+    for (int i = 1; i <= LedStates::PreviewLedCount; ++i) {
+        LedIndicator *led = made.previewStrip->addIndicator(previewLedName(i), previewLedBounds(i).topLeft());
+        led->setAccessibility(QStringLiteral("Preview, column %1").arg(labelOfColumn(i - 1)), true, false);
+    }
     return made;
 }

@@ -33,6 +33,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QTimer>
 
@@ -109,6 +110,11 @@ void MainWindow::setUpControls()
     pageEdit->setAcceptDrops(false);
     pageEdit->setAttribute(Qt::WA_InputMethodEnabled, false);
     pageEdit->installEventFilter(this);
+    // The matrix is the last stop of the Tab key; the enable box is the program's alone, so
+    // neither the Tab key nor assistive technology may find it.
+    m_controls.matrix->setKeyboardGrid(EffectImage::ColumnCount);
+    setTabOrder(clock, m_controls.matrix);
+    m_controls.previewEnabledBox->hide();
 }
 
 void MainWindow::createMenu()
@@ -127,6 +133,10 @@ void MainWindow::createMenu()
     options->setObjectName(QStringLiteral("Options1"));
     QAction *about = menuBar()->addAction(text(Texts::AboutCommand), this, &MainWindow::showAbout);
     about->setObjectName(QStringLiteral("About1"));
+    // F10 opens the menu bar at its first menu, as desktops have it.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this,
+        [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 void MainWindow::createTimers()
@@ -189,11 +199,24 @@ void MainWindow::startUp()
 void MainWindow::writeLabelStrips()
 {
     // Columns count down from 16 at the left; rows count up from 1 at the top.
+    QStringList columns;
+    QStringList rows;
     for (int c = 1; c <= EffectImage::ColumnCount; ++c) {
         m_controls.topColumnLabels->setCell(c, 0, QString::number(17 - c));
         m_controls.bottomColumnLabels->setCell(c, 0, QString::number(17 - c));
         m_controls.leftRowLabels->setCell(0, c - 1, QString::number(c));
         m_controls.rightRowLabels->setCell(0, c - 1, QString::number(c));
+        columns << QString::number(17 - c);
+        rows << QString::number(c);
+    }
+    // What the strips show, for screen readers: they are painted, not made of labels.
+    for (LabelStrip *strip : {m_controls.topColumnLabels, m_controls.bottomColumnLabels}) {
+        strip->setAccessibleName(QStringLiteral("Column numbers"));
+        strip->setAccessibleDescription(columns.join(QLatin1Char(' ')));
+    }
+    for (LabelStrip *strip : {m_controls.leftRowLabels, m_controls.rightRowLabels}) {
+        strip->setAccessibleName(QStringLiteral("Row numbers"));
+        strip->setAccessibleDescription(rows.join(QLatin1Char(' ')));
     }
 }
 
@@ -241,7 +264,9 @@ void MainWindow::setLed(int n, std::uint8_t state, bool force)
 {
     if (!m_ledStates.change(n, state, force))
         return;
-    ledIndicator(n)->setGlyph(glyphImage(LedStates::columnOf(n), state != EffectImage::On));
+    LedIndicator *indicator = ledIndicator(n);
+    indicator->setGlyph(glyphImage(LedStates::columnOf(n), state != EffectImage::On));
+    indicator->setLit(state == EffectImage::On);
 }
 
 void MainWindow::showCurrentPage()

@@ -69,6 +69,14 @@ void OptionsDialog::buildLayout()
         m_buttons->addIndicator(buttonName(entry), {ColourButtonLefts[entry - 1], ColourButtonTop}, size);
     }
     m_buttons->addIndicator(buttonName(ColourSettings::OffStyleEntry), OffLedButton);
+    // From the keyboard: Tab to the buttons, the arrows between them, Space to change one.
+    m_buttons->setKeyboardGrid(ColourSettings::ColumnCount);
+    m_buttons->setAccessibleName(QString::fromUtf8(Texts::LedColourGroup));
+    for (int entry = 1; entry <= ColourSettings::EntryCount; ++entry) {
+        const QString name = entry == ColourSettings::OffStyleEntry ? QString::fromUtf8(Texts::OffLedLabel)
+                                                                    : QStringLiteral("LED color %1").arg(entry);
+        colourButton(entry)->setAccessibility(name, false, true);
+    }
     connect(m_buttons, &LedPanel::clicked, this,
         [this](LedIndicator *button) { cycleEntry(static_cast<int>(m_buttons->indicators().indexOf(button)) + 1); });
 

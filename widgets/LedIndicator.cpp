@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "widgets/LedIndicator.h"
 
+#include <QAccessible>
 #include <QWidget>
 
 LedIndicator::LedIndicator(const QString &name, QRect geometry, QWidget *panel, IndicatorSurface &surface)
@@ -22,4 +23,24 @@ void LedIndicator::setGlyph(const QImage *glyph)
         return;
     m_glyph = glyph;
     m_surface.repaintIndicator(this);
+}
+
+void LedIndicator::setAccessibility(const QString &name, bool checkable, bool pressable)
+{
+    m_accessibleName = name;
+    m_checkable = checkable;
+    m_pressable = pressable;
+}
+
+void LedIndicator::setLit(bool lit)
+{
+    if (lit == m_lit)
+        return;
+    m_lit = lit;
+    if (m_checkable && QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }

@@ -19,7 +19,9 @@ protected:
 };
 
 // One LED indicator: a flat 23x22 image button drawn by its panel. It carries its name, its
-// place on the panel and its glyph; what the glyph means is the owner's business.
+// place on the panel and its glyph; what the glyph means is the owner's business, who also tells
+// assistive technology what the indicator is: its name, whether it is a lit-or-unlit LED, and
+// whether it can be pressed.
 class LedIndicator : public QObject
 {
     Q_OBJECT
@@ -39,8 +41,19 @@ public:
     const QImage *glyph() const { return m_glyph; }
     void setGlyph(const QImage *glyph);
 
+    QString accessibleName() const { return m_accessibleName; }
+    bool isCheckable() const { return m_checkable; }
+    bool isPressable() const { return m_pressable; }
+    void setAccessibility(const QString &name, bool checkable, bool pressable);
+    bool isLit() const { return m_lit; }
+    void setLit(bool lit);
+
 private:
     IndicatorSurface &m_surface;
     QRect m_geometry;
     const QImage *m_glyph = nullptr;
+    QString m_accessibleName;
+    bool m_checkable = false;
+    bool m_pressable = false;
+    bool m_lit = false;
 };

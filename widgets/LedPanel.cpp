@@ -1,9 +1,15 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "widgets/LedPanel.h"
 
+#include "widgets/LedPanelAccessible.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <array>
 #include <qdrawutil.h>
 #include <utility>
 
@@ -11,6 +17,93 @@ LedPanel::LedPanel(QWidget *parent)
     : QWidget(parent)
 {
     setMouseTracking(true); // hover frames, and moves with no button held reach the handlers
+    LedPanelAccessible::installFactory();
+}
+
+void LedPanel::setKeyboardGrid(int columns)
+{
+    m_gridColumns = columns;
+    setFocusPolicy(columns > 0 ? Qt::TabFocus : Qt::NoFocus);
+}
+
+LedIndicator *LedPanel::focusedIndicator() const
+{
+    return hasFocus() && m_focusIndex < m_indicators.size() ? m_indicators.at(m_focusIndex) : nullptr;
+}
+
+void LedPanel::activate(LedIndicator *indicator)
+{
+    Q_EMIT pressed(indicator, Qt::LeftButton);
+    Q_EMIT clicked(indicator);
+}
+
+qsizetype LedPanel::focusTarget(qsizetype index, int key) const
+{
+    const qsizetype columns = m_gridColumns;
+    const qsizetype rowStart = index - index % columns;
+    const qsizetype last = m_indicators.size() - 1;
+    switch (key) {
+    case Qt::Key_Left:
+        return index % columns > 0 ? index - 1 : index;
+    case Qt::Key_Right:
+        return index % columns < columns - 1 && index < last ? index + 1 : index;
+    case Qt::Key_Up:
+        return index >= columns ? index - columns : index;
+    case Qt::Key_Down:
+        return index + columns <= last ? index + columns : index;
+    case Qt::Key_Home:
+        return rowStart;
+    case Qt::Key_End:
+        return std::min(rowStart + columns - 1, last);
+    default:
+        return index;
+    }
+}
+
+void LedPanel::moveFocusTo(qsizetype index)
+{
+    if (index == m_focusIndex)
+        return;
+    update(m_indicators.at(m_focusIndex)->geometry());
+    m_focusIndex = index;
+    update(m_indicators.at(m_focusIndex)->geometry());
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(static_cast<int>(index));
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void LedPanel::keyPressEvent(QKeyEvent *event)
+{
+    if (m_gridColumns <= 0 || m_indicators.isEmpty() || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Space) {
+        activate(m_indicators.at(m_focusIndex));
+        return;
+    }
+    static const std::array Moves {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End};
+    if (std::find(Moves.begin(), Moves.end(), event->key()) == Moves.end()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    moveFocusTo(focusTarget(m_focusIndex, event->key()));
+}
+
+void LedPanel::focusInEvent(QFocusEvent *event)
+{
+    if (!m_indicators.isEmpty())
+        update(m_indicators.at(m_focusIndex)->geometry());
+    QWidget::focusInEvent(event);
+}
+
+void LedPanel::focusOutEvent(QFocusEvent *event)
+{
+    if (!m_indicators.isEmpty())
+        update(m_indicators.at(m_focusIndex)->geometry());
+    QWidget::focusOutEvent(event);
 }
 
 LedIndicator *LedPanel::addIndicator(const QString &name, QPoint topLeft, QSize size)
@@ -66,6 +159,13 @@ void LedPanel::drawIndicator(QPainter &painter, const LedIndicator *indicator) c
     const QImage *glyph = indicator->glyph();
     if (glyph && !glyph->isNull())
         painter.drawImage(face.topLeft() + indicator->glyphOffset() + (held ? QPoint(1, 1) : QPoint()), *glyph);
+    if (indicator == focusedIndicator()) {
+        painter.save();
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(face.adjusted(0, 0, -1, -1));
+        painter.restore();
+    }
 }
 
 void LedPanel::setHovered(LedIndicator *indicator)

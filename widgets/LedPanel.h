@@ -30,6 +30,14 @@ public:
     void endUpdate();
     void repaintIndicator(const LedIndicator *indicator) override;
 
+    // Keyboard use, taken up by Tab only, so that clicks behave as they always have: the
+    // indicators stand in rows of `columns`; the arrows move a focus frame (no wrapping), Home and
+    // End go to the ends of its row, Space presses the framed indicator as a left click does.
+    void setKeyboardGrid(int columns);
+    LedIndicator *focusedIndicator() const;
+    // A left click that comes from the keyboard or an assistive tool: pressed, then clicked.
+    void activate(LedIndicator *indicator);
+
 Q_SIGNALS:
     // A press on an indicator with any button; a double click counts as a press.
     void pressed(LedIndicator *indicator, Qt::MouseButton button);
@@ -45,9 +53,15 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void setHovered(LedIndicator *indicator);
+    void moveFocusTo(qsizetype index);
+    // Where a key moves the focus frame from `index`; `index` itself when it goes nowhere.
+    qsizetype focusTarget(qsizetype index, int key) const;
     void drawIndicator(QPainter &painter, const LedIndicator *indicator) const;
 
     QList<LedIndicator *> m_indicators;
@@ -55,5 +69,7 @@ private:
     bool m_leftHeld = false;
     LedIndicator *m_leftPressed = nullptr; // what the left button captured, if anything
     int m_batchDepth = 0;
+    int m_gridColumns = 0; // 0: no keyboard use
+    qsizetype m_focusIndex = 0;
     QRect m_batchDirty;
 };

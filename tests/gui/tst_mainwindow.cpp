@@ -8,6 +8,8 @@
 #include "widgets/LedIndicator.h"
 #include "widgets/LedPanel.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -199,20 +201,30 @@ private Q_SLOTS:
         QVERIFY(top->findChildren<QWidget *>().isEmpty()); // no headers or scroll bars of Qt's
     }
 
+    // A caption as the menu shows it: the mnemonic's marker is not drawn.
+    static QString shown(const QAction *action) { return QString(action->text()).remove(QLatin1Char('&')); }
+
     void menu()
     {
         auto *load = form->findChild<QAction *>(QStringLiteral("Load1"));
         auto *exit = form->findChild<QAction *>(QStringLiteral("Exit1"));
         QVERIFY(load && exit);
-        QCOMPARE(load->text(), QStringLiteral("Load"));
+        QCOMPARE(shown(load), QStringLiteral("Load"));
         QCOMPARE(load->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         QVERIFY(!load->icon().isNull());
         QCOMPARE(exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
         const QList<QAction *> top = form->menuBar()->actions();
         QCOMPARE(top.size(), 3);
-        QCOMPARE(top[0]->text(), QStringLiteral("File"));
-        QCOMPARE(top[1]->text(), QStringLiteral("Options"));
-        QCOMPARE(top[2]->text(), QStringLiteral("About"));
+        QCOMPARE(shown(top[0]), QStringLiteral("File"));
+        QCOMPARE(shown(top[1]), QStringLiteral("Options"));
+        QCOMPARE(shown(top[2]), QStringLiteral("About"));
+        QCOMPARE(shown(exit), QStringLiteral("Exit"));
+        // Alt and an underlined letter reach every command.
+        QCOMPARE(QKeySequence::mnemonic(top[0]->text()), QKeySequence(Qt::ALT | Qt::Key_F));
+        QCOMPARE(QKeySequence::mnemonic(top[1]->text()), QKeySequence(Qt::ALT | Qt::Key_O));
+        QCOMPARE(QKeySequence::mnemonic(top[2]->text()), QKeySequence(Qt::ALT | Qt::Key_A));
+        QCOMPARE(QKeySequence::mnemonic(load->text()), QKeySequence(Qt::ALT | Qt::Key_L));
+        QCOMPARE(QKeySequence::mnemonic(exit->text()), QKeySequence(Qt::ALT | Qt::Key_X));
         QVERIFY(!top[1]->menu() && !top[2]->menu()); // they act when clicked
         const QList<QAction *> file = top[0]->menu()->actions();
         QCOMPARE(file.size(), 3);
@@ -388,6 +400,73 @@ private Q_SLOTS:
         QApplication::sendEvent(form.get(), &drop);
         QCOMPARE(form->image().currentPage(), taken ? 1 : 9);
         QCOMPARE(form->ledState(1), taken ? LedState::On : LedState::Off);
+    }
+
+    // Without a mouse: Tab reaches the matrix last, the arrows move the frame, Space flips.
+    void theMatrixFromTheKeyboard()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto *slider = control<QSlider>("TrackBar1");
+        slider->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(slider, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(matrix()));
+        QCOMPARE(matrix()->focusPolicy(), Qt::TabFocus); // a click leaves the focus where it was
+        QCOMPARE(matrix()->focusedIndicator(), led(1));
+        for (const auto key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down})
+            QTest::keyClick(matrix(), key);
+        QCOMPARE(matrix()->focusedIndicator(), led(18)); // row 2, third from the left... then one back
+        QTest::keyClick(matrix(), Qt::Key_Space);
+        QCOMPARE(form->ledState(18), LedState::On);
+        QCOMPARE(form->image().page(1)[17], EffectImage::On);
+        QTest::keyClick(matrix(), Qt::Key_Space);
+        QCOMPARE(form->ledState(18), LedState::Off);
+        QTest::keyClick(matrix(), Qt::Key_End);
+        QCOMPARE(matrix()->focusedIndicator(), led(32));
+        QTest::keyClick(matrix(), Qt::Key_Right); // no wrapping
+        QCOMPARE(matrix()->focusedIndicator(), led(32));
+        QTest::keyClick(matrix(), Qt::Key_Home);
+        QCOMPARE(matrix()->focusedIndicator(), led(17));
+    }
+
+    void f10OpensTheMenuBar()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QTest::keyClick(form.get(), Qt::Key_F10);
+        QTRY_COMPARE(form->menuBar()->activeAction(), form->menuBar()->actions().constFirst());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    }
+
+    // Every LED is an item of its own to assistive technology, named as the strips number it.
+    void screenReadersSeeEveryLed()
+    {
+        QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(matrix());
+        QCOMPARE(panel->childCount(), 256);
+        QAccessibleInterface *led38 = panel->child(37);
+        QCOMPARE(led38->text(QAccessible::Name), QStringLiteral("Row 3, column 11"));
+        QCOMPARE(led38->role(), QAccessible::CheckBox);
+        QCOMPARE(panel->indexOfChild(led38), 37);
+        QCOMPARE(led38->parent(), panel);
+        QVERIFY(!led38->state().checked);
+        form->setLed(38, EffectImage::On, false);
+        QVERIFY(led38->state().checked);
+        QAccessibleActionInterface *actions = led38->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->actionNames(), QStringList {QAccessibleActionInterface::pressAction()});
+        actions->doAction(QAccessibleActionInterface::pressAction()); // as a click: off again
+        QCOMPARE(form->ledState(38), LedState::Off);
+        QVERIFY(!led38->state().checked);
+
+        QAccessibleInterface *strip = QAccessible::queryAccessibleInterface(control("PreviewPanel"));
+        QCOMPARE(strip->childCount(), 16);
+        QCOMPARE(strip->child(0)->text(QAccessible::Name), QStringLiteral("Preview, column 16"));
+        QVERIFY(strip->child(0)->actionInterface()->actionNames().isEmpty()); // it only shows
+        QAccessibleInterface *columns = QAccessible::queryAccessibleInterface(control("StringGrid1"));
+        QVERIFY(columns->text(QAccessible::Description).startsWith(QStringLiteral("16 15 14")));
+        QVERIFY(QAccessible::queryAccessibleInterface(control("CheckBox1"))->state().invisible);
     }
 
     void loadLeavesThePreviewAlone()

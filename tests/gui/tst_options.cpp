@@ -2,6 +2,7 @@
 #include "FormFixture.h"
 #include "settings/OptionsDialog.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -166,6 +167,23 @@ private Q_SLOTS:
         for (int tick = 0; tick < 16; ++tick) // round to row 1 again
             tickPreview();
         QCOMPARE(led(501)->glyph(), glyph(Glyph::GreenLit));
+    }
+
+    void colourButtonsFromTheKeyboard()
+    {
+        auto *panel = m_dialog->findChild<LedPanel *>(QStringLiteral("ColourButtons"));
+        QCOMPARE(panel->focusPolicy(), Qt::TabFocus);
+        panel->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(panel, Qt::Key_Right);
+        QTest::keyClick(panel, Qt::Key_Space); // column 2: green to blue
+        QCOMPARE(m_dialog->dialogCopy().entry(2), ColourSettings::Blue);
+        QTest::keyClick(panel, Qt::Key_Left);
+        QTest::keyClick(panel, Qt::Key_Down); // the off-LED button, below the first
+        QTest::keyClick(panel, Qt::Key_Space);
+        QCOMPARE(m_dialog->dialogCopy().entry(17), ColourSettings::Crossed);
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(panel)->child(16);
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Off LED"));
+        QCOMPARE(button->role(), QAccessible::Button);
     }
 
     void cancelledChangesAreNotSaved()
