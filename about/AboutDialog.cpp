@@ -4,7 +4,6 @@
 #include "about/CreditsPanel.h"
 #include "about/MouseLabel.h"
 #include "about/TooltipTimer.h"
-#include "common/BmpDecoder.h"
 #include "common/GlyphBitmaps.h"
 #include "common/ProgramTexts.h"
 #include "widgets/WindowFont.h"
@@ -152,10 +151,12 @@ void AboutDialog::buildAboutTab()
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *picture = place(new QLabel(m_creditsPanel), Image1);
-    picture->setPixmap(QPixmap::fromImage(BmpDecoder::load(QStringLiteral(":/resources/AboutPicture.bmp"))));
+    const int scale = GlyphBitmaps::scaleFor(devicePixelRatioF()); // the drawing for this screen
+    picture->setPixmap(
+        QPixmap::fromImage(GlyphBitmaps::allScales(QStringLiteral(":/resources/AboutPicture"), false).at(scale - 1)));
     auto *icon = place(new QLabel(m_creditsPanel), Image2);
-    icon->setPixmap(QPixmap::fromImage(
-        GlyphBitmaps::withTransparentKey(BmpDecoder::load(QStringLiteral(":/resources/ProgramIcon.bmp")))));
+    icon->setPixmap(
+        QPixmap::fromImage(GlyphBitmaps::allScales(QStringLiteral(":/resources/ProgramIcon"), true).at(scale - 1)));
     icon->setScaledContents(true);
     icon->setAlignment(Qt::AlignCenter);
 

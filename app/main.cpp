@@ -1,6 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
-#include "common/BmpDecoder.h"
 #include "common/DesktopEnvironment.h"
 #include "common/GlyphBitmaps.h"
 #include "common/TerminationSignals.h"
@@ -20,8 +19,10 @@ int main(int argc, char **argv)
         return *command.exitStatus;
 
     QApplication application(argc, argv);
-    QApplication::setWindowIcon(QPixmap::fromImage(
-        GlyphBitmaps::withTransparentKey(BmpDecoder::load(QStringLiteral(":/resources/ProgramIcon.bmp")))));
+    QIcon icon; // the drawing for each screen resolution
+    for (const QImage &drawing : GlyphBitmaps::allScales(QStringLiteral(":/resources/ProgramIcon"), true))
+        icon.addPixmap(QPixmap::fromImage(drawing));
+    QApplication::setWindowIcon(icon);
     MainWindow window(std::make_shared<DesktopEnvironment>());
     // A kill, a hang-up or Ctrl+C ends the program as a close does: every window closes, the
     // settings are written, and the last window's close ends the event loop with status 0.

@@ -13,6 +13,50 @@ void GlyphBitmaps::load()
     }
 }
 
+void GlyphBitmaps::loadLargerScales() const
+{
+    if (!m_drawables2x[1].isNull())
+        return;
+    for (int number = 1; number <= 9; ++number) {
+        const QList<QImage> scales = allScales(QStringLiteral(":/resources/BITMAP_%1").arg(number), true);
+        m_drawables2x[static_cast<std::size_t>(number)] = scales.at(1);
+        m_drawables3x[static_cast<std::size_t>(number)] = scales.at(2);
+    }
+}
+
+int GlyphBitmaps::scaleFor(qreal ratio)
+{
+    return ratio <= 1.0 ? 1 : ratio <= 2.0 ? 2 : 3;
+}
+
+const QImage &GlyphBitmaps::sharpest(const QImage &picture, qreal ratio) const
+{
+    const int scale = scaleFor(ratio);
+    if (scale == 1)
+        return picture;
+    for (std::size_t index = 1; index < m_drawables.size(); ++index) {
+        if (&m_drawables[index] == &picture) {
+            loadLargerScales(); // only a screen of high resolution needs them
+            return scale == 2 ? m_drawables2x[index] : m_drawables3x[index];
+        }
+    }
+    return picture;
+}
+
+QList<QImage> GlyphBitmaps::allScales(const QString &stem, bool transparentKey)
+{
+    QList<QImage> scales;
+    for (const int scale : {1, 2, 3}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        QImage image = BmpDecoder::load(stem + suffix + QStringLiteral(".bmp"));
+        if (transparentKey)
+            image = withTransparentKey(image);
+        image.setDevicePixelRatio(scale);
+        scales.append(image);
+    }
+    return scales;
+}
+
 QString GlyphBitmaps::resourcePath(int number)
 {
     return QStringLiteral(":/resources/BITMAP_%1.bmp").arg(number);

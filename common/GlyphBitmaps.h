@@ -4,6 +4,7 @@
 #include "common/GlyphChoice.h"
 
 #include <QImage>
+#include <QList>
 #include <array>
 
 // The nine 19x19 LED pictures, loaded once from the program's resources and kept for the
@@ -21,12 +22,27 @@ public:
     const QImage &bitmap(Glyph glyph) const;
     // The same picture with its transparent colour cut out, ready to draw; a null image for None.
     const QImage &drawable(Glyph glyph) const;
+    // What to draw for a drawable glyph on a screen of `ratio` device pixels a pixel: the glyph
+    // drawn anew at 2x or 3x (for a fractional ratio the next larger, to be scaled down
+    // smoothly), its device pixel ratio set so it covers the same 19x19 place; at 1x, or for a
+    // picture that is not one of the glyphs, the picture itself.
+    const QImage &sharpest(const QImage &picture, qreal ratio) const;
+
+    // A picture of the resources in all its drawings ("name.bmp", "name@2x.bmp", "name@3x.bmp"),
+    // each with its device pixel ratio; with `transparentKey`, the bottom-left colour cut out.
+    static QList<QImage> allScales(const QString &stem, bool transparentKey);
+    // Which of the three drawings (1, 2 or 3) serves `ratio`.
+    static int scaleFor(qreal ratio);
 
     // Exact match on the bottom-left pixel's colour: that colour becomes fully transparent.
     static QImage withTransparentKey(const QImage &bitmap);
     static QString resourcePath(int number);
 
 private:
+    void loadLargerScales() const;
+
     std::array<QImage, 10> m_bitmaps; // index 0 stays null: no glyph
     std::array<QImage, 10> m_drawables;
+    mutable std::array<QImage, 10> m_drawables2x; // loaded when first asked for
+    mutable std::array<QImage, 10> m_drawables3x;
 };

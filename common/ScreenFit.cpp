@@ -1,8 +1,18 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "common/ScreenFit.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 #include <limits>
+
+QList<QRect> ScreenFit::workAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    return areas;
+}
 
 bool ScreenFit::isReachable(const QRect &frame, int titleHeight, const QList<QRect> &workAreas)
 {

@@ -12,6 +12,11 @@ class ScreenFit
 public:
     // How much of the title bar must lie on a screen for the window to be grabbed and moved.
     static constexpr int MinimumGrip = 48;
+    // A title bar's height where the frame is not known yet (before the first show).
+    static constexpr int MinimumTitleHeight = 24;
+
+    // The available area of every screen, in global coordinates.
+    static QList<QRect> workAreas();
 
     // The top-left corner for a window frame `frame` (global coordinates) whose title bar is
     // `titleHeight` high. Unchanged when enough of the title bar lies on one of `workAreas`;

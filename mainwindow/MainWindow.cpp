@@ -2,10 +2,10 @@
 #include "mainwindow/MainWindow.h"
 
 #include "about/AboutDialog.h"
-#include "common/BmpDecoder.h"
 #include "common/DesktopEnvironment.h"
 #include "common/GlyphChoice.h"
 #include "common/ProgramTexts.h"
+#include "common/ScreenFit.h"
 #include "effect/ImageFile.h"
 #include "effect/PageNavigation.h"
 #include "mainwindow/ClientArea.h"
@@ -113,6 +113,8 @@ void MainWindow::setUpControls()
     // The matrix is the last stop of the Tab key; the enable box is the program's alone, so
     // neither the Tab key nor assistive technology may find it.
     m_controls.matrix->setKeyboardGrid(EffectImage::ColumnCount);
+    m_controls.matrix->setPictureSource(&m_glyphs);
+    m_controls.previewStrip->setPictureSource(&m_glyphs);
     setTabOrder(clock, m_controls.matrix);
     m_controls.previewEnabledBox->hide();
 }
@@ -120,9 +122,10 @@ void MainWindow::setUpControls()
 void MainWindow::createMenu()
 {
     QMenu *file = menuBar()->addMenu(text(Texts::FileMenu));
-    const QImage folder = BmpDecoder::load(QStringLiteral(":/resources/OpenFolder.bmp"));
-    QAction *load = file->addAction(QIcon(QPixmap::fromImage(GlyphBitmaps::withTransparentKey(folder))),
-        text(Texts::LoadCommand), this, &MainWindow::loadImage);
+    QIcon folder; // the drawing for each screen resolution
+    for (const QImage &drawing : GlyphBitmaps::allScales(QStringLiteral(":/resources/OpenFolder"), true))
+        folder.addPixmap(QPixmap::fromImage(drawing));
+    QAction *load = file->addAction(folder, text(Texts::LoadCommand), this, &MainWindow::loadImage);
     load->setObjectName(QStringLiteral("Load1"));
     load->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     file->addSeparator();
@@ -242,6 +245,12 @@ void MainWindow::showEvent(QShowEvent *event)
     if (!m_shown) {
         m_shown = true;
         m_settings->restorePass(); // restored once more on first show, where the frame is known
+        // Larger than the screen (a high scale on a small screen), it still opens with its title
+        // and menu bar where they can be reached.
+        const QPoint reachable
+            = ScreenFit::reachablePosition(frameGeometry(), ScreenFit::MinimumTitleHeight, ScreenFit::workAreas());
+        if (reachable != frameGeometry().topLeft())
+            move(reachable);
     }
     QMainWindow::showEvent(event);
 }

@@ -13,8 +13,6 @@
 namespace {
 const QString DefaultExtProperty = QString::fromUtf8(Texts::DefaultExtProperty);
 const QString InitialDirProperty = QString::fromUtf8(Texts::InitialDirProperty);
-// Before the window is first shown its frame is not known; the title and menu are about as high.
-constexpr int MinimumTitleHeight = 24;
 const QString ClockPositionProperty = QString::fromUtf8(Texts::ClockPositionProperty);
 } // namespace
 
@@ -25,14 +23,6 @@ MainWindowSettingsHost::MainWindowSettingsHost(
     , m_openDialog(openDialog)
     , m_environment(environment)
 {
-}
-
-QList<QRect> MainWindowSettingsHost::workAreas()
-{
-    QList<QRect> areas;
-    for (const QScreen *screen : QGuiApplication::screens())
-        areas.append(screen->availableGeometry());
-    return areas;
 }
 
 QPoint MainWindowSettingsHost::workspaceOrigin() const
@@ -57,7 +47,7 @@ void MainWindowSettingsHost::applyPlacement(const WindowPlacement &placement)
     m_maxPosition = placement.maxPosition;
     const QPoint stored = placement.normal.topLeft() + workspaceOrigin();
     const QPoint corner = ScreenFit::reachablePosition(QRect(stored, m_window.frameGeometry().size()),
-        std::max(frameMargins().top(), MinimumTitleHeight), workAreas());
+        std::max(frameMargins().top(), ScreenFit::MinimumTitleHeight), ScreenFit::workAreas());
     if (m_window.frameGeometry().topLeft() != corner)
         m_window.move(corner);
 }

@@ -29,7 +29,6 @@ public:
 
 private:
     QPoint workspaceOrigin() const;
-    static QList<QRect> workAreas();
 
     QWidget &m_window;
     QSlider &m_clockSlider;

@@ -71,6 +71,7 @@ void OptionsDialog::buildLayout()
     m_buttons->addIndicator(buttonName(ColourSettings::OffStyleEntry), OffLedButton);
     // From the keyboard: Tab to the buttons, the arrows between them, Space to change one.
     m_buttons->setKeyboardGrid(ColourSettings::ColumnCount);
+    m_buttons->setPictureSource(&m_glyphs);
     m_buttons->setAccessibleName(QString::fromUtf8(Texts::LedColourGroup));
     for (int entry = 1; entry <= ColourSettings::EntryCount; ++entry) {
         const QString name = entry == ColourSettings::OffStyleEntry ? QString::fromUtf8(Texts::OffLedLabel)

@@ -267,18 +267,24 @@ int main(int argc, char **argv)
         [](QPainter &p) { ringedDisc(p, Yellow); },
     };
     bool ok = true;
-    for (int i = 0; i < 9; ++i)
-        ok &= save(compose(19, glyphs[i]), out.filePath(QStringLiteral("BITMAP_%1.bmp").arg(i + 1)));
-    ok &= save(compose(16, openFolder), out.filePath(QStringLiteral("OpenFolder.bmp")));
-    QImage picture(162, 107, QImage::Format_RGB888);
-    {
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        aboutPicture(painter);
+    // Each picture at 1x, and drawn anew at 2x and 3x for high-resolution screens ("@2x").
+    for (const int scale : {1, 2, 3}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        for (int i = 0; i < 9; ++i)
+            ok &= save(
+                compose(19, glyphs[i], scale), out.filePath(QStringLiteral("BITMAP_%1%2.bmp").arg(i + 1).arg(suffix)));
+        ok &= save(compose(16, openFolder, scale), out.filePath(QStringLiteral("OpenFolder%1.bmp").arg(suffix)));
+        QImage picture(162 * scale, 107 * scale, QImage::Format_RGB888);
+        {
+            QPainter painter(&picture);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            painter.scale(scale, scale);
+            aboutPicture(painter);
+        }
+        ok &= save(picture, out.filePath(QStringLiteral("AboutPicture%1.bmp").arg(suffix)));
+        ok &= save(compose(32, programIcon, scale), out.filePath(QStringLiteral("ProgramIcon%1.bmp").arg(suffix)));
     }
-    ok &= save(picture, out.filePath(QStringLiteral("AboutPicture.bmp")));
-    ok &= save(compose(32, programIcon), out.filePath(QStringLiteral("ProgramIcon.bmp")));
     // The desktop's icons, from the same drawing at each size, with true transparency.
     out.mkpath(QStringLiteral("icons"));
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {

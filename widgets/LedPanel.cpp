@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "widgets/LedPanel.h"
 
+#include "common/GlyphBitmaps.h"
 #include "widgets/LedPanelAccessible.h"
 
 #include <QAccessible>
@@ -157,8 +158,18 @@ void LedPanel::drawIndicator(QPainter &painter, const LedIndicator *indicator) c
     else if (indicator == m_hovered && !m_leftHeld)
         qDrawShadeRect(&painter, face, palette(), false, 1);
     const QImage *glyph = indicator->glyph();
-    if (glyph && !glyph->isNull())
-        painter.drawImage(face.topLeft() + indicator->glyphOffset() + (held ? QPoint(1, 1) : QPoint()), *glyph);
+    if (glyph && !glyph->isNull()) {
+        const QPoint at = face.topLeft() + indicator->glyphOffset() + (held ? QPoint(1, 1) : QPoint());
+        const QImage &picture = m_pictures ? m_pictures->sharpest(*glyph, devicePixelRatioF()) : *glyph;
+        if (&picture == glyph) {
+            painter.drawImage(at, *glyph);
+        } else { // drawn for this screen, in the same place; scaled down only for a fractional ratio
+            painter.save();
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(QRectF(at, QSizeF(glyph->size())), picture);
+            painter.restore();
+        }
+    }
     if (indicator == focusedIndicator()) {
         painter.save();
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class GlyphBitmaps;
+
 // A surface that draws a set of LED indicators and tells which one the mouse acts on. One
 // widget paints them all, so showing a page repaints once, not 256 times.
 //
@@ -29,6 +31,10 @@ public:
     void beginUpdate() { ++m_batchDepth; }
     void endUpdate();
     void repaintIndicator(const LedIndicator *indicator) override;
+
+    // Where the glyphs' drawings for screens of high resolution come from; without one, the
+    // glyphs are drawn as they are.
+    void setPictureSource(const GlyphBitmaps *pictures) { m_pictures = pictures; }
 
     // Keyboard use, taken up by Tab only, so that clicks behave as they always have: the
     // indicators stand in rows of `columns`; the arrows move a focus frame (no wrapping), Home and
@@ -69,6 +75,7 @@ private:
     bool m_leftHeld = false;
     LedIndicator *m_leftPressed = nullptr; // what the left button captured, if anything
     int m_batchDepth = 0;
+    const GlyphBitmaps *m_pictures = nullptr;
     int m_gridColumns = 0; // 0: no keyboard use
     qsizetype m_focusIndex = 0;
     QRect m_batchDirty;

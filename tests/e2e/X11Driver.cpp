@@ -36,6 +36,7 @@ bool X11Driver::start(const QStringList &arguments)
     QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ExeOwner);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(m_environment);
     m_process->setProcessEnvironment(environment);
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process->start(copy, arguments);

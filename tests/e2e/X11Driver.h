@@ -19,6 +19,8 @@ public:
     // in the same folder.
     bool start(const QStringList &arguments = {});
     QString programDir() const { return m_dir.path(); }
+    // Set in the program's environment from its next start on (for example QT_SCALE_FACTOR).
+    void setEnvironment(const QString &name, const QString &value) { m_environment.insert(name, value); }
     QProcess &process() { return *m_process; }
     bool waitForExit(int timeoutMs = 10000);
 
@@ -51,4 +53,5 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<QProcess> m_process;
     qulonglong m_mainWindow = 0;
+    QProcessEnvironment m_environment;
 };
