@@ -24,11 +24,12 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins fonts-dejavu-core)
 # What the test suite needs on top: an X server for the end-to-end tests, a driver for it,
 # window properties (xprop), xcb to send a close box's message, the benchmark library, the
-# validators of the desktop files, and what packaging needs. xvfb-run needs xauth.
+# validators of the desktop files, the accessibility bus and a reader of it, and what packaging
+# needs. xvfb-run needs xauth.
 # What packaging needs: dpkg-shlibdeps works out the .deb's dependencies.
 PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=(xvfb xauth xdotool x11-utils libxcb1-dev libbenchmark-dev
-    desktop-file-utils appstream "${PACKAGE_PACKAGES[@]}")
+    desktop-file-utils appstream at-spi2-core python3-pyatspi dbus "${PACKAGE_PACKAGES[@]}")
 
 # build_release ROOT [CMAKE_ARGS...]
 build_release() {
