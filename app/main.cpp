@@ -27,12 +27,14 @@ int main(int argc, char **argv)
     // A kill, a hang-up or Ctrl+C ends the program as a close does: every window closes, the
     // settings are written, and the last window's close ends the event loop with status 0.
     TerminationSignals signals;
-    QObject::connect(
-        &signals, &TerminationSignals::terminationRequested, &application, [] { QApplication::closeAllWindows(); });
+    QObject::connect(&signals, &TerminationSignals::terminationRequested, &window, [&window] {
+        window.closeWithoutAsking(); // no question: nobody may be there to answer it
+        QApplication::closeAllWindows();
+    });
     // The session manager may end the event loop without closing the window (a logout).
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, [&window] {
         if (window.isVisible())
-            window.close();
+            window.closeWithoutAsking();
     });
     window.show();
     if (command.file) // once the window shows, as if chosen in the file dialog

@@ -6,6 +6,7 @@
 #include "effect/ImageFile.h"
 #include "effect/ImageReader.h"
 #include "mainwindow/ClientArea.h"
+#include "mainwindow/EffectDocument.h"
 #include "mainwindow/MainWindow.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -86,6 +88,34 @@ void closeSavesSettings(benchmark::State &state)
     }
 }
 
+// Writing a full image: encoded, written beside, flushed to the disk and renamed over the file.
+void saveImage(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("image.bin"));
+    EffectImage image;
+    image.fillAllPagesOff();
+    for (auto _ : state)
+        ImageFile::save(path, image, ImageLayout::Bits16);
+}
+
+// One undo or redo of a page tool (every LED of the page changes), with the repaint it causes.
+void undoOrRedoPageTool(benchmark::State &state)
+{
+    window->show(1);
+    window->form.document().fillPage();
+    QUndoStack *history = window->form.document().history();
+    bool undo = true;
+    for (auto _ : state) {
+        if (undo)
+            history->undo();
+        else
+            history->redo();
+        undo = !undo;
+        QCoreApplication::sendPostedEvents(); // the repaint of what changed
+    }
+}
+
 void loadImage(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -107,6 +137,8 @@ BENCHMARK(positionChangeAllDiffer)->Unit(benchmark::kMicrosecond);
 BENCHMARK(positionChangeAlreadyShown)->Unit(benchmark::kMicrosecond);
 BENCHMARK(noiseTick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(closeSavesSettings)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(saveImage)->Unit(benchmark::kMillisecond);
+BENCHMARK(undoOrRedoPageTool)->Unit(benchmark::kMicrosecond);
 BENCHMARK(loadImage)->Arg(2048)->Arg(int64_t(4) << 30)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)

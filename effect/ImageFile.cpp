@@ -1,7 +1,12 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "effect/ImageFile.h"
 
+#include "common/AppError.h"
+#include "common/FileReplacer.h"
+#include "effect/ImageEncoder.h"
 #include "effect/ImageReader.h"
+
+#include <QFileInfo>
 
 ImageLayout ImageFile::load(const QString &path, EffectImage &image)
 {
@@ -9,4 +14,18 @@ ImageLayout ImageFile::load(const QString &path, EffectImage &image)
     const QByteArray bytes = ImageReader::readHead(path, ImageDecoder::byteCount(layout));
     ImageDecoder::decode(bytes, layout, image);
     return layout;
+}
+
+bool ImageFile::holdsMoreThanItsLayout(const QString &path)
+{
+    const QFileInfo info(path);
+    return !info.isFile() || info.size() > ImageDecoder::byteCount(ImageDecoder::layoutForPath(path));
+}
+
+void ImageFile::save(const QString &path, const EffectImage &image, ImageLayout layout)
+{
+    QString reason;
+    if (QFileInfo(path).isDir() || !FileReplacer::replace(path, ImageEncoder::encode(image, layout), &reason))
+        throw AppError(QStringLiteral("Cannot save \"%1\": %2")
+                           .arg(path, reason.isEmpty() ? QStringLiteral("it is a folder") : reason));
 }

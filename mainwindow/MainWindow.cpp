@@ -9,6 +9,7 @@
 #include "effect/ImageFile.h"
 #include "effect/PageNavigation.h"
 #include "mainwindow/ClientArea.h"
+#include "mainwindow/EffectDocument.h"
 #include "mainwindow/ImageFileDialog.h"
 #include "mainwindow/LabelStrip.h"
 #include "mainwindow/MainWindowSettingsHost.h"
@@ -64,6 +65,7 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     // A fixed single border with the system menu only: no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
+    m_document = new EffectDocument(m_image, this);
     m_clientArea = new ClientArea(this);
     setCentralWidget(m_clientArea);
     m_controls = MainLayout::build(m_clientArea);
@@ -128,10 +130,16 @@ void MainWindow::createMenu()
     QAction *load = file->addAction(folder, text(Texts::LoadCommand), this, &MainWindow::loadImage);
     load->setObjectName(QStringLiteral("Load1"));
     load->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    addCommand(file, "Save", QKeySequence::Save, [this] { m_document->save(); });
+    addCommand(file, "Save As\u2026", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { m_document->saveAs(); });
+    file->addSeparator();
+    addCommand(file, "Export as C Array\u2026", {}, [this] { m_document->exportCArray(); });
+    addCommand(file, "Export as PNG\u2026", {}, [this] { m_document->exportPicture(m_colours); });
     file->addSeparator();
     QAction *exit = file->addAction(text(Texts::ExitCommand), this, &MainWindow::close);
     exit->setObjectName(QStringLiteral("Exit1"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    createEditMenu();
     QAction *options = menuBar()->addAction(text(Texts::OptionsCommand), this, &MainWindow::showOptions);
     options->setObjectName(QStringLiteral("Options1"));
     QAction *about = menuBar()->addAction(text(Texts::AboutCommand), this, &MainWindow::showAbout);
@@ -140,6 +148,33 @@ void MainWindow::createMenu()
     auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this,
         [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+}
+
+template<typename Handler>
+QAction *MainWindow::addCommand(QMenu *menu, const char *caption, const QKeySequence &shortcut, Handler handler)
+{
+    QAction *action = menu->addAction(QString::fromUtf8(caption), this, handler);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void MainWindow::createEditMenu()
+{
+    // After File. The page clipboard takes Shift with Ctrl+C and Ctrl+V: Ctrl+V keeps doing
+    // nothing in the position box, and Ctrl+X stays Exit.
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QAction *undo = m_document->history()->createUndoAction(this, QStringLiteral("Undo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction *redo = m_document->history()->createRedoAction(this, QStringLiteral("Redo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
+    addCommand(edit, "Copy Page", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { m_document->copyPage(); });
+    addCommand(edit, "Paste Page", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), [this] { m_document->pastePage(); });
+    addCommand(edit, "Clear Page", {}, [this] { m_document->clearPage(); });
+    addCommand(edit, "Fill Page", {}, [this] { m_document->fillPage(); });
+    addCommand(edit, "Invert Page", {}, [this] { m_document->invertPage(); });
 }
 
 void MainWindow::createTimers()
@@ -176,6 +211,8 @@ void MainWindow::connectControls()
     connect(m_noiseTimer, &QTimer::timeout, this, &MainWindow::advanceNoise);
     connect(m_controls.matrix, &LedPanel::pressed, this, &MainWindow::onLedPressed);
     connect(m_controls.matrix, &LedPanel::moved, this, &MainWindow::onLedDragged);
+    connect(m_controls.matrix, &LedPanel::released, this, &MainWindow::onMatrixReleased);
+    connect(m_document, &EffectDocument::pageChanged, this, &MainWindow::showChangedPage);
 }
 
 void MainWindow::startUp()
@@ -233,6 +270,12 @@ void MainWindow::saveSettings()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Changes not yet saved are never lost without a word; Cancel keeps everything as it was,
+    // the settings file included.
+    if (m_askBeforeClosing && !m_document->maybeSave()) {
+        event->ignore();
+        return;
+    }
     // Closing is always allowed, even when the settings cannot be written: the user can always
     // quit. The settings are written once, so a close shows at most one error box.
     ErrorBox::guard(this, [this] { saveSettings(); });
@@ -309,11 +352,13 @@ void MainWindow::clearPreviewStrip()
 
 void MainWindow::loadImage()
 {
+    if (!m_document->maybeSave())
+        return;
     ErrorBox::guard(this, [this] {
         m_image.storeBack();
         if (const std::optional<QString> path
             = m_askForImagePath(this, m_openDialog.initialDir, m_openDialog.defaultExt))
-            ImageFile::load(*path, m_image);
+            m_document->loaded(*path, ImageFile::load(*path, m_image));
         m_image.setCurrentPage(1);
         showCurrentPage();
     });
@@ -321,12 +366,20 @@ void MainWindow::loadImage()
 
 void MainWindow::loadImageFile(const QString &path)
 {
+    if (!m_document->maybeSave())
+        return;
     ErrorBox::guard(this, [this, &path] {
         m_image.storeBack();
-        ImageFile::load(path, m_image);
+        m_document->loaded(path, ImageFile::load(path, m_image));
         m_image.setCurrentPage(1);
         showCurrentPage();
     });
+}
+
+void MainWindow::closeWithoutAsking()
+{
+    m_askBeforeClosing = false;
+    close();
 }
 
 std::optional<QString> MainWindow::droppedImagePath(const QMimeData *data)
@@ -429,8 +482,8 @@ bool MainWindow::isMenuShortcut(const QKeyEvent &event) const
 {
     const QKeySequence pressed(event.keyCombination());
     const QList<QAction *> actions = findChildren<QAction *>();
-    return std::any_of(
-        actions.begin(), actions.end(), [&pressed](const QAction *action) { return action->shortcut() == pressed; });
+    return std::any_of(actions.begin(), actions.end(),
+        [&pressed](const QAction *action) { return action->shortcuts().contains(pressed); });
 }
 
 bool MainWindow::filterPageEditKey(const QKeyEvent &event)
@@ -530,16 +583,39 @@ void MainWindow::showPreviewRow()
     m_controls.previewStrip->endUpdate();
 }
 
-void MainWindow::onLedPressed(LedIndicator *indicator)
+void MainWindow::onLedPressed(LedIndicator *indicator, Qt::MouseButton button)
 {
+    const int page = m_image.currentPage();
+    const EffectImage::Page before = m_image.page(page);
     pressLed(indicator);
+    if (button == Qt::RightButton) // the start of a stroke: one step when the button is let go
+        m_stroke = Stroke {page, before};
+    else
+        m_document->recordChange(page, before, QStringLiteral("Toggle LED"));
 }
 
 void MainWindow::onLedDragged(LedIndicator *indicator, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     m_painting = buttons == Qt::RightButton && modifiers == Qt::NoModifier;
-    if (m_painting)
-        pressLed(indicator);
+    if (!m_painting)
+        return;
+    if (!m_stroke) // pressed between the LEDs
+        m_stroke = Stroke {m_image.currentPage(), m_image.page(m_image.currentPage())};
+    pressLed(indicator);
+}
+
+void MainWindow::onMatrixReleased(Qt::MouseButton button)
+{
+    if (button != Qt::RightButton || !m_stroke)
+        return;
+    m_document->recordChange(m_stroke->page, m_stroke->before, QStringLiteral("Paint"));
+    m_stroke.reset();
+}
+
+void MainWindow::showChangedPage(int page)
+{
+    m_image.setCurrentPage(static_cast<std::uint16_t>(page));
+    showCurrentPage();
 }
 
 void MainWindow::pressLed(LedIndicator *indicator)

@@ -17,6 +17,8 @@
 #include <optional>
 
 class ClientArea;
+class EffectDocument;
+class QMenu;
 class DesktopEnvironment;
 class LedIndicator;
 class MainWindowSettingsHost;
@@ -54,6 +56,9 @@ public:
     // Loads an image as File › Load does with a chosen file: page 1 shown afterwards, the error
     // box for a file that cannot be read.
     void loadImageFile(const QString &path);
+    // Closes without asking about unsaved changes: the program is told to end (a kill, a logout).
+    void closeWithoutAsking();
+    EffectDocument &document() { return *m_document; }
     // A new Options dialog over this window; an accepted change recolours the window at once.
     std::unique_ptr<OptionsDialog> createOptionsDialog();
 
@@ -99,13 +104,18 @@ private Q_SLOTS:
     void applyClockRate();
     void advancePreview();
     void advanceNoise();
-    void onLedPressed(LedIndicator *indicator);
+    void onLedPressed(LedIndicator *indicator, Qt::MouseButton button);
+    void onMatrixReleased(Qt::MouseButton button);
+    void showChangedPage(int page);
     void onLedDragged(LedIndicator *indicator, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void applyColours(const ColourSettings &colours);
 
 private:
     void setUpControls();
     void createMenu();
+    void createEditMenu();
+    template<typename Handler>
+    QAction *addCommand(QMenu *menu, const char *caption, const QKeySequence &shortcut, Handler handler);
     void createTimers();
     void connectControls();
     void startUp();
@@ -136,6 +146,14 @@ private:
     MainControls m_controls;
     QTimer *m_previewTimer = nullptr;
     QTimer *m_noiseTimer = nullptr;
+    struct Stroke
+    {
+        int page;
+        EffectImage::Page before;
+    };
+    std::optional<Stroke> m_stroke; // a right-button stroke under way: one step of the history
+    EffectDocument *m_document = nullptr;
+    bool m_askBeforeClosing = true;
     bool m_painting = false; // the last move over a matrix LED was made with the right button alone
     QString m_executableDir;
     OpenDialogState m_openDialog;

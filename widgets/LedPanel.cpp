@@ -219,6 +219,7 @@ void LedPanel::mouseMoveEvent(QMouseEvent *event)
 
 void LedPanel::mouseReleaseEvent(QMouseEvent *event)
 {
+    Q_EMIT released(event->button());
     if (event->button() != Qt::LeftButton)
         return;
     m_leftHeld = false;

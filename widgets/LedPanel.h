@@ -51,6 +51,8 @@ Q_SIGNALS:
     void moved(LedIndicator *indicator, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     // A left press and release on the same indicator.
     void clicked(LedIndicator *indicator);
+    // Any button let go over the panel, wherever it was pressed.
+    void released(Qt::MouseButton button);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -3,6 +3,7 @@
 #include "X11Driver.h"
 
 #include <QTest>
+#include <QThread>
 
 namespace {
 // The 1x picture with every pixel made a 2x2 block: what a pixel-doubled glyph looks like.
@@ -30,14 +31,16 @@ private Q_SLOTS:
         const QRect frame = X11Driver::geometry(driver.mainWindow());
         QVERIFY2(frame.width() > 1024, "larger than the screen"); // 2 x 567 device pixels
         QVERIFY(frame.top() >= 0 && frame.left() >= 0); // title and menu bar on the screen
-        const QImage shot = X11Driver::grab(driver.mainWindow());
         const QImage ring1x = m_screen.glyph(Glyph::RedRing);
         const QImage ring2x = GlyphBitmaps::allScales(QStringLiteral(":/resources/BITMAP_7"), true).at(1);
         // The red rings that fit on the screen (the window is taller than it) are the 2x drawing,
         // pixel for pixel, whose edges have detail finer than 2x2 blocks; none is the 1x picture
         // blown up.
         QVERIFY(ring2x != doubled(ring1x));
-        QVERIFY(ScreenReader::countGlyph(shot, ring2x) >= 12 * 4); // a dozen rows at least
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            ScreenReader::countGlyph(shot = X11Driver::grab(driver.mainWindow()), ring2x) >= 12 * 4,
+            5000); // a dozen rows at least, once painted
         QCOMPARE(ScreenReader::countGlyph(shot, doubled(ring1x)), 0);
         X11Driver::keys(driver.mainWindow(), QStringLiteral("ctrl+x"));
         QVERIFY(driver.waitForExit());
@@ -48,8 +51,9 @@ private Q_SLOTS:
         X11Driver driver;
         driver.setEnvironment(QStringLiteral("QT_SCREEN_SCALE_FACTORS"), QStringLiteral("1.5"));
         QVERIFY2(driver.start(), "the main window did not show");
+        QTRY_COMPARE_WITH_TIMEOUT(X11Driver::grab(driver.mainWindow()).width(), qRound(567 * 1.5), 5000);
+        QThread::msleep(300); // painted
         const QImage shot = X11Driver::grab(driver.mainWindow());
-        QCOMPARE(shot.width(), qRound(567 * 1.5));
         // Not one glyph is the 1x picture: they are the 2x drawings, scaled down.
         QCOMPARE(m_screen.ringCount(shot), 0);
         QCOMPARE(m_screen.litCount(shot), 0);

@@ -41,7 +41,7 @@ private:
     }
     qulonglong openOptions()
     {
-        X11Driver::click(window(), {68, 9}); // "Options" in the menu bar
+        X11Driver::keys(window(), QStringLiteral("alt+o")); // "Options" by its mnemonic
         return X11Driver::waitForWindow(QStringLiteral("Options"));
     }
 

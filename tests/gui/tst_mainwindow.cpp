@@ -214,23 +214,42 @@ private Q_SLOTS:
         QVERIFY(!load->icon().isNull());
         QCOMPARE(exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
         const QList<QAction *> top = form->menuBar()->actions();
-        QCOMPARE(top.size(), 3);
+        QCOMPARE(top.size(), 4);
         QCOMPARE(shown(top[0]), QStringLiteral("File"));
-        QCOMPARE(shown(top[1]), QStringLiteral("Options"));
-        QCOMPARE(shown(top[2]), QStringLiteral("About"));
+        QCOMPARE(shown(top[1]), QStringLiteral("Edit"));
+        QCOMPARE(shown(top[2]), QStringLiteral("Options"));
+        QCOMPARE(shown(top[3]), QStringLiteral("About"));
         QCOMPARE(shown(exit), QStringLiteral("Exit"));
         // Alt and an underlined letter reach every command.
         QCOMPARE(QKeySequence::mnemonic(top[0]->text()), QKeySequence(Qt::ALT | Qt::Key_F));
-        QCOMPARE(QKeySequence::mnemonic(top[1]->text()), QKeySequence(Qt::ALT | Qt::Key_O));
-        QCOMPARE(QKeySequence::mnemonic(top[2]->text()), QKeySequence(Qt::ALT | Qt::Key_A));
+        QCOMPARE(QKeySequence::mnemonic(top[1]->text()), QKeySequence(Qt::ALT | Qt::Key_E));
+        QCOMPARE(QKeySequence::mnemonic(top[2]->text()), QKeySequence(Qt::ALT | Qt::Key_O));
+        QCOMPARE(QKeySequence::mnemonic(top[3]->text()), QKeySequence(Qt::ALT | Qt::Key_A));
         QCOMPARE(QKeySequence::mnemonic(load->text()), QKeySequence(Qt::ALT | Qt::Key_L));
         QCOMPARE(QKeySequence::mnemonic(exit->text()), QKeySequence(Qt::ALT | Qt::Key_X));
-        QVERIFY(!top[1]->menu() && !top[2]->menu()); // they act when clicked
-        const QList<QAction *> file = top[0]->menu()->actions();
-        QCOMPARE(file.size(), 3);
-        QCOMPARE(file[0], load);
-        QVERIFY(file[1]->isSeparator());
-        QCOMPARE(file[2], exit);
+        QVERIFY(!top[2]->menu() && !top[3]->menu()); // they act when clicked
+        // Load, Save and Save As, then the exports, then Exit, each group apart.
+        QStringList file;
+        for (const QAction *action : top[0]->menu()->actions())
+            file << (action->isSeparator() ? QStringLiteral("|") : shown(action));
+        QCOMPARE(file,
+            QStringList(
+                {"Load", "Save", "Save As\u2026", "|", "Export as C Array\u2026", "Export as PNG\u2026", "|", "Exit"}));
+        QCOMPARE(top[0]->menu()->actions().constFirst(), load);
+        QCOMPARE(top[0]->menu()->actions().constLast(), exit);
+        QStringList edit;
+        QList<QKeySequence> keys;
+        for (const QAction *action : top[1]->menu()->actions()) {
+            if (!action->isSeparator()) {
+                edit << shown(action);
+                keys << action->shortcuts();
+            }
+        }
+        QCOMPARE(
+            edit, QStringList({"Undo", "Redo", "Copy Page", "Paste Page", "Clear Page", "Fill Page", "Invert Page"}));
+        QCOMPARE(keys,
+            QList<QKeySequence>({QKeySequence("Ctrl+Z"), QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y"),
+                QKeySequence("Ctrl+Shift+C"), QKeySequence("Ctrl+Shift+V")}));
     }
 
     void startUpShowsPageOneAllOff()

@@ -1,0 +1,76 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include "effect/EffectImage.h"
+#include "effect/ImageDecoder.h"
+
+#include <QMessageBox>
+#include <QObject>
+#include <QUndoStack>
+#include <functional>
+#include <optional>
+
+class ColourSettings;
+
+// The image as a document: the file it came from and the layout it is written in, the edit
+// history and whether it holds changes not yet saved, saving, exporting, and the page tools.
+// Its commands ask and report through the window given; every question is a seam of its own,
+// so tests can answer it.
+class EffectDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Asks where to write: the chosen path, or nothing on cancel.
+    using SavePathPrompt = std::function<std::optional<QString>(
+        QWidget *parent, const QString &title, const QString &suggested, const QStringList &filters)>;
+    // Asks a question with the buttons given; the one chosen.
+    using Question = std::function<QMessageBox::StandardButton(
+        QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons)>;
+
+    EffectDocument(EffectImage &image, QWidget *window);
+
+    void setSavePathPrompt(SavePathPrompt prompt) { m_askForSavePath = std::move(prompt); }
+    void setQuestion(Question question) { m_ask = std::move(question); }
+    QUndoStack *history() { return &m_history; }
+    QString path() const { return m_path; }
+    bool isModified() const { return !m_history.isClean(); }
+
+    // A file was loaded: its edits start anew.
+    void loaded(const QString &path, ImageLayout layout);
+    // An edit the window made to `page` (already in its slot): one step of the history.
+    void recordChange(int page, const EffectImage::Page &before, const QString &what);
+    // With changes not yet saved: "Save changes to <file>?" Save, Discard or Cancel. True when
+    // the caller may go on (saved, discarded, or nothing to save).
+    bool maybeSave();
+
+Q_SIGNALS:
+    // A page changed by undo, redo or a page tool: the window shows it.
+    void pageChanged(int page);
+
+public Q_SLOTS:
+    bool save();
+    bool saveAs();
+    void exportCArray();
+    void exportPicture(const ColourSettings &colours);
+    void copyPage();
+    void pastePage();
+    void clearPage();
+    void fillPage();
+    void invertPage();
+
+private:
+    bool writeTo(const QString &path);
+    // False when the user would rather not lose the right half of some rows.
+    bool acceptsEightBitLoss(ImageLayout layout);
+    void replaceCurrentPage(const EffectImage::Page &after, const QString &what);
+    QString suggestedPath(const QString &extension) const;
+
+    EffectImage &m_image;
+    QWidget *m_window;
+    QUndoStack m_history;
+    QString m_path; // empty: nothing loaded
+    ImageLayout m_layout = ImageLayout::Bits16;
+    SavePathPrompt m_askForSavePath;
+    Question m_ask;
+};

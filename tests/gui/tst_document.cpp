@@ -1,0 +1,255 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "FormFixture.h"
+#include "effect/PageTools.h"
+#include "mainwindow/EffectDocument.h"
+#include "tests/TestFiles.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QUndoStack>
+
+// Saving, the edit history, the page tools and the question about unsaved changes, in the real
+// window; the file dialog and the question are answered by the test.
+class TestDocument : public QObject, private FormFixture
+{
+    Q_OBJECT
+
+private:
+    std::optional<QString> m_savePath;
+    int m_savePrompts = 0;
+    QMessageBox::StandardButton m_answer = QMessageBox::Cancel;
+    QStringList m_questions;
+
+    EffectDocument &document() const { return form->document(); }
+    QUndoStack &history() const { return *document().history(); }
+    void click(int n)
+    {
+        press(n, Qt::LeftButton);
+        release(n, Qt::LeftButton);
+    }
+    QString load(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = TestFiles::writeAll(folder->filePath(name), bytes);
+        form->loadImageFile(path);
+        return path;
+    }
+    void goToPage(int page)
+    {
+        form->image().setCurrentPage(static_cast<std::uint16_t>(page));
+        form->showCurrentPage();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(createShown());
+        m_savePath.reset();
+        m_savePrompts = 0;
+        m_answer = QMessageBox::Cancel;
+        m_questions.clear();
+        document().setSavePathPrompt([this](QWidget *, const QString &, const QString &, const QStringList &) {
+            ++m_savePrompts;
+            return m_savePath;
+        });
+        document().setQuestion([this](QWidget *, const QString &text, QMessageBox::StandardButtons) {
+            m_questions << text;
+            return m_answer;
+        });
+    }
+    void cleanup()
+    {
+        if (form)
+            form->closeWithoutAsking();
+        destroy();
+    }
+
+    void eachToggleIsOneStep()
+    {
+        click(5);
+        click(6);
+        QCOMPARE(history().count(), 2);
+        history().undo();
+        QCOMPARE(form->ledState(6), LedState::Off);
+        QCOMPARE(form->ledState(5), LedState::On);
+        history().redo();
+        QCOMPARE(form->ledState(6), LedState::On);
+        QCOMPARE(form->image().page(1)[5], EffectImage::On);
+    }
+
+    void aRightStrokeIsOneStep()
+    {
+        press(1, Qt::RightButton);
+        for (int n : {2, 3, 4})
+            moveOver(n, Qt::RightButton);
+        release(4, Qt::RightButton);
+        for (int n : {1, 2, 3, 4})
+            QCOMPARE(form->ledState(n), LedState::On);
+        QCOMPARE(history().count(), 1);
+        history().undo();
+        for (int n : {1, 2, 3, 4})
+            QCOMPARE(form->ledState(n), LedState::Off);
+    }
+
+    void undoingAPageToolShowsItsPage()
+    {
+        goToPage(3);
+        document().fillPage();
+        goToPage(7);
+        history().undo();
+        QCOMPARE(form->image().currentPage(), 3);
+        QCOMPARE(form->findChild<QLineEdit *>(QStringLiteral("position"))->text(), QStringLiteral("3"));
+        QCOMPARE(form->image().page(3), PageTools::cleared());
+        history().redo();
+        QCOMPARE(form->image().page(3), PageTools::filled());
+        QCOMPARE(form->ledState(256), LedState::On);
+        document().invertPage();
+        QCOMPARE(form->image().page(3), PageTools::cleared());
+        document().clearPage(); // no change: no step
+        QCOMPARE(history().count(), 2);
+    }
+
+    void savingMarksThePointUndoReturnsTo()
+    {
+        const QString path = load(QStringLiteral("e.bin"), QByteArray(2048, '\xFF'));
+        QCOMPARE(history().count(), 0); // a load starts the history anew
+        click(1);
+        QVERIFY(document().isModified());
+        QVERIFY(document().save());
+        QCOMPARE(m_savePrompts, 0); // the file that was loaded
+        QVERIFY(!document().isModified());
+        QCOMPARE(TestFiles::readAll(path).left(2), QByteArray("\xFE\xFF"));
+        click(2);
+        history().undo();
+        QVERIFY(!document().isModified());
+        history().undo();
+        QVERIFY(document().isModified());
+    }
+
+    void saveAsksWhereWhenItMustNotWriteBack_data()
+    {
+        QTest::addColumn<int>("loadedLength"); // -1: nothing loaded
+        QTest::newRow("nothing loaded") << -1;
+        QTest::newRow("a dump longer than the layout") << 4096;
+    }
+    void saveAsksWhereWhenItMustNotWriteBack()
+    {
+        QFETCH(int, loadedLength);
+        QString loaded;
+        if (loadedLength > 0)
+            loaded = load(QStringLiteral("dump.bin"), QByteArray(loadedLength, '\x55'));
+        click(3);
+        m_savePath = folder->filePath(QStringLiteral("new.bin8"));
+        m_answer = QMessageBox::Save; // the right halves of the dump's rows may go
+        QVERIFY(document().save());
+        QCOMPARE(m_savePrompts, 1);
+        QCOMPARE(TestFiles::readAll(*m_savePath).size(), 1024); // the layout of the name chosen
+        if (!loaded.isEmpty())
+            QCOMPARE(TestFiles::readAll(loaded), QByteArray(loadedLength, '\x55')); // its tail kept
+    }
+
+    void theEightBitLayoutWarnsOfWhatItLoses()
+    {
+        goToPage(5);
+        document().fillPage();
+        m_savePath = folder->filePath(QStringLiteral("half.bin8"));
+        m_answer = QMessageBox::Cancel;
+        QVERIFY(!document().saveAs());
+        QVERIFY(!QFile::exists(*m_savePath));
+        QCOMPARE(m_questions.size(), 1);
+        QVERIFY2(m_questions[0].contains(QStringLiteral("page 5")), qPrintable(m_questions[0]));
+        m_answer = QMessageBox::Save;
+        QVERIFY(document().saveAs());
+        QCOMPARE(TestFiles::readAll(*m_savePath).mid(4 * 16, 16), QByteArray(16, '\0'));
+    }
+
+    void aFailedSaveKeepsTheEdits()
+    {
+        click(9);
+        m_savePath = folder->path(); // a folder where the file should go
+        BoxSeen seen;
+        seen.answerNext();
+        QVERIFY(!document().saveAs());
+        QCOMPARE(seen.count, 1);
+        QVERIFY(seen.text.startsWith(QStringLiteral("Cannot save \"%1\": ").arg(folder->path())));
+        QVERIFY(document().isModified());
+        QCOMPARE(form->ledState(9), LedState::On);
+    }
+
+    // Closing with unsaved changes: Save writes them, Discard drops them, Cancel keeps the window
+    // open and writes nothing, not even the settings.
+    void theUnsavedChangesQuestion_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Save") << int(QMessageBox::Save);
+        QTest::newRow("Discard") << int(QMessageBox::Discard);
+        QTest::newRow("Cancel") << int(QMessageBox::Cancel);
+    }
+    void theUnsavedChangesQuestion()
+    {
+        QFETCH(int, answer);
+        const QString path = load(QStringLiteral("q.bin"), QByteArray(2048, '\xFF'));
+        click(1);
+        m_answer = static_cast<QMessageBox::StandardButton>(answer);
+        form->close();
+        QCOMPARE(m_questions, QStringList {QStringLiteral("Save changes to q.bin?")});
+        QCOMPARE(form->isVisible(), answer == QMessageBox::Cancel);
+        QCOMPARE(QFile::exists(iniPath()), answer != QMessageBox::Cancel);
+        QCOMPARE(TestFiles::readAll(path).at(0) == '\xFE', answer == QMessageBox::Save);
+    }
+
+    void withoutChangesNothingIsAsked()
+    {
+        load(QStringLiteral("a.bin"), QByteArray(2048, '\xFF'));
+        load(QStringLiteral("b.bin"), QByteArray(2048, '\xFF'));
+        form->close();
+        QVERIFY(m_questions.isEmpty());
+        QVERIFY(!form->isVisible());
+    }
+
+    void aLoadAsksFirst()
+    {
+        click(1);
+        m_answer = QMessageBox::Cancel;
+        load(QStringLiteral("c.bin"), QByteArray(2048, '\0'));
+        QCOMPARE(m_questions.size(), 1);
+        QCOMPARE(form->ledState(2), LedState::Off); // not loaded: everything as it was
+        QCOMPARE(form->ledState(1), LedState::On);
+    }
+
+    void pastePage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pasted");
+        QTest::newRow("hex from a C array") << "{ " + PageTools::hexText(QByteArray(32, '\0')) + " }" << true;
+        QTest::newRow("plain hex digits") << QString(64, QLatin1Char('0')) << true;
+        QTest::newRow("anything else") << "hello" << false;
+    }
+    void pastePage()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, pasted);
+        QApplication::clipboard()->setText(text);
+        BoxSeen seen;
+        if (!pasted)
+            seen.answerNext();
+        document().pastePage();
+        QCOMPARE(seen.count, pasted ? 0 : 1);
+        QCOMPARE(form->image().page(1) == PageTools::filled(), pasted);
+        QCOMPARE(history().count(), pasted ? 1 : 0);
+    }
+
+    void copyThenPasteOnAnotherPage()
+    {
+        click(17);
+        document().copyPage();
+        QCOMPARE(QApplication::clipboard()->text(), PageTools::hexText(PageTools::bytes(form->image().page(1))));
+        goToPage(2);
+        document().pastePage();
+        QCOMPARE(form->image().page(2), form->image().page(1));
+        QCOMPARE(form->ledState(17), LedState::On);
+    }
+};
+
+QTEST_MAIN(TestDocument)
+#include "tst_document.moc"
