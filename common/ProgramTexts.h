@@ -38,6 +38,18 @@ inline constexpr char LoadCommand[] = "&Load";
 inline constexpr char ExitCommand[] = "E&xit";
 inline constexpr char OptionsCommand[] = "&Options";
 inline constexpr char AboutCommand[] = "&About";
+inline constexpr char SaveCommand[] = "&Save";
+inline constexpr char SaveAsCommand[] = "Save &As\u2026";
+inline constexpr char ExportCArrayCommand[] = "Export as &C Array\u2026";
+inline constexpr char ExportPictureCommand[] = "Export as &PNG\u2026";
+inline constexpr char EditMenu[] = "&Edit";
+inline constexpr char UndoCommand[] = "&Undo";
+inline constexpr char RedoCommand[] = "&Redo";
+inline constexpr char CopyPageCommand[] = "&Copy Page";
+inline constexpr char PastePageCommand[] = "&Paste Page";
+inline constexpr char ClearPageCommand[] = "C&lear Page";
+inline constexpr char FillPageCommand[] = "&Fill Page";
+inline constexpr char InvertPageCommand[] = "&Invert Page";
 
 // The main window's controls.
 inline constexpr char MatrixGroup[] = "Matrix";

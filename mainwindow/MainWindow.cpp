@@ -12,7 +12,9 @@
 #include "mainwindow/EffectDocument.h"
 #include "mainwindow/ImageFileDialog.h"
 #include "mainwindow/LabelStrip.h"
+#include "mainwindow/MainMenu.h"
 #include "mainwindow/MainWindowSettingsHost.h"
+#include "mainwindow/PageEditKeys.h"
 #include "settings/ColourValues.h"
 #include "settings/OptionsDialog.h"
 #include "settings/SettingsLocation.h"
@@ -108,10 +110,7 @@ void MainWindow::setUpControls()
     clock->installEventFilter(this);
     QLineEdit *pageEdit = m_controls.pageEdit;
     pageEdit->setMaxLength(PageEditLength);
-    // Only typed characters pass the filter; drops and input-method text would get round it.
-    pageEdit->setAcceptDrops(false);
-    pageEdit->setAttribute(Qt::WA_InputMethodEnabled, false);
-    pageEdit->installEventFilter(this);
+    new PageEditKeys(pageEdit, this, [this] { goToTypedPage(); });
     // The matrix is the last stop of the Tab key; the enable box is the program's alone, so
     // neither the Tab key nor assistive technology may find it.
     m_controls.matrix->setKeyboardGrid(EffectImage::ColumnCount);
@@ -123,58 +122,21 @@ void MainWindow::setUpControls()
 
 void MainWindow::createMenu()
 {
-    QMenu *file = menuBar()->addMenu(text(Texts::FileMenu));
-    QIcon folder; // the drawing for each screen resolution
-    for (const QImage &drawing : GlyphBitmaps::allScales(QStringLiteral(":/resources/OpenFolder"), true))
-        folder.addPixmap(QPixmap::fromImage(drawing));
-    QAction *load = file->addAction(folder, text(Texts::LoadCommand), this, &MainWindow::loadImage);
-    load->setObjectName(QStringLiteral("Load1"));
-    load->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    addCommand(file, "Save", QKeySequence::Save, [this] { m_document->save(); });
-    addCommand(file, "Save As\u2026", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { m_document->saveAs(); });
-    file->addSeparator();
-    addCommand(file, "Export as C Array\u2026", {}, [this] { m_document->exportCArray(); });
-    addCommand(file, "Export as PNG\u2026", {}, [this] { m_document->exportPicture(m_colours); });
-    file->addSeparator();
-    QAction *exit = file->addAction(text(Texts::ExitCommand), this, &MainWindow::close);
-    exit->setObjectName(QStringLiteral("Exit1"));
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    createEditMenu();
-    QAction *options = menuBar()->addAction(text(Texts::OptionsCommand), this, &MainWindow::showOptions);
-    options->setObjectName(QStringLiteral("Options1"));
-    QAction *about = menuBar()->addAction(text(Texts::AboutCommand), this, &MainWindow::showAbout);
-    about->setObjectName(QStringLiteral("About1"));
-    // F10 opens the menu bar at its first menu, as desktops have it.
-    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this,
-        [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
-}
-
-template<typename Handler>
-QAction *MainWindow::addCommand(QMenu *menu, const char *caption, const QKeySequence &shortcut, Handler handler)
-{
-    QAction *action = menu->addAction(QString::fromUtf8(caption), this, handler);
-    action->setShortcut(shortcut);
-    return action;
-}
-
-void MainWindow::createEditMenu()
-{
-    // After File. The page clipboard takes Shift with Ctrl+C and Ctrl+V: Ctrl+V keeps doing
-    // nothing in the position box, and Ctrl+X stays Exit.
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    QAction *undo = m_document->history()->createUndoAction(this, QStringLiteral("Undo"));
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction *redo = m_document->history()->createRedoAction(this, QStringLiteral("Redo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    edit->addAction(undo);
-    edit->addAction(redo);
-    edit->addSeparator();
-    addCommand(edit, "Copy Page", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { m_document->copyPage(); });
-    addCommand(edit, "Paste Page", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), [this] { m_document->pastePage(); });
-    addCommand(edit, "Clear Page", {}, [this] { m_document->clearPage(); });
-    addCommand(edit, "Fill Page", {}, [this] { m_document->fillPage(); });
-    addCommand(edit, "Invert Page", {}, [this] { m_document->invertPage(); });
+    MainMenu::Commands commands;
+    commands.load = [this] { loadImage(); };
+    commands.save = [this] { m_document->save(); };
+    commands.saveAs = [this] { m_document->saveAs(); };
+    commands.exportCArray = [this] { m_document->exportCArray(); };
+    commands.exportPicture = [this] { m_document->exportPicture(m_colours); };
+    commands.exit = [this] { close(); };
+    commands.copyPage = [this] { m_document->copyPage(); };
+    commands.pastePage = [this] { m_document->pastePage(); };
+    commands.clearPage = [this] { m_document->clearPage(); };
+    commands.fillPage = [this] { m_document->fillPage(); };
+    commands.invertPage = [this] { m_document->invertPage(); };
+    commands.options = [this] { showOptions(); };
+    commands.about = [this] { showAbout(); };
+    MainMenu::build(this, commands, m_document->history());
 }
 
 void MainWindow::createTimers()
@@ -466,42 +428,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_controls.clockSlider && event->type() == QEvent::KeyPress)
         toggleNoiseOnSecretKey(*static_cast<QKeyEvent *>(event));
-    const bool keyEvent = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
-    if (watched == m_controls.pageEdit && keyEvent) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        // The menu's shortcuts win over the box's own editing keys (Ctrl+X is Exit, not Cut).
-        if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(*key))
-            return true;
-        if (event->type() == QEvent::KeyPress && filterPageEditKey(*key))
-            return true;
-    }
     return QMainWindow::eventFilter(watched, event);
-}
-
-bool MainWindow::isMenuShortcut(const QKeyEvent &event) const
-{
-    const QKeySequence pressed(event.keyCombination());
-    const QList<QAction *> actions = findChildren<QAction *>();
-    return std::any_of(actions.begin(), actions.end(),
-        [&pressed](const QAction *action) { return action->shortcuts().contains(pressed); });
-}
-
-bool MainWindow::filterPageEditKey(const QKeyEvent &event)
-{
-    const QString typed = event.text();
-    // Keys that type no character (arrows, Home, End, Delete, Shift+Insert) are not filtered;
-    // neither is Tab, which moves the focus before any character is typed. X11 gives Delete a
-    // text of its own, but it types nothing.
-    static const std::array NotCharacters {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Delete};
-    if (typed.isEmpty() || std::find(NotCharacters.begin(), NotCharacters.end(), event.key()) != NotCharacters.end())
-        return false;
-    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-    if (enter) {
-        ErrorBox::guard(this, [this] { showTypedPage(); });
-        return false;
-    }
-    const bool digit = typed.size() == 1 && typed[0] >= QLatin1Char('0') && typed[0] <= QLatin1Char('9');
-    return !(digit || event.key() == Qt::Key_Backspace);
 }
 
 void MainWindow::showTypedPage()

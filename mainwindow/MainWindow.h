@@ -113,9 +113,6 @@ private Q_SLOTS:
 private:
     void setUpControls();
     void createMenu();
-    void createEditMenu();
-    template<typename Handler>
-    QAction *addCommand(QMenu *menu, const char *caption, const QKeySequence &shortcut, Handler handler);
     void createTimers();
     void connectControls();
     void startUp();
@@ -127,9 +124,6 @@ private:
     void showTypedPage();
     void stepToPage(std::uint16_t page);
     void toggleNoiseOnSecretKey(const QKeyEvent &event);
-    // True when the key is swallowed.
-    bool filterPageEditKey(const QKeyEvent &event);
-    bool isMenuShortcut(const QKeyEvent &event) const;
     void pressLed(LedIndicator *indicator);
     void showPreviewRow();
     // The one local file a drop carries, or nothing for any other drop.

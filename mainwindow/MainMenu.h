@@ -1,0 +1,25 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QKeySequence>
+#include <functional>
+
+class QMainWindow;
+class QUndoStack;
+
+// The main window's menu bar as data: File, Edit, Options and About, each command with its
+// caption, keys and what it does, and F10 to open the bar.
+class MainMenu
+{
+public:
+    using Command = std::function<void()>;
+    struct Commands
+    {
+        Command load, save, saveAs, exportCArray, exportPicture, exit;
+        Command copyPage, pastePage, clearPage, fillPage, invertPage;
+        Command options, about;
+    };
+
+    // Undo and Redo come from the history itself, so they show what they would undo.
+    static void build(QMainWindow *window, const Commands &commands, QUndoStack *history);
+};
