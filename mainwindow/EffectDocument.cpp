@@ -151,11 +151,15 @@ void EffectDocument::exportCArray()
         suggestedPath(QStringLiteral(".h")), {QStringLiteral("C header (*.h)")});
     if (!path)
         return;
-    const QByteArray text = CArrayExport::header(m_image, m_layout, CArrayExport::identifierFor(*path));
+    writeExport(*path, CArrayExport::header(m_image, m_layout, CArrayExport::identifierFor(*path)));
+}
+
+void EffectDocument::writeExport(const QString &path, const QByteArray &bytes)
+{
     ErrorBox::guard(m_window, [&] {
         QString reason;
-        if (!FileReplacer::replace(*path, text, &reason))
-            throw AppError(QStringLiteral("Cannot save \"%1\": %2").arg(*path, reason));
+        if (!FileReplacer::replace(path, bytes, &reason))
+            throw AppError(QStringLiteral("Cannot save \"%1\": %2").arg(path, reason));
     });
 }
 
@@ -169,11 +173,7 @@ void EffectDocument::exportPicture(const ColourSettings &colours)
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     PngExport::render(m_image, colours).save(&buffer, "PNG", 9);
-    ErrorBox::guard(m_window, [&] {
-        QString reason;
-        if (!FileReplacer::replace(*path, png, &reason))
-            throw AppError(QStringLiteral("Cannot save \"%1\": %2").arg(*path, reason));
-    });
+    writeExport(*path, png);
 }
 
 void EffectDocument::copyPage()

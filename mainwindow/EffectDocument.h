@@ -61,6 +61,8 @@ public Q_SLOTS:
 
 private:
     bool writeTo(const QString &path);
+    // Writes an export whole, or shows why it could not.
+    void writeExport(const QString &path, const QByteArray &bytes);
     // False when the user would rather not lose the right half of some rows.
     bool acceptsEightBitLoss(ImageLayout layout);
     void replaceCurrentPage(const EffectImage::Page &after, const QString &what);
