@@ -217,6 +217,21 @@ private Q_SLOTS:
         QCOMPARE(form->ledState(1), LedState::On);
     }
 
+    void exportsFromTheFileMenu()
+    {
+        load(QStringLiteral("my effect.bin"), QByteArray(2048, '\0'));
+        m_savePath = folder->filePath(QStringLiteral("my effect.h"));
+        document().exportCArray();
+        const QByteArray header = TestFiles::readAll(*m_savePath);
+        QVERIFY(header.contains("const unsigned char my_effect[2048] = {\n    /* page 1 */\n"));
+        m_savePath = folder->filePath(QStringLiteral("pages.png"));
+        document().exportPicture(form->colours());
+        const QByteArray png = TestFiles::readAll(*m_savePath);
+        QVERIFY(png.startsWith("\x89PNG"));
+        QVERIFY2(png.size() < 300 * 1024, qPrintable(QString::number(png.size())));
+        QVERIFY(!document().isModified()); // exporting is no saving, and changes nothing
+    }
+
     void pastePage_data()
     {
         QTest::addColumn<QString>("text");
