@@ -26,6 +26,9 @@ const QString PageMimeType = QStringLiteral("application/x-glimmerview-page");
 std::optional<QString> askWithFileDialog(
     QWidget *parent, const QString &title, const QString &suggested, const QStringList &filters)
 {
+    // Images in the Load dialog's own form, with its filters' patterns; exports in a plain one.
+    if (filters == ImageFileDialog::filterLabels())
+        return ImageFileDialog::askSavePath(parent, title, suggested);
     QFileDialog dialog(parent, title, suggested);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -101,11 +104,8 @@ bool EffectDocument::save()
 
 bool EffectDocument::saveAs()
 {
-    QStringList filters;
-    for (const ImageFileDialog::Filter &filter : ImageFileDialog::filters())
-        filters << filter.label;
-    const std::optional<QString> path
-        = m_askForSavePath(m_window, QStringLiteral("Save As"), suggestedPath(QString()), filters);
+    const std::optional<QString> path = m_askForSavePath(
+        m_window, QStringLiteral("Save As"), suggestedPath(QString()), ImageFileDialog::filterLabels());
     return path && writeTo(*path);
 }
 

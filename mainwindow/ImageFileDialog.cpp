@@ -29,10 +29,7 @@ ImageFileDialog::ImageFileDialog(QWidget *parent, const QString &initialDir, con
     setOption(QFileDialog::DontUseNativeDialog);
     setFileMode(QFileDialog::ExistingFile);
     setAcceptMode(QFileDialog::AcceptOpen);
-    QStringList labels;
-    for (const Filter &filter : filters())
-        labels << filter.label;
-    setNameFilters(labels);
+    setNameFilters(filterLabels());
     QString suffix = defaultExt;
     suffix.remove(QRegularExpression(QStringLiteral("^\\*?\\.")));
     setDefaultSuffix(suffix);
@@ -63,6 +60,28 @@ void ImageFileDialog::accept()
     QFileDialog::accept();
     if (result() != QDialog::Accepted)
         setDefaultSuffix(suffix);
+}
+
+QStringList ImageFileDialog::filterLabels()
+{
+    QStringList labels;
+    for (const Filter &filter : filters())
+        labels << filter.label;
+    return labels;
+}
+
+std::optional<QString> ImageFileDialog::askSavePath(QWidget *parent, const QString &title, const QString &suggested)
+{
+    const QFileInfo where(suggested);
+    ImageFileDialog dialog(parent, suggested.isEmpty() ? QString() : where.absolutePath(), QStringLiteral("*.bin"));
+    dialog.setWindowTitle(title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!suggested.isEmpty())
+        dialog.selectFile(where.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> ImageFileDialog::ask(QWidget *parent, const QString &initialDir, const QString &defaultExt)

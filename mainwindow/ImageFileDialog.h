@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-// The file-open dialog of "Load". Its filter labels are shown exactly as the program has always
+// The file dialog of "Load", and of "Save As" for images. Its filter labels are shown exactly as the program has always
 // written them, doubled parentheses included; Qt would take a filter's pattern from the label's
 // last parentheses and match nothing, so each label gets its own patterns, matched without regard
 // to letter case.
@@ -25,6 +25,10 @@ public:
 
     // Shows the dialog modally; the chosen path, or nothing when the user cancels.
     static std::optional<QString> ask(QWidget *parent, const QString &initialDir, const QString &defaultExt);
+    // The same dialog for saving an image, starting at `suggested`; Qt asks before an existing
+    // file is replaced.
+    static std::optional<QString> askSavePath(QWidget *parent, const QString &title, const QString &suggested);
+    static QStringList filterLabels();
 
 protected:
     // A typed name that exists as it stands is opened as it stands; the default extension is

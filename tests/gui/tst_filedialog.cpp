@@ -104,6 +104,27 @@ private Q_SLOTS:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.selectedFiles(), QStringList {m_dir.filePath(opened)});
     }
+
+    // Save As for images: the same dialog and filters, the default extension for a new name.
+    void saveAsUsesTheSameDialog()
+    {
+        QTimer answer; // until the dialog is up
+        bool asExpected = false;
+        connect(&answer, &QTimer::timeout, this, [&asExpected] {
+            auto *dialog = qobject_cast<ImageFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            asExpected = dialog->acceptMode() == QFileDialog::AcceptSave
+                && dialog->nameFilters() == ImageFileDialog::filterLabels();
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("fresh"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        answer.start(20);
+        const std::optional<QString> path
+            = ImageFileDialog::askSavePath(nullptr, QStringLiteral("Save As"), m_dir.filePath(QStringLiteral("a.bin")));
+        QVERIFY(asExpected);
+        QCOMPARE(path, std::optional<QString>(m_dir.filePath(QStringLiteral("fresh.bin"))));
+    }
 };
 
 QTEST_MAIN(TestFileDialog)
