@@ -153,10 +153,9 @@ void AboutDialog::buildAboutTab()
     auto *picture = place(new QLabel(m_creditsPanel), Image1);
     const int scale = GlyphBitmaps::scaleFor(devicePixelRatioF()); // the drawing for this screen
     picture->setPixmap(
-        QPixmap::fromImage(GlyphBitmaps::allScales(QStringLiteral(":/resources/AboutPicture"), false).at(scale - 1)));
+        QPixmap::fromImage(GlyphBitmaps::drawing(QStringLiteral(":/resources/AboutPicture"), scale, false)));
     auto *icon = place(new QLabel(m_creditsPanel), Image2);
-    icon->setPixmap(
-        QPixmap::fromImage(GlyphBitmaps::allScales(QStringLiteral(":/resources/ProgramIcon"), true).at(scale - 1)));
+    icon->setPixmap(QPixmap::fromImage(GlyphBitmaps::drawing(QStringLiteral(":/resources/ProgramIcon"), scale, true)));
     icon->setScaledContents(true);
     icon->setAlignment(Qt::AlignCenter);
 

@@ -18,9 +18,9 @@ void GlyphBitmaps::loadLargerScales() const
     if (!m_drawables2x[1].isNull())
         return;
     for (int number = 1; number <= 9; ++number) {
-        const QList<QImage> scales = allScales(QStringLiteral(":/resources/BITMAP_%1").arg(number), true);
-        m_drawables2x[static_cast<std::size_t>(number)] = scales.at(1);
-        m_drawables3x[static_cast<std::size_t>(number)] = scales.at(2);
+        const QString stem = QStringLiteral(":/resources/BITMAP_%1").arg(number);
+        m_drawables2x[static_cast<std::size_t>(number)] = drawing(stem, 2, true); // the 1x ones are loaded
+        m_drawables3x[static_cast<std::size_t>(number)] = drawing(stem, 3, true);
     }
 }
 
@@ -43,18 +43,19 @@ const QImage &GlyphBitmaps::sharpest(const QImage &picture, qreal ratio) const
     return picture;
 }
 
+QImage GlyphBitmaps::drawing(const QString &stem, int scale, bool transparentKey)
+{
+    const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    QImage image = BmpDecoder::load(stem + suffix + QStringLiteral(".bmp"));
+    if (transparentKey)
+        image = withTransparentKey(image);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
 QList<QImage> GlyphBitmaps::allScales(const QString &stem, bool transparentKey)
 {
-    QList<QImage> scales;
-    for (const int scale : {1, 2, 3}) {
-        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
-        QImage image = BmpDecoder::load(stem + suffix + QStringLiteral(".bmp"));
-        if (transparentKey)
-            image = withTransparentKey(image);
-        image.setDevicePixelRatio(scale);
-        scales.append(image);
-    }
-    return scales;
+    return {drawing(stem, 1, transparentKey), drawing(stem, 2, transparentKey), drawing(stem, 3, transparentKey)};
 }
 
 QString GlyphBitmaps::resourcePath(int number)

@@ -31,6 +31,8 @@ public:
     // A picture of the resources in all its drawings ("name.bmp", "name@2x.bmp", "name@3x.bmp"),
     // each with its device pixel ratio; with `transparentKey`, the bottom-left colour cut out.
     static QList<QImage> allScales(const QString &stem, bool transparentKey);
+    // One of them: scale 1, 2 or 3.
+    static QImage drawing(const QString &stem, int scale, bool transparentKey);
     // Which of the three drawings (1, 2 or 3) serves `ratio`.
     static int scaleFor(qreal ratio);
 

@@ -25,7 +25,6 @@ bool ImageFile::holdsMoreThanItsLayout(const QString &path)
 void ImageFile::save(const QString &path, const EffectImage &image, ImageLayout layout)
 {
     QString reason;
-    if (QFileInfo(path).isDir() || !FileReplacer::replace(path, ImageEncoder::encode(image, layout), &reason))
-        throw AppError(QStringLiteral("Cannot save \"%1\": %2")
-                           .arg(path, reason.isEmpty() ? QStringLiteral("it is a folder") : reason));
+    if (!FileReplacer::replace(path, ImageEncoder::encode(image, layout), &reason))
+        throw AppError(QStringLiteral("Cannot save \"%1\": %2").arg(path, reason));
 }

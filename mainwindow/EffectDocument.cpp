@@ -71,9 +71,14 @@ void EffectDocument::loaded(const QString &path, ImageLayout layout)
 
 void EffectDocument::recordChange(int page, const EffectImage::Page &before, const QString &what)
 {
-    const EffectImage::Page after = m_image.page(page);
+    pushChange(page, before, m_image.page(page), what);
+}
+
+void EffectDocument::pushChange(
+    int page, const EffectImage::Page &before, const EffectImage::Page &after, const QString &what)
+{
     if (after == before)
-        return;
+        return; // no step for nothing
     m_history.push(new PageChangeCommand(
         m_image, page, before, after, [this](int changed) { Q_EMIT pageChanged(changed); }, what));
 }
@@ -220,9 +225,5 @@ void EffectDocument::invertPage()
 void EffectDocument::replaceCurrentPage(const EffectImage::Page &after, const QString &what)
 {
     const int page = m_image.currentPage();
-    const EffectImage::Page before = m_image.page(page);
-    if (after == before)
-        return;
-    m_history.push(new PageChangeCommand(
-        m_image, page, before, after, [this](int changed) { Q_EMIT pageChanged(changed); }, what));
+    pushChange(page, m_image.page(page), after, what);
 }

@@ -66,6 +66,8 @@ private:
     // False when the user would rather not lose the right half of some rows.
     bool acceptsEightBitLoss(ImageLayout layout);
     void replaceCurrentPage(const EffectImage::Page &after, const QString &what);
+    // One step of the history; its first redo makes `after` the page's content.
+    void pushChange(int page, const EffectImage::Page &before, const EffectImage::Page &after, const QString &what);
     QString suggestedPath(const QString &extension) const;
 
     EffectImage &m_image;

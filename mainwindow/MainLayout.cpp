@@ -62,12 +62,6 @@ const QList<MainLayout::Control> Controls {
     {"LabelHz1", Kind::Label, "GroupBox4", {51, 292, 0, 0}, Texts::SlowestRate, false, nullptr},
 };
 
-// The number the label strips show over column `column` (0 at the left).
-int labelOfColumn(int column)
-{
-    return 16 - column;
-}
-
 constexpr int LedOrigin = 32;
 constexpr int LedPitch = 24;
 constexpr int PreviewTop = 19;
@@ -76,6 +70,11 @@ constexpr int PreviewTop = 19;
 const QList<MainLayout::Control> &MainLayout::controls()
 {
     return Controls;
+}
+
+int MainLayout::columnLabel(int column)
+{
+    return 16 - column;
 }
 
 QRect MainLayout::matrixLedBounds(int n)
@@ -164,8 +163,7 @@ MainControls MainLayout::build(QWidget *clientArea)
     for (int n = 1; n <= LedStates::MatrixLedCount; ++n) {
         LedIndicator *led = made.matrix->addIndicator(matrixLedName(n), matrixLedBounds(n).topLeft());
         const int row = (n - 1) / 16 + 1;
-        led->setAccessibility(
-            QStringLiteral("Row %1, column %2").arg(row).arg(labelOfColumn((n - 1) % 16)), true, true);
+        led->setAccessibility(QStringLiteral("Row %1, column %2").arg(row).arg(columnLabel((n - 1) % 16)), true, true);
     }
     // The preview LEDs are placed relative to their group: their panel covers it, see-through.
     QWidget *group = byName.value("GroupBox2");
@@ -175,7 +173,7 @@ MainControls MainLayout::build(QWidget *clientArea)
     made.previewStrip->setAccessibleName(QStringLiteral("Preview strip"));
     for (int i = 1; i <= LedStates::PreviewLedCount; ++i) {
         LedIndicator *led = made.previewStrip->addIndicator(previewLedName(i), previewLedBounds(i).topLeft());
-        led->setAccessibility(QStringLiteral("Preview, column %1").arg(labelOfColumn(i - 1)), true, false);
+        led->setAccessibility(QStringLiteral("Preview, column %1").arg(columnLabel(i - 1)), true, false);
     }
     return made;
 }

@@ -62,6 +62,8 @@ public:
     static QRect matrixLedBounds(int n);
     static QRect previewLedBounds(int i);
     static QString matrixLedName(int n);
+    // The number the label strips show over column `column` (0 at the left): 16 down to 1.
+    static int columnLabel(int column);
     static QString previewLedName(int i);
 
     // Creates every control, the LEDs included, as children of `clientArea`.

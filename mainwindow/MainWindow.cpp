@@ -204,11 +204,12 @@ void MainWindow::writeLabelStrips()
     QStringList columns;
     QStringList rows;
     for (int c = 1; c <= EffectImage::ColumnCount; ++c) {
-        m_controls.topColumnLabels->setCell(c, 0, QString::number(17 - c));
-        m_controls.bottomColumnLabels->setCell(c, 0, QString::number(17 - c));
+        const QString column = QString::number(MainLayout::columnLabel(c - 1));
+        m_controls.topColumnLabels->setCell(c, 0, column);
+        m_controls.bottomColumnLabels->setCell(c, 0, column);
         m_controls.leftRowLabels->setCell(0, c - 1, QString::number(c));
         m_controls.rightRowLabels->setCell(0, c - 1, QString::number(c));
-        columns << QString::number(17 - c);
+        columns << column;
         rows << QString::number(c);
     }
     // What the strips show, for screen readers: they are painted, not made of labels.
@@ -314,25 +315,22 @@ void MainWindow::clearPreviewStrip()
 
 void MainWindow::loadImage()
 {
-    if (!m_document->maybeSave())
-        return;
-    ErrorBox::guard(this, [this] {
-        m_image.storeBack();
-        if (const std::optional<QString> path
-            = m_askForImagePath(this, m_openDialog.initialDir, m_openDialog.defaultExt))
-            m_document->loaded(*path, ImageFile::load(*path, m_image));
-        m_image.setCurrentPage(1);
-        showCurrentPage();
-    });
+    loadFrom([this] { return m_askForImagePath(this, m_openDialog.initialDir, m_openDialog.defaultExt); });
 }
 
 void MainWindow::loadImageFile(const QString &path)
 {
+    loadFrom([&path] { return std::optional<QString>(path); });
+}
+
+void MainWindow::loadFrom(const std::function<std::optional<QString>()> &choosePath)
+{
     if (!m_document->maybeSave())
         return;
-    ErrorBox::guard(this, [this, &path] {
+    ErrorBox::guard(this, [&] {
         m_image.storeBack();
-        m_document->loaded(path, ImageFile::load(path, m_image));
+        if (const std::optional<QString> path = choosePath()) // nothing: page 1 all the same
+            m_document->loaded(*path, ImageFile::load(*path, m_image));
         m_image.setCurrentPage(1);
         showCurrentPage();
     });

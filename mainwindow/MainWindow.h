@@ -116,6 +116,8 @@ private:
     void createTimers();
     void connectControls();
     void startUp();
+    // Loads the path chosen, if one is; page 1 is shown either way, as File › Load always did.
+    void loadFrom(const std::function<std::optional<QString>()> &choosePath);
     void writeLabelStrips();
     // Throws AppError when the file cannot be written.
     void saveSettings();

@@ -215,34 +215,31 @@ void WindowSettings::writeEntries(const QList<Entry> &entries)
         writeUnlessOthersChanged(entry);
 }
 
-void WindowSettings::savePass(bool destroying)
+void WindowSettings::writeInOnePass(const QList<Entry> &entries)
 {
-    if (!m_restored)
-        return;
     m_ini.beginPass();
     try {
-        writeEntries(entriesToSave(destroying));
+        writeEntries(entries);
         m_ini.endPass();
-        m_saved = true;
     } catch (...) {
         m_ini.abandonPass();
         throw;
     }
 }
 
+void WindowSettings::savePass(bool destroying)
+{
+    if (!m_restored)
+        return;
+    writeInOnePass(entriesToSave(destroying));
+    m_saved = true;
+}
+
 void WindowSettings::saveOnClose()
 {
-    m_ini.beginPass(); // one replacement of the file for both steps
-    try {
-        writeEntries(valueEntries());
-        if (m_restored)
-            writeEntries(entriesToSave(false));
-        m_ini.endPass();
-        m_saved = m_restored;
-    } catch (...) {
-        m_ini.abandonPass();
-        throw;
-    }
+    // Both steps in one replacement of the file: the values, then all again after the position.
+    writeInOnePass(m_restored ? valueEntries() + entriesToSave(false) : valueEntries());
+    m_saved = m_restored;
 }
 
 QString WindowSettings::value(const QString &name) const

@@ -68,6 +68,8 @@ private:
     // Inside a pass: what a save would write now and what the file holds for it.
     void rememberStart();
     void writeEntries(const QList<Entry> &entries);
+    // One read and one replacement of the file; throws AppError when it cannot be written.
+    void writeInOnePass(const QList<Entry> &entries);
     void writeUnlessOthersChanged(const Entry &entry);
 
     WindowSettingsHost &m_host;
