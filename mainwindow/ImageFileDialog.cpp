@@ -55,6 +55,10 @@ void ImageFileDialog::accept()
     const auto *nameEdit = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
     const QString typed = nameEdit ? nameEdit->text() : QString();
     const QString suffix = defaultSuffix();
+    // A file selected in the list (the suggested one, or one the listing selected as it arrived)
+    // would win over the name typed: the selection follows the name, so what is typed is taken.
+    if (!typed.isEmpty() && !typed.contains(QLatin1Char('/')) && !typed.startsWith(QLatin1Char('"')))
+        selectFile(directory().absoluteFilePath(typed));
     if (!typed.isEmpty() && QFileInfo(directory().absoluteFilePath(typed)).isFile())
         setDefaultSuffix(QString());
     QFileDialog::accept();

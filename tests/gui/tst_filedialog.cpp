@@ -79,28 +79,45 @@ private Q_SLOTS:
 
     void aTypedNameIsOpenedAsItStands_data()
     {
+        QTest::addColumn<QFileDialog::AcceptMode>("mode");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("exists without an extension") << "noextension"
+        QTest::newRow("exists without an extension") << QFileDialog::AcceptOpen << "noextension"
                                                      << "noextension";
-        QTest::newRow("missing: the default extension") << "a"
+        QTest::newRow("missing: the default extension") << QFileDialog::AcceptOpen << "a"
                                                         << "a.bin";
-        QTest::newRow("another extension") << "f.rom"
+        QTest::newRow("another extension") << QFileDialog::AcceptOpen << "f.rom"
                                            << "f.rom";
+        // The suggested file is selected in the list; the name typed over it is what is saved.
+        QTest::newRow("save: typed over the selected file") << QFileDialog::AcceptSave << "fresh"
+                                                            << "fresh.bin";
     }
     void aTypedNameIsOpenedAsItStands()
     {
+        QFETCH(QFileDialog::AcceptMode, mode);
         QFETCH(QString, typed);
         QFETCH(QString, opened);
         ImageFileDialog dialog(nullptr, m_dir.path(), QStringLiteral("*.bin"));
+        if (mode == QFileDialog::AcceptSave) {
+            dialog.setAcceptMode(mode);
+            dialog.setFileMode(QFileDialog::AnyFile);
+            dialog.selectFile(m_dir.filePath(QStringLiteral("a.bin")));
+        }
         dialog.show();
+        // The listing comes from a thread: typed after it has arrived, the selection is there.
+        QTRY_VERIFY(listed(dialog, m_dir.path()).contains(QStringLiteral("a.bin")));
         dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(typed);
-        // A "not found" warning would wait for an answer: it is closed, and the dialog stays open.
-        QTimer::singleShot(0, &dialog, [&dialog] {
-            if (QWidget *box = QApplication::activeModalWidget(); box && box != &dialog)
+        // A "not found" warning or a "replace?" question would wait for an answer: it is
+        // closed and counted, and the dialog stays open.
+        int questions = 0;
+        QTimer::singleShot(0, &dialog, [&dialog, &questions] {
+            if (QWidget *box = QApplication::activeModalWidget(); box && box != &dialog) {
+                ++questions;
                 box->close();
+            }
         });
         QMetaObject::invokeMethod(&dialog, "accept"); // as the Open button does
+        QCOMPARE(questions, 0);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.selectedFiles(), QStringList {m_dir.filePath(opened)});
     }
@@ -108,18 +125,19 @@ private Q_SLOTS:
     // Save As for images: the same dialog and filters, the default extension for a new name.
     void saveAsUsesTheSameDialog()
     {
-        QTimer answer; // until the dialog is up
         bool asExpected = false;
-        connect(&answer, &QTimer::timeout, this, [&asExpected] {
+        // Answered once the dialog waits in its own loop, and never from inside a nested one:
+        // the accept is queued, so a question it raised would meet the modal guard, not a hang.
+        QTimer::singleShot(0, this, [this, &asExpected] {
             auto *dialog = qobject_cast<ImageFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
             asExpected = dialog->acceptMode() == QFileDialog::AcceptSave
                 && dialog->nameFilters() == ImageFileDialog::filterLabels();
-            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("fresh"));
-            QMetaObject::invokeMethod(dialog, "accept");
+            // As a user picks a new name: the list's selection follows the name field.
+            dialog->selectFile(m_dir.filePath(QStringLiteral("fresh")));
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         });
-        answer.start(20);
         const std::optional<QString> path
             = ImageFileDialog::askSavePath(nullptr, QStringLiteral("Save As"), m_dir.filePath(QStringLiteral("a.bin")));
         QVERIFY(asExpected);
