@@ -1,9 +1,11 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 
+#include "common/LocalPath.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QDir>
 #include <cstdio>
 
 CommandLine::Outcome CommandLine::parse(int argc, char **argv)
@@ -26,7 +28,11 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
     parser.addPositionalArgument(QStringLiteral("FILE"),
         QStringLiteral("An effect image to show: .bin or .bin16 (two bytes a row), .bin8 (one byte a row)."),
         QStringLiteral("[FILE]"));
-    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > 1) {
+    // The arguments as the bytes they are: a file name that is no UTF-8 still names its file.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << LocalPath::decode(QByteArray(argv[i]));
+    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
         const QString mistake
             = parser.errorText().isEmpty() ? QStringLiteral("Only one FILE can be shown.") : parser.errorText();
         std::fprintf(stderr, "%s\n\n%s", qPrintable(mistake), qPrintable(parser.helpText()));
@@ -43,5 +49,6 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
     }
     if (parser.positionalArguments().isEmpty())
         return {};
-    return {std::nullopt, QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath()};
+    const QString file = parser.positionalArguments().constFirst();
+    return {std::nullopt, file.startsWith(QLatin1Char('/')) ? file : QDir::currentPath() + QLatin1Char('/') + file};
 }

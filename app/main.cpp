@@ -24,20 +24,21 @@ int main(int argc, char **argv)
         icon.addPixmap(QPixmap::fromImage(drawing));
     QApplication::setWindowIcon(icon);
     MainWindow window(std::make_shared<DesktopEnvironment>());
-    // A kill, a hang-up or Ctrl+C ends the program as a close does: every window closes, the
-    // settings are written, and the last window's close ends the event loop with status 0.
+    // A kill, a hang-up or Ctrl+C ends the program with status 0, whatever window is open:
+    // unsaved edits go to a recovery copy and the settings are written, without a question, as
+    // nobody may be there to answer it.
     TerminationSignals signals;
-    QObject::connect(&signals, &TerminationSignals::terminationRequested, &window, [&window] {
-        window.closeWithoutAsking(); // no question: nobody may be there to answer it
-        QApplication::closeAllWindows();
-    });
+    QObject::connect(
+        &signals, &TerminationSignals::terminationRequested, &window, [&window] { window.endOnRequest(); });
     // The session manager may end the event loop without closing the window (a logout).
-    QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, [&window] {
-        if (window.isVisible())
-            window.closeWithoutAsking();
-    });
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, [&window] { window.closeWithoutAsking(); });
     window.show();
-    if (command.file) // once the window shows, as if chosen in the file dialog
-        QTimer::singleShot(0, &window, [&window, &command] { window.loadImageFile(*command.file); });
+    // Once the window shows: the edits a run before this one left unsaved first, then the file
+    // named, as if chosen in the file dialog.
+    QTimer::singleShot(0, &window, [&window, &command] {
+        window.offerRecovery();
+        if (command.file)
+            window.loadImageFile(*command.file);
+    });
     return QApplication::exec();
 }

@@ -1,12 +1,14 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "common/DesktopEnvironment.h"
 
+#include "common/LocalPath.h"
+#include "common/XdgFolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStandardPaths>
 #include <unistd.h>
 
 QString DesktopEnvironment::executableFolder() const
@@ -33,10 +35,15 @@ QString DesktopEnvironment::homeFolder() const
 
 QString DesktopEnvironment::userConfigFolder() const
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return XdgFolders::configHome();
+}
+
+QString DesktopEnvironment::userStateFolder() const
+{
+    return XdgFolders::stateHome();
 }
 
 bool DesktopEnvironment::canCreateFilesIn(const QString &folder) const
 {
-    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+    return ::access(LocalPath::encode(folder).constData(), W_OK | X_OK) == 0;
 }

@@ -17,9 +17,11 @@ public:
     virtual QSize primaryScreenSize() const;
     // The primary screen's logical resolution, in dots per inch.
     virtual int pixelsPerInch() const;
-    // The user's own folders: home, and where programs keep settings ($XDG_CONFIG_HOME).
+    // The user's own folders: home, where programs keep settings ($XDG_CONFIG_HOME) and where
+    // they keep state that outlives a run ($XDG_STATE_HOME).
     virtual QString homeFolder() const;
     virtual QString userConfigFolder() const;
+    virtual QString userStateFolder() const;
     // Whether this user may make new files in the folder.
     virtual bool canCreateFilesIn(const QString &folder) const;
 };

@@ -1,6 +1,9 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "common/RegularFile.h"
 
+#include "common/FileDescriptor.h"
+#include "common/LocalPath.h"
+
 #include <QFile>
 #include <cerrno>
 #include <fcntl.h>
@@ -8,26 +11,6 @@
 #include <unistd.h>
 
 namespace {
-// Closes the descriptor on every way out.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 bool holdsDataAtRest(int fd)
 {
@@ -41,7 +24,7 @@ bool holdsDataAtRest(int fd)
 std::optional<QByteArray> RegularFile::readHead(const QString &path, qsizetype maxBytes)
 {
     // Without O_NONBLOCK, open() itself waits for a writer on a named pipe.
-    const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor file(::open(LocalPath::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0 || !holdsDataAtRest(file.get()))
         return std::nullopt;
     QByteArray bytes;

@@ -35,7 +35,16 @@ QString CArrayExport::identifierFor(const QString &path)
         if (!allowed)
             c = QLatin1Char('_');
     }
-    if (name.isEmpty() || name.front().isDigit())
+    // C's keywords, and names with a leading underscore (reserved to the compiler and its
+    // library), are no names of ours.
+    static const QStringList keywords = QStringLiteral(
+        "auto break case char const continue default do double else enum extern float for goto if inline int long "
+        "register restrict return short signed sizeof static struct switch typedef union unsigned void volatile while "
+        "alignas alignof bool constexpr false nullptr static_assert thread_local true typeof typeof_unqual")
+                                            .split(QLatin1Char(' '));
+    if (name.isEmpty() || name.front().isDigit() || keywords.contains(name))
         name.prepend(QStringLiteral("effect_"));
+    else if (name.front() == QLatin1Char('_'))
+        name.prepend(QStringLiteral("effect"));
     return name;
 }

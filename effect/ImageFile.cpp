@@ -3,10 +3,10 @@
 
 #include "common/AppError.h"
 #include "common/FileReplacer.h"
+#include "common/FileStamp.h"
+#include "common/LocalPath.h"
 #include "effect/ImageEncoder.h"
 #include "effect/ImageReader.h"
-
-#include <QFileInfo>
 
 ImageLayout ImageFile::load(const QString &path, EffectImage &image)
 {
@@ -18,13 +18,13 @@ ImageLayout ImageFile::load(const QString &path, EffectImage &image)
 
 bool ImageFile::holdsMoreThanItsLayout(const QString &path)
 {
-    const QFileInfo info(path);
-    return !info.isFile() || info.size() > ImageDecoder::byteCount(ImageDecoder::layoutForPath(path));
+    const std::optional<FileStamp> stamp = FileStamp::of(path);
+    return !stamp || !stamp->regular || stamp->size > ImageDecoder::byteCount(ImageDecoder::layoutForPath(path));
 }
 
 void ImageFile::save(const QString &path, const EffectImage &image, ImageLayout layout)
 {
     QString reason;
     if (!FileReplacer::replace(path, ImageEncoder::encode(image, layout), &reason))
-        throw AppError(QStringLiteral("Cannot save \"%1\": %2").arg(path, reason));
+        throw AppError(QStringLiteral("Cannot save \"%1\": %2").arg(LocalPath::displayed(path), reason));
 }

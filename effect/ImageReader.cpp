@@ -2,6 +2,7 @@
 #include "effect/ImageReader.h"
 
 #include "common/AppError.h"
+#include "common/LocalPath.h"
 #include "common/ProgramTexts.h"
 #include "common/RegularFile.h"
 
@@ -9,6 +10,6 @@ QByteArray ImageReader::readHead(const QString &path, qsizetype maxBytes)
 {
     std::optional<QByteArray> bytes = RegularFile::readHead(path, maxBytes);
     if (!bytes)
-        throw AppError(QString::fromUtf8(Texts::CannotOpenFile).arg(path));
+        throw AppError(QString::fromUtf8(Texts::CannotOpenFile).arg(LocalPath::displayed(path)));
     return *std::move(bytes);
 }

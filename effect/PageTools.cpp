@@ -56,17 +56,21 @@ std::optional<QByteArray> PageTools::parseHex(const QString &text)
 {
     static const QRegularExpression prefixed(QStringLiteral("0[xX]([0-9A-Fa-f]{1,2})(?![0-9A-Fa-f])"));
     static const QRegularExpression separators(QStringLiteral("^[\\s,;{}]*$"));
+    // Comments, as a C source or the program's own export holds them, say nothing of the bytes.
+    static const QRegularExpression comments(
+        QStringLiteral("/\\*.*?\\*/|//[^\\n]*"), QRegularExpression::DotMatchesEverythingOption);
+    const QString code = QString(text).replace(comments, QStringLiteral(" "));
     QString digits;
-    if (text.contains(QLatin1String("0x"), Qt::CaseInsensitive)) {
+    if (code.contains(QLatin1String("0x"), Qt::CaseInsensitive)) {
         // Every byte with its prefix; nothing but separators between them.
-        QString rest = text;
+        QString rest = code;
         rest.remove(prefixed);
         if (!separators.match(rest).hasMatch())
             return std::nullopt;
-        for (const QRegularExpressionMatch &match : prefixed.globalMatch(text))
+        for (const QRegularExpressionMatch &match : prefixed.globalMatch(code))
             digits += match.captured(1).rightJustified(2, QLatin1Char('0'));
     } else {
-        digits = text;
+        digits = code;
         digits.remove(QRegularExpression(QStringLiteral("\\s")));
         if (digits.contains(QRegularExpression(QStringLiteral("[^0-9A-Fa-f]"))))
             return std::nullopt;

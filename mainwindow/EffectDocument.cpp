@@ -3,6 +3,7 @@
 
 #include "common/AppError.h"
 #include "common/FileReplacer.h"
+#include "common/LocalPath.h"
 #include "effect/CArrayExport.h"
 #include "effect/ImageEncoder.h"
 #include "effect/ImageFile.h"
@@ -10,6 +11,7 @@
 #include "effect/PageTools.h"
 #include "effect/PngExport.h"
 #include "mainwindow/ImageFileDialog.h"
+#include "recovery/RecoveryStore.h"
 #include "widgets/ErrorBox.h"
 
 #include <QAbstractButton>
@@ -44,12 +46,23 @@ QMessageBox::StandardButton askWithMessageBox(
 {
     QMessageBox box(QMessageBox::Question, ErrorBox::title(), text, buttons, parent);
     box.setObjectName(QStringLiteral("QuestionBox"));
-    // Alt and a letter answer it from the keyboard.
+    // Alt and a letter answer it from the keyboard. Yes beside Cancel is the overwrite of a file
+    // another program changed.
+    const char *yes = buttons.testFlag(QMessageBox::Cancel) ? "&Overwrite" : "&Yes";
     for (const auto &[button, caption] : {std::pair {QMessageBox::Save, "&Save"},
-             std::pair {QMessageBox::Discard, "&Discard"}, std::pair {QMessageBox::Cancel, "&Cancel"}})
+             std::pair {QMessageBox::Discard, "&Discard"}, std::pair {QMessageBox::Cancel, "&Cancel"},
+             std::pair {QMessageBox::Yes, yes}, std::pair {QMessageBox::No, "&No"}})
         if (QAbstractButton *shown = box.button(button))
             shown->setText(QString::fromUtf8(caption));
+    // A question that may cost a file's bytes keeps them when Enter is pressed without a thought.
+    if (buttons.testFlag(QMessageBox::Yes))
+        box.setDefaultButton(buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Cancel);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString shownName(const QString &path)
+{
+    return LocalPath::displayed(QFileInfo(path).fileName());
 }
 } // namespace
 
@@ -66,7 +79,14 @@ void EffectDocument::loaded(const QString &path, ImageLayout layout)
 {
     m_path = path;
     m_layout = layout;
+    m_stamp = FileStamp::of(path);
     m_history.clear();
+}
+
+void EffectDocument::recovered(const RecoveryCopy &copy)
+{
+    loaded(copy.imagePath, copy.layout);
+    m_history.resetClean(); // no state of the history is what the disk holds
 }
 
 void EffectDocument::recordChange(int page, const EffectImage::Page &before, const QString &what)
@@ -87,7 +107,7 @@ bool EffectDocument::maybeSave()
 {
     if (!isModified())
         return true;
-    const QString name = m_path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_path).fileName();
+    const QString name = m_path.isEmpty() ? QStringLiteral("Untitled") : shownName(m_path);
     switch (m_ask(m_window, QStringLiteral("Save changes to %1?").arg(name),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
     case QMessageBox::Save:
@@ -117,15 +137,40 @@ bool EffectDocument::saveAs()
 bool EffectDocument::writeTo(const QString &path)
 {
     const ImageLayout layout = ImageDecoder::layoutForPath(path); // as the extension names it
-    if (!acceptsEightBitLoss(layout))
+    if (!acceptsEightBitLoss(layout) || !acceptsReplacing(path, layout))
         return false;
     const bool written = ErrorBox::guard(m_window, [&] { ImageFile::save(path, m_image, layout); });
     if (written) {
         m_path = path;
         m_layout = layout;
+        m_stamp = FileStamp::of(path);
         m_history.setClean();
     }
     return written;
+}
+
+bool EffectDocument::acceptsReplacing(const QString &path, ImageLayout layout)
+{
+    const std::optional<FileStamp> now = FileStamp::of(path);
+    if (!now)
+        return true; // nothing there to lose
+    if (path == m_path && m_stamp && *now != *m_stamp
+        && m_ask(m_window,
+               QStringLiteral("%1 has changed on disk since it was loaded. Overwrite it?").arg(shownName(path)),
+               QMessageBox::Yes | QMessageBox::Cancel)
+            != QMessageBox::Yes)
+        return false;
+    const qsizetype kept = ImageDecoder::byteCount(layout);
+    if (now->regular && now->size > kept
+        && m_ask(m_window,
+               QStringLiteral("%1 holds %2 bytes; saving keeps only the first %3. Replace it?")
+                   .arg(shownName(path))
+                   .arg(now->size)
+                   .arg(kept),
+               QMessageBox::Yes | QMessageBox::No)
+            != QMessageBox::Yes)
+        return false;
+    return true;
 }
 
 bool EffectDocument::acceptsEightBitLoss(ImageLayout layout)
@@ -147,14 +192,29 @@ QString EffectDocument::suggestedPath(const QString &extension) const
     if (m_path.isEmpty())
         return extension.isEmpty() ? QString() : QStringLiteral("effect") + extension;
     const QFileInfo info(m_path);
-    return extension.isEmpty() ? m_path : info.absoluteDir().filePath(info.completeBaseName() + extension);
+    if (!extension.isEmpty())
+        return info.absoluteDir().filePath(info.completeBaseName() + extension);
+    // The file Save would not write back is never offered for Save As either.
+    return ImageFile::holdsMoreThanItsLayout(m_path) ? unusedNameBeside(m_path) : m_path;
+}
+
+QString EffectDocument::unusedNameBeside(const QString &path) const
+{
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    for (int n = 1;; ++n) {
+        const QString candidate
+            = info.absoluteDir().filePath(QStringLiteral("%1-%2%3").arg(info.completeBaseName()).arg(n).arg(suffix));
+        if (!FileStamp::of(candidate))
+            return candidate;
+    }
 }
 
 void EffectDocument::exportCArray()
 {
     const std::optional<QString> path = m_askForSavePath(m_window, QStringLiteral("Export as C Array"),
         suggestedPath(QStringLiteral(".h")), {QStringLiteral("C header (*.h)")});
-    if (!path)
+    if (!path || !acceptsEightBitLoss(m_layout))
         return;
     writeExport(*path, CArrayExport::header(m_image, m_layout, CArrayExport::identifierFor(*path)));
 }

@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/FileStamp.h"
 #include "effect/EffectImage.h"
 #include "effect/ImageDecoder.h"
 
@@ -11,6 +12,7 @@
 #include <optional>
 
 class ColourSettings;
+struct RecoveryCopy;
 
 // The image as a document: the file it came from and the layout it is written in, the edit
 // history and whether it holds changes not yet saved, saving, exporting, and the page tools.
@@ -34,10 +36,14 @@ public:
     void setQuestion(Question question) { m_ask = std::move(question); }
     QUndoStack *history() { return &m_history; }
     QString path() const { return m_path; }
+    ImageLayout layout() const { return m_layout; }
     bool isModified() const { return !m_history.isClean(); }
 
     // A file was loaded: its edits start anew.
     void loaded(const QString &path, ImageLayout layout);
+    // The image (already in its slots) holds edits a run before this one left unsaved: they
+    // belong to the copy's file and count as unsaved.
+    void recovered(const RecoveryCopy &copy);
     // An edit the window made to `page` (already in its slot): one step of the history.
     void recordChange(int page, const EffectImage::Page &before, const QString &what);
     // With changes not yet saved: "Save changes to <file>?" Save, Discard or Cancel. True when
@@ -65,16 +71,22 @@ private:
     void writeExport(const QString &path, const QByteArray &bytes);
     // False when the user would rather not lose the right half of some rows.
     bool acceptsEightBitLoss(ImageLayout layout);
+    // False when the user would rather keep the file at `path` as it is: changed by another
+    // program since it was read, or holding more bytes than the layout writes.
+    bool acceptsReplacing(const QString &path, ImageLayout layout);
     void replaceCurrentPage(const EffectImage::Page &after, const QString &what);
     // One step of the history; its first redo makes `after` the page's content.
     void pushChange(int page, const EffectImage::Page &before, const EffectImage::Page &after, const QString &what);
     QString suggestedPath(const QString &extension) const;
+    // A name beside the loaded file that names no file yet.
+    QString unusedNameBeside(const QString &path) const;
 
     EffectImage &m_image;
     QWidget *m_window;
     QUndoStack m_history;
     QString m_path; // empty: nothing loaded
     ImageLayout m_layout = ImageLayout::Bits16;
+    std::optional<FileStamp> m_stamp; // the file as it was read or last written
     SavePathPrompt m_askForSavePath;
     Question m_ask;
 };

@@ -4,8 +4,10 @@
 #include "about/AboutDialog.h"
 #include "common/DesktopEnvironment.h"
 #include "common/GlyphChoice.h"
+#include "common/LocalPath.h"
 #include "common/ProgramTexts.h"
 #include "common/ScreenFit.h"
+#include "effect/ImageEncoder.h"
 #include "effect/ImageFile.h"
 #include "effect/PageNavigation.h"
 #include "mainwindow/ClientArea.h"
@@ -15,6 +17,7 @@
 #include "mainwindow/MainMenu.h"
 #include "mainwindow/MainWindowSettingsHost.h"
 #include "mainwindow/PageEditKeys.h"
+#include "recovery/RecoveryKeeper.h"
 #include "settings/ColourValues.h"
 #include "settings/OptionsDialog.h"
 #include "settings/SettingsLocation.h"
@@ -26,6 +29,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -34,11 +39,13 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
 #include <QTimer>
+#include <cstdio>
 
 namespace {
 constexpr int DesignPreviewInterval = 100;
@@ -68,6 +75,13 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
     m_document = new EffectDocument(m_image, this);
+    m_recovery = new RecoveryKeeper(
+        *m_document->history(),
+        [this] {
+            return RecoveryCopy {m_document->path(), m_document->layout(), QDateTime::currentDateTime(),
+                ImageEncoder::encode(m_image, ImageLayout::Bits16)};
+        },
+        m_environment->userStateFolder() + QStringLiteral("/Glimmerview/recovery"), this);
     m_clientArea = new ClientArea(this);
     setCentralWidget(m_clientArea);
     m_controls = MainLayout::build(m_clientArea);
@@ -92,6 +106,8 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
 
 MainWindow::~MainWindow()
 {
+    // Before the history: a history that goes clears itself, which would look like a save.
+    delete m_recovery;
     // Destroyed without a close (never in normal use): the settings are saved once more.
     if (!m_closed && !m_settings->savedSinceRestore())
         ErrorBox::guard(nullptr, [this] { m_settings->savePass(true); }); // no parent: it is going
@@ -234,16 +250,45 @@ void MainWindow::saveSettings()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Changes not yet saved are never lost without a word; Cancel keeps everything as it was,
-    // the settings file included.
-    if (m_askBeforeClosing && !m_document->maybeSave()) {
-        event->ignore();
-        return;
+    // the settings file included. A termination signal may end the question (m_closed).
+    if (!m_closed && m_askBeforeClosing) {
+        if (!m_document->maybeSave() && !m_closed) {
+            event->ignore();
+            return;
+        }
+        if (!m_closed) {
+            m_recovery->discard();
+            // Closing is always allowed, even when the settings cannot be written: the user can
+            // always quit. The settings are written once, so a close shows at most one error box.
+            ErrorBox::guard(this, [this] { saveSettings(); });
+            m_closed = true;
+        }
     }
-    // Closing is always allowed, even when the settings cannot be written: the user can always
-    // quit. The settings are written once, so a close shows at most one error box.
-    ErrorBox::guard(this, [this] { saveSettings(); });
-    m_closed = true;
+    finishWithoutAsking();
     event->accept();
+}
+
+void MainWindow::finishWithoutAsking()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    m_recovery->writeNow();
+    try {
+        saveSettings();
+    } catch (const AppError &error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+    }
+}
+
+void MainWindow::endOnRequest()
+{
+    // Done here, not in a close: a close already under way (its question open) would not
+    // start another.
+    finishWithoutAsking();
+    hide();
+    // Every event loop ends, the modal windows' too; their exec() returns at once from now on.
+    QCoreApplication::exit(0);
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -340,6 +385,37 @@ void MainWindow::closeWithoutAsking()
 {
     m_askBeforeClosing = false;
     close();
+}
+
+void MainWindow::offerRecovery()
+{
+    for (const RecoveryStore::LeftBehind &left : m_recovery->store().claimLeftBehind()) {
+        const QString file
+            = left.copy.imagePath.isEmpty() ? QStringLiteral("Untitled") : LocalPath::displayed(left.copy.imagePath);
+        QMessageBox box(QMessageBox::Question, ErrorBox::title(),
+            QStringLiteral("Recover the unsaved changes to %1 from %2?")
+                .arg(file, QLocale().toString(left.copy.savedAt.toLocalTime(), QLocale::ShortFormat)),
+            QMessageBox::Discard, this);
+        box.setObjectName(QStringLiteral("RecoveryQuestion"));
+        QPushButton *recover = box.addButton(QStringLiteral("&Recover"), QMessageBox::AcceptRole);
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+        box.setDefaultButton(recover);
+        box.exec();
+        if (box.clickedButton() == recover) {
+            m_image.storeBack();
+            ImageDecoder::decode(left.copy.image, ImageLayout::Bits16, m_image);
+            m_document->recovered(left.copy);
+            m_image.setCurrentPage(1);
+            showCurrentPage();
+            m_recovery->writeNow(); // this run's copy first, then the old one goes
+            m_recovery->store().drop(left.id);
+            return; // any others wait for a later start
+        }
+        if (box.clickedButton() == box.button(QMessageBox::Discard))
+            m_recovery->store().drop(left.id);
+        else
+            return; // closed unanswered: kept for a later start
+    }
 }
 
 std::optional<QString> MainWindow::droppedImagePath(const QMimeData *data)
@@ -524,14 +600,27 @@ void MainWindow::onLedDragged(LedIndicator *indicator, Qt::MouseButtons buttons,
     m_painting = buttons == Qt::RightButton && modifiers == Qt::NoModifier;
     if (!m_painting)
         return;
-    if (!m_stroke) // pressed between the LEDs
+    // The page turned under the stroke (Multi page plays): what was painted on the last page is
+    // one step, and the stroke goes on as a new one on this page.
+    if (m_stroke && m_stroke->page != m_image.currentPage()) {
+        const std::uint16_t playing = m_image.currentPage();
+        finishStroke(); // its step shows the page it changed: the one playing comes back
+        showChangedPage(playing);
+    }
+    if (!m_stroke) // pressed between the LEDs, or on a page that came since
         m_stroke = Stroke {m_image.currentPage(), m_image.page(m_image.currentPage())};
     pressLed(indicator);
 }
 
 void MainWindow::onMatrixReleased(Qt::MouseButton button)
 {
-    if (button != Qt::RightButton || !m_stroke)
+    if (button == Qt::RightButton)
+        finishStroke();
+}
+
+void MainWindow::finishStroke()
+{
+    if (!m_stroke)
         return;
     m_document->recordChange(m_stroke->page, m_stroke->before, QStringLiteral("Paint"));
     m_stroke.reset();

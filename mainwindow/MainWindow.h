@@ -26,6 +26,7 @@ class OptionsDialog;
 class QKeyEvent;
 class QMimeData;
 class QSlider;
+class RecoveryKeeper;
 class QTimer;
 class WindowSettings;
 
@@ -57,7 +58,13 @@ public:
     // box for a file that cannot be read.
     void loadImageFile(const QString &path);
     // Closes without asking about unsaved changes: the program is told to end (a kill, a logout).
+    // Unsaved edits go to a recovery copy; settings that cannot be written are reported on
+    // standard error, as nobody may be there to read a box.
     void closeWithoutAsking();
+    // The same, and the program ends now, whatever modal window is open.
+    void endOnRequest();
+    // At start: offers the unsaved edits a run that ended without saving them left behind.
+    void offerRecovery();
     EffectDocument &document() { return *m_document; }
     // A new Options dialog over this window; an accepted change recolours the window at once.
     std::unique_ptr<OptionsDialog> createOptionsDialog();
@@ -121,6 +128,10 @@ private:
     void writeLabelStrips();
     // Throws AppError when the file cannot be written.
     void saveSettings();
+    // The last steps of a close nobody asked for: the recovery copy and the settings.
+    void finishWithoutAsking();
+    // Ends a right-button stroke as one step of the history.
+    void finishStroke();
 
     // Throws AppError for a text that is no number.
     void showTypedPage();
@@ -149,6 +160,7 @@ private:
     };
     std::optional<Stroke> m_stroke; // a right-button stroke under way: one step of the history
     EffectDocument *m_document = nullptr;
+    RecoveryKeeper *m_recovery = nullptr;
     bool m_askBeforeClosing = true;
     bool m_painting = false; // the last move over a matrix LED was made with the right button alone
     QString m_executableDir;

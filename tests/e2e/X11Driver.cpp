@@ -30,16 +30,48 @@ X11Driver::~X11Driver()
 
 bool X11Driver::start(const QStringList &arguments)
 {
+    return copyProgram() && launch(m_dir.filePath(QStringLiteral("Glimmerview")), arguments);
+}
+
+bool X11Driver::copyProgram()
+{
     const QString copy = m_dir.filePath(QStringLiteral("Glimmerview"));
     if (!QFile::exists(copy) && !QFile::copy(QStringLiteral(GLIMMERVIEW_BINARY), copy))
         return false;
-    QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ExeOwner);
+    return QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ExeOwner);
+}
+
+bool X11Driver::startWithRawArgument(const QByteArray &argument)
+{
+    if (!copyProgram())
+        return false;
+    // A QString argument would be sent as UTF-8; the shell passes the bytes printf makes.
+    QString escaped;
+    for (const char byte : argument)
+        escaped += QStringLiteral("\\0%1").arg(static_cast<unsigned char>(byte), 3, 8, QLatin1Char('0'));
+    setEnvironment(QStringLiteral("GLIMMERVIEW_RAW_ARGUMENT"), escaped);
+    return launch(QStringLiteral("/bin/sh"),
+        {QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$(printf '%b' \"$GLIMMERVIEW_RAW_ARGUMENT\")\""),
+            m_dir.filePath(QStringLiteral("Glimmerview"))});
+}
+
+QString X11Driver::recoveryFolder() const
+{
+    const QString state
+        = m_environment.value(QStringLiteral("XDG_STATE_HOME"), m_dir.filePath(QStringLiteral("state")));
+    return state + QStringLiteral("/Glimmerview/recovery");
+}
+
+bool X11Driver::launch(const QString &program, const QStringList &arguments)
+{
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // Recovery copies in a folder of the test's own: none is offered to another test's program.
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), m_dir.filePath(QStringLiteral("state")));
     environment.insert(m_environment);
     m_process->setProcessEnvironment(environment);
-    m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process->start(copy, arguments);
+    m_process->setProcessChannelMode(m_captureErrors ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);
+    m_process->start(program, arguments);
     if (!m_process->waitForStarted())
         return false;
     m_mainWindow = waitForWindow(MainTitle);

@@ -18,6 +18,14 @@ public:
     // when its window never shows. Called again after the program has ended, it starts it anew
     // in the same folder.
     bool start(const QStringList &arguments = {});
+    // Starts it with one argument given as the bytes it is, which need not be UTF-8.
+    bool startWithRawArgument(const QByteArray &argument);
+    // Where its recovery copies go ($XDG_STATE_HOME/Glimmerview/recovery): a folder of this
+    // driver's unless the environment names another.
+    QString recoveryFolder() const;
+    // Its standard error is kept for errorOutput() instead of passed on.
+    void setCaptureErrors(bool capture) { m_captureErrors = capture; }
+    QByteArray errorOutput() { return m_process->readAllStandardError(); }
     QString programDir() const { return m_dir.path(); }
     // Set in the program's environment from its next start on (for example QT_SCALE_FACTOR).
     void setEnvironment(const QString &name, const QString &value) { m_environment.insert(name, value); }
@@ -54,4 +62,8 @@ private:
     std::unique_ptr<QProcess> m_process;
     qulonglong m_mainWindow = 0;
     QProcessEnvironment m_environment;
+    bool m_captureErrors = false;
+
+    bool copyProgram();
+    bool launch(const QString &program, const QStringList &arguments);
 };

@@ -10,7 +10,7 @@ trap 'kill "${pid:-}" "${bus:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$program" "$work/Glimmerview" # a folder of its own for its settings file
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 bus=$!
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$work/Glimmerview" &
+XDG_STATE_HOME="$work/state" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$work/Glimmerview" &
 pid=$!
 xdotool search --sync --onlyvisible --name "^Glimmerview FINAL Version$" >/dev/null
 sleep 1 # its accessibility tree registered

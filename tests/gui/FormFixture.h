@@ -27,12 +27,14 @@ public:
     bool folderTakesNewFiles = true; // false: as an installed copy in a folder of the system's
     QString home;
     QString config;
+    QString state;
 
     QString executableFolder() const override { return folder; }
     QSize primaryScreenSize() const override { return screen; }
     int pixelsPerInch() const override { return dpi; }
     QString homeFolder() const override { return home; }
     QString userConfigFolder() const override { return config; }
+    QString userStateFolder() const override { return state; }
     bool canCreateFilesIn(const QString &) const override { return folderTakesNewFiles; }
 };
 
@@ -53,6 +55,7 @@ public:
         environment->folder = folder->path();
         environment->home = folder->filePath(QStringLiteral("home"));
         environment->config = folder->filePath(QStringLiteral("home/.config"));
+        environment->state = folder->filePath(QStringLiteral("home/.local/state"));
         restart();
     }
     // A window in a new folder, shown; false when it never appears.

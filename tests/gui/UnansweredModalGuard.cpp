@@ -36,8 +36,8 @@ void closeModalWindowsNobodyAnswers()
         // Only a window that waits in an event loop of its own (exec()) holds a test.
         if (!modal || QThread::currentThread()->loopLevel() == 0 || seen->since.elapsed() < Patience)
             return;
-        const QByteArray what = modal->metaObject()->className() + QByteArray(" \"")
-            + modal->windowTitle().toUtf8() + "\"";
+        const QByteArray what
+            = modal->metaObject()->className() + QByteArray(" \"") + modal->windowTitle().toUtf8() + "\"";
         QTest::qFail(("a modal window waited for an answer that never came: " + what).constData(), __FILE__, __LINE__);
         // Never blocks: the window's own loop ends once this slot returns.
         if (auto *dialog = qobject_cast<QDialog *>(modal))

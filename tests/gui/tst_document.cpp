@@ -148,6 +148,97 @@ private Q_SLOTS:
             QCOMPARE(TestFiles::readAll(loaded), QByteArray(loadedLength, '\x55')); // its tail kept
     }
 
+    // Painted while Multi page turns the page: every LED the stroke changed is in a step.
+    void aStrokeAcrossAPageTurnIsKeptWhole()
+    {
+        press(1, Qt::RightButton);
+        moveOver(2, Qt::RightButton);
+        goToPage(2); // the preview turns the page under the held button
+        moveOver(3, Qt::RightButton);
+        release(3, Qt::RightButton);
+        QCOMPARE(history().count(), 2);
+        QVERIFY(document().isModified());
+        QCOMPARE(form->image().page(2)[2], EffectImage::On);
+        history().undo();
+        history().undo();
+        for (int page : {1, 2})
+            QCOMPARE(form->image().page(page), PageTools::cleared());
+    }
+
+    // Save As never offers the dump Save refused to cut short, and any file longer than the
+    // layout is replaced only when the user says so.
+    void aLongerFileIsCutOnlyWhenTheUserSaysSo_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("No") << int(QMessageBox::No);
+        QTest::newRow("Yes") << int(QMessageBox::Yes);
+    }
+    void aLongerFileIsCutOnlyWhenTheUserSaysSo()
+    {
+        QFETCH(int, answer);
+        const QString dump = load(QStringLiteral("dump.bin"), QByteArray(4096, '\x55'));
+        QString suggested;
+        document().setSavePathPrompt([&](QWidget *, const QString &, const QString &offered, const QStringList &) {
+            suggested = offered;
+            return std::optional<QString>(dump); // chosen all the same
+        });
+        click(3);
+        m_answer = static_cast<QMessageBox::StandardButton>(answer);
+        QCOMPARE(document().save(), answer == QMessageBox::Yes);
+        QCOMPARE(suggested, folder->filePath(QStringLiteral("dump-1.bin")));
+        QCOMPARE(m_questions,
+            QStringList {QStringLiteral("dump.bin holds 4096 bytes; saving keeps only the first 2048. Replace it?")});
+        QCOMPARE(TestFiles::readAll(dump).size(), answer == QMessageBox::Yes ? 2048 : 4096);
+    }
+
+    void aFileChangedOnDiskIsOverwrittenOnlyWhenTheUserSaysSo_data()
+    {
+        QTest::addColumn<bool>("replaced"); // another program renamed a new file over it, or rewrote it
+        QTest::addColumn<int>("answer");
+        QTest::newRow("rewritten, Cancel") << false << int(QMessageBox::Cancel);
+        QTest::newRow("replaced, Cancel") << true << int(QMessageBox::Cancel);
+        QTest::newRow("rewritten, Overwrite") << false << int(QMessageBox::Yes);
+    }
+    void aFileChangedOnDiskIsOverwrittenOnlyWhenTheUserSaysSo()
+    {
+        QFETCH(bool, replaced);
+        QFETCH(int, answer);
+        const QString path = load(QStringLiteral("shared.bin"), QByteArray(2048, '\xFF'));
+        click(1);
+        const QByteArray theirs(2048, '\x0F');
+        if (replaced) {
+            TestFiles::writeAll(path + QStringLiteral(".new"), theirs);
+            QVERIFY(QFile::remove(path) && QFile::rename(path + QStringLiteral(".new"), path));
+        } else {
+            TestFiles::writeAll(path, theirs);
+        }
+        m_answer = static_cast<QMessageBox::StandardButton>(answer);
+        QCOMPARE(document().save(), answer == QMessageBox::Yes);
+        QCOMPARE(m_questions,
+            QStringList {QStringLiteral("shared.bin has changed on disk since it was loaded. Overwrite it?")});
+        QCOMPARE(TestFiles::readAll(path) == theirs, answer != QMessageBox::Yes);
+        m_questions.clear();
+        if (answer == QMessageBox::Yes) { // the file as written is the one known from now on
+            click(2);
+            QVERIFY(document().save());
+            QVERIFY(m_questions.isEmpty());
+        }
+    }
+
+    // The C export of an 8-bit image holds the left halves only, and says so first.
+    void theEightBitExportWarnsOfWhatItLoses()
+    {
+        load(QStringLiteral("half.bin8"), QByteArray(1024, '\xFF'));
+        goToPage(4);
+        document().fillPage();
+        m_savePath = folder->filePath(QStringLiteral("half.h"));
+        m_answer = QMessageBox::Cancel;
+        document().exportCArray();
+        QCOMPARE(m_questions.size(), 1);
+        QVERIFY2(m_questions[0].contains(QStringLiteral("page 4")), qPrintable(m_questions[0]));
+        QVERIFY(!QFile::exists(*m_savePath));
+    }
+
     void theEightBitLayoutWarnsOfWhatItLoses()
     {
         goToPage(5);

@@ -112,6 +112,13 @@ private Q_SLOTS:
         QTest::newRow("31 bytes") << PageTools::hexText(bytes.left(31)) << false;
         QTest::newRow("33 bytes") << PageTools::hexText(bytes + '\x01') << false;
         QTest::newRow("a word among them") << PageTools::hexText(bytes) + ", oops" << false;
+        QTest::newRow("C comments") << "/* page 3 */\n" + PageTools::hexText(bytes) + " // the end" << true;
+        EffectImage image;
+        ImageDecoder::decode(bytes + QByteArray(2048 - 32, '\xFF'), ImageLayout::Bits16, image);
+        const QByteArray exported = CArrayExport::header(image, ImageLayout::Bits16, QStringLiteral("e"));
+        const qsizetype page = exported.indexOf("    /* page 1 */");
+        QTest::newRow("the lines of the C export")
+            << QString::fromLatin1(exported.mid(page, exported.indexOf("    /* page 2 */") - page)) << true;
         QTest::newRow("text") << "hello" << false;
         QTest::newRow("empty") << "" << false;
     }
@@ -136,6 +143,13 @@ private Q_SLOTS:
         QTest::newRow("a digit first") << "/x/3d.bin"
                                        << "effect_3d";
         QTest::newRow("not ASCII") << QString::fromUtf8("/x/Lichtspiel-\u00fc.bin") << "Lichtspiel__";
+        QTest::newRow("a keyword") << "/x/int.h"
+                                   << "effect_int";
+        QTest::newRow("a keyword of C11") << "/x/_Bool.h"
+                                          << "effect_Bool";
+        QTest::newRow("no letter at all") << QString::fromUtf8("/x/\u5149.h") << "effect_";
+        QTest::newRow("two underscores") << "/x/__.h"
+                                         << "effect__";
     }
     void cIdentifiers()
     {
@@ -148,25 +162,31 @@ private Q_SLOTS:
     void theCArrayCompilesToTheImage_data()
     {
         QTest::addColumn<bool>("eightBit");
-        QTest::newRow("16-bit") << false;
-        QTest::newRow("8-bit") << true;
+        QTest::addColumn<QString>("file");
+        QTest::newRow("16-bit") << false << "my effect.h";
+        QTest::newRow("8-bit") << true << "my effect.h";
+        for (const char *name : {"int.h", "const.h", "if.h", "_Bool.h", "_.h", "__.h"})
+            QTest::newRow(name) << false << QString::fromLatin1(name);
     }
     void theCArrayCompilesToTheImage()
     {
         QFETCH(bool, eightBit);
+        QFETCH(QString, file);
         const ImageLayout layout = eightBit ? ImageLayout::Bits8 : ImageLayout::Bits16;
+        const QByteArray name = CArrayExport::identifierFor(file).toLatin1();
         EffectImage image;
         ImageDecoder::decode(patterned(2048), layout, image);
         QTemporaryDir dir;
-        TestFiles::writeAll(dir.filePath("effect.h"), CArrayExport::header(image, layout, QStringLiteral("my_effect")));
+        TestFiles::writeAll(dir.filePath("effect.h"), CArrayExport::header(image, layout, QString::fromLatin1(name)));
         TestFiles::writeAll(dir.filePath("dump.c"),
             "#include <stdio.h>\n#include \"effect.h\"\n"
-            "int main(void) { fwrite(my_effect, 1, sizeof my_effect, stdout); return 0; }\n");
+            "int main(void) { fwrite("
+                + name + ", 1, sizeof " + name + ", stdout); return 0; }\n");
         QProcess compiler;
         compiler.setWorkingDirectory(dir.path());
         compiler.start(QStringLiteral("cc"),
-            {QStringLiteral("-std=c99"), QStringLiteral("-Wall"), QStringLiteral("-Werror"), QStringLiteral("dump.c"),
-                QStringLiteral("-o"), QStringLiteral("dump")});
+            {QStringLiteral("-std=c99"), QStringLiteral("-pedantic"), QStringLiteral("-Wall"),
+                QStringLiteral("-Werror"), QStringLiteral("dump.c"), QStringLiteral("-o"), QStringLiteral("dump")});
         QVERIFY(compiler.waitForFinished(60000));
         QVERIFY2(compiler.exitCode() == 0, compiler.readAllStandardError().constData());
         QProcess dump;

@@ -1,0 +1,166 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "recovery/RecoveryStore.h"
+
+#include "common/FileReplacer.h"
+#include "common/LocalPath.h"
+#include "common/RegularFile.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr char CopySuffix[] = ".recovery";
+constexpr char LockSuffix[] = ".lock";
+constexpr char Format[] = "glimmerview-recovery";
+constexpr int Version = 1;
+
+// A lock taken without waiting on the file, made when missing; -1 when another run holds it.
+int lockFile(const QString &path)
+{
+    const int fd = ::open(LocalPath::encode(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return -1;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+} // namespace
+
+RecoveryStore::RecoveryStore(QString folder)
+    : m_folder(std::move(folder))
+    , m_id(QString::number(::getpid()) + QLatin1Char('-') + QString::number(QRandomGenerator::global()->generate(), 36))
+{
+}
+
+RecoveryStore::~RecoveryStore()
+{
+    for (const auto &[id, fd] : std::as_const(m_claimed))
+        ::close(fd);
+    if (m_ownLock < 0)
+        return;
+    if (!m_hasCopy) // a copy that is still there keeps its lock file for the next run
+        ::unlink(LocalPath::encode(filePath(m_id, LockSuffix)).constData());
+    ::close(m_ownLock);
+}
+
+QString RecoveryStore::filePath(const QString &id, const char *suffix) const
+{
+    return m_folder + QLatin1Char('/') + id + QLatin1String(suffix);
+}
+
+bool RecoveryStore::holdOwnLock()
+{
+    if (m_ownLock >= 0)
+        return true;
+    // Only this user reads what another program's edits were.
+    if (!QDir().mkpath(m_folder))
+        return false;
+    ::chmod(LocalPath::encode(m_folder).constData(), 0700);
+    m_ownLock = lockFile(filePath(m_id, LockSuffix));
+    return m_ownLock >= 0;
+}
+
+bool RecoveryStore::write(const RecoveryCopy &copy, QString *reason)
+{
+    // The lock first: a copy without a held lock would look left behind to another run.
+    if (!holdOwnLock()) {
+        if (reason)
+            *reason = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    if (!FileReplacer::replace(filePath(m_id, CopySuffix), serialise(copy), reason))
+        return false;
+    m_hasCopy = true;
+    return true;
+}
+
+void RecoveryStore::remove()
+{
+    if (!m_hasCopy)
+        return;
+    ::unlink(LocalPath::encode(filePath(m_id, CopySuffix)).constData());
+    m_hasCopy = false;
+}
+
+QList<RecoveryStore::LeftBehind> RecoveryStore::claimLeftBehind()
+{
+    QList<LeftBehind> found;
+    const QStringList names = QDir(m_folder).entryList({QStringLiteral("*") + QLatin1String(CopySuffix)}, QDir::Files);
+    for (const QString &name : names) {
+        const QString id = name.chopped(qsizetype(sizeof CopySuffix) - 1);
+        if (id == m_id
+            || std::any_of(m_claimed.cbegin(), m_claimed.cend(), [&id](const auto &c) { return c.first == id; }))
+            continue;
+        const int lock = lockFile(filePath(id, LockSuffix));
+        if (lock < 0)
+            continue; // its run is still going
+        const std::optional<QByteArray> bytes = RegularFile::readHead(filePath(id, CopySuffix), 1 << 20);
+        const std::optional<RecoveryCopy> copy = bytes ? parse(*bytes) : std::nullopt;
+        if (!copy) { // not ours to judge: left where it is
+            ::close(lock);
+            continue;
+        }
+        m_claimed.append({id, lock});
+        found.append({id, *copy});
+    }
+    std::sort(found.begin(), found.end(),
+        [](const LeftBehind &a, const LeftBehind &b) { return a.copy.savedAt > b.copy.savedAt; });
+    return found;
+}
+
+void RecoveryStore::drop(const QString &id)
+{
+    const auto claimed
+        = std::find_if(m_claimed.begin(), m_claimed.end(), [&id](const auto &c) { return c.first == id; });
+    if (claimed == m_claimed.end())
+        return;
+    ::unlink(LocalPath::encode(filePath(id, CopySuffix)).constData());
+    ::unlink(LocalPath::encode(filePath(id, LockSuffix)).constData());
+    ::close(claimed->second);
+    m_claimed.erase(claimed);
+}
+
+QByteArray RecoveryStore::serialise(const RecoveryCopy &copy)
+{
+    // The path as the bytes the system holds: a name that is no UTF-8 comes back unchanged.
+    const QJsonObject object {
+        {QStringLiteral("format"), QLatin1String(Format)},
+        {QStringLiteral("version"), Version},
+        {QStringLiteral("path"), QString::fromLatin1(LocalPath::encode(copy.imagePath).toBase64())},
+        {QStringLiteral("layout"), copy.layout == ImageLayout::Bits8 ? 8 : 16},
+        {QStringLiteral("saved"), copy.savedAt.toUTC().toString(Qt::ISODateWithMs)},
+        {QStringLiteral("image"), QString::fromLatin1(copy.image.toBase64())},
+    };
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+std::optional<RecoveryCopy> RecoveryStore::parse(const QByteArray &bytes)
+{
+    const QJsonObject object = QJsonDocument::fromJson(bytes).object();
+    if (object.value(QStringLiteral("format")).toString() != QLatin1String(Format)
+        || object.value(QStringLiteral("version")).toInt() != Version)
+        return std::nullopt;
+    RecoveryCopy copy;
+    copy.imagePath
+        = LocalPath::decode(QByteArray::fromBase64(object.value(QStringLiteral("path")).toString().toLatin1()));
+    const int layout = object.value(QStringLiteral("layout")).toInt();
+    if (layout != 8 && layout != 16)
+        return std::nullopt;
+    copy.layout = layout == 8 ? ImageLayout::Bits8 : ImageLayout::Bits16;
+    copy.savedAt = QDateTime::fromString(object.value(QStringLiteral("saved")).toString(), Qt::ISODateWithMs);
+    copy.image = QByteArray::fromBase64(object.value(QStringLiteral("image")).toString().toLatin1());
+    if (!copy.savedAt.isValid() || copy.image.size() != ImageDecoder::byteCount(ImageLayout::Bits16))
+        return std::nullopt;
+    return copy;
+}
