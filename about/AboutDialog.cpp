@@ -147,6 +147,11 @@ void AboutDialog::buildAboutTab()
 
     auto *memo = place(new QPlainTextEdit(description().join(QLatin1Char('\n')), m_creditsPanel), Memo1);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Text to read, not to edit: Tab moves on, and a screen reader names it.
+    memo->setReadOnly(true);
+    memo->setTabChangesFocus(true);
+    memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    memo->setAccessibleName(QStringLiteral("Description"));
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded); // the text may be taller than the box
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -154,10 +159,12 @@ void AboutDialog::buildAboutTab()
     const int scale = GlyphBitmaps::scaleFor(devicePixelRatioF()); // the drawing for this screen
     picture->setPixmap(
         QPixmap::fromImage(GlyphBitmaps::drawing(QStringLiteral(":/resources/AboutPicture"), scale, false)));
+    picture->setAccessibleName(QStringLiteral("Picture of an LED string"));
     auto *icon = place(new QLabel(m_creditsPanel), Image2);
     icon->setPixmap(QPixmap::fromImage(GlyphBitmaps::drawing(QStringLiteral(":/resources/ProgramIcon"), scale, true)));
     icon->setScaledContents(true);
     icon->setAlignment(Qt::AlignCenter);
+    icon->setAccessibleName(QStringLiteral("Glimmerview icon"));
 
     place(new MouseLabel(QString::fromUtf8(Texts::TeamLabel), m_creditsPanel), Label7);
     auto *credits = place(new MouseLabel(QString::fromUtf8(Texts::CreditsLabel), m_creditsPanel), Label9);
@@ -170,7 +177,8 @@ void AboutDialog::buildAboutTab()
     QPalette palette = close->palette();
     palette.setColor(QPalette::ButtonText, Qt::blue);
     close->setPalette(palette);
-    close->setFocusPolicy(Qt::NoFocus); // a speed button: it takes no focus
+    // Reached by Tab and pressed by Return, so the keyboard is never trapped.
+    close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &AboutDialog::close);
 }
 

@@ -62,18 +62,25 @@ bool TooltipTimer::eventFilter(QObject *watched, QEvent *event)
     case QEvent::ToolTip:
         return true; // Qt's own timing is not ours
     case QEvent::Enter:
-        pointerOver(widget); // the deepest widget entered gets the last Enter
+        // A window that opens under a pointer at rest (from the keyboard) is entered by the
+        // window system, not by the user: nothing is pointed at until the pointer moves.
+        if (event->spontaneous() && !m_pointerMoved)
+            m_element = widget;
+        else
+            pointerOver(widget); // the deepest widget entered gets the last Enter
         break;
     case QEvent::Leave:
         if (widget->isWindow()) {
             m_wake->stop();
             m_element = nullptr;
             m_shown = false;
+            m_pointerMoved = false;
         } else {
             pointerOver(widget->parentWidget()); // back over the parent, unless an Enter follows
         }
         break;
     case QEvent::MouseMove:
+        m_pointerMoved = true;
         if (!m_shown && m_element)
             m_wake->start(RestDelay); // the pointer must rest
         break;

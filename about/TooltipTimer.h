@@ -44,5 +44,6 @@ private:
     QTimer *m_wake;
     QPointer<QWidget> m_element;
     bool m_shown = false; // a tooltip has been up since the pointer came in
+    bool m_pointerMoved = false; // since the pointer came into the window
     Show m_show;
 };

@@ -19,6 +19,8 @@ int main(int argc, char **argv)
         return *command.exitStatus;
 
     QApplication application(argc, argv);
+    // Docks and task bars put the window under its launcher (the entry's StartupWMClass).
+    QGuiApplication::setDesktopFileName(QStringLiteral(GLIMMERVIEW_APP_ID));
     QIcon icon; // the drawing for each screen resolution
     for (const QImage &drawing : GlyphBitmaps::allScales(QStringLiteral(":/resources/ProgramIcon"), true))
         icon.addPixmap(QPixmap::fromImage(drawing));

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <unistd.h>
@@ -41,6 +42,12 @@ QString DesktopEnvironment::userConfigFolder() const
 QString DesktopEnvironment::userStateFolder() const
 {
     return XdgFolders::stateHome();
+}
+
+bool DesktopEnvironment::isInstalledCopy() const
+{
+    return QFileInfo::exists(executableFolder() + QStringLiteral("/../share/applications/")
+        + QStringLiteral(GLIMMERVIEW_APP_ID) + QStringLiteral(".desktop"));
 }
 
 bool DesktopEnvironment::canCreateFilesIn(const QString &folder) const

@@ -22,6 +22,9 @@ public:
     virtual QString homeFolder() const;
     virtual QString userConfigFolder() const;
     virtual QString userStateFolder() const;
+    // Whether the executable was installed (by `cmake --install` or a package): its desktop entry
+    // lies where the install put it, in ../share/applications.
+    virtual bool isInstalledCopy() const;
     // Whether this user may make new files in the folder.
     virtual bool canCreateFilesIn(const QString &folder) const;
 };

@@ -81,6 +81,7 @@ void EffectDocument::loaded(const QString &path, ImageLayout layout)
     m_layout = layout;
     m_stamp = FileStamp::of(path);
     m_history.clear();
+    Q_EMIT pathChanged(m_path);
 }
 
 void EffectDocument::recovered(const RecoveryCopy &copy)
@@ -141,10 +142,13 @@ bool EffectDocument::writeTo(const QString &path)
         return false;
     const bool written = ErrorBox::guard(m_window, [&] { ImageFile::save(path, m_image, layout); });
     if (written) {
+        const bool renamed = path != m_path;
         m_path = path;
         m_layout = layout;
         m_stamp = FileStamp::of(path);
         m_history.setClean();
+        if (renamed)
+            Q_EMIT pathChanged(m_path);
     }
     return written;
 }

@@ -53,6 +53,8 @@ public:
 Q_SIGNALS:
     // A page changed by undo, redo or a page tool: the window shows it.
     void pageChanged(int page);
+    // The document now belongs to another file (loaded, saved as, recovered).
+    void pathChanged(const QString &path);
 
 public Q_SLOTS:
     bool save();

@@ -1,6 +1,8 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "mainwindow/MainLayout.h"
 
+#include "mainwindow/ClockSlider.h"
+
 #include "common/ProgramTexts.h"
 #include "effect/LedStates.h"
 #include "mainwindow/LabelStrip.h"
@@ -123,7 +125,7 @@ QWidget *MainLayout::create(const Control &control, QWidget *parent)
     case Kind::CheckBox:
         return new QCheckBox(caption, parent);
     case Kind::Slider:
-        return new QSlider(Qt::Vertical, parent);
+        return new ClockSlider(parent);
     case Kind::Label:
         return new QLabel(caption, parent);
     case Kind::ColumnStrip:

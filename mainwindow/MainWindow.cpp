@@ -11,6 +11,7 @@
 #include "effect/ImageFile.h"
 #include "effect/PageNavigation.h"
 #include "mainwindow/ClientArea.h"
+#include "mainwindow/ClockSlider.h"
 #include "mainwindow/EffectDocument.h"
 #include "mainwindow/ImageFileDialog.h"
 #include "mainwindow/LabelStrip.h"
@@ -45,13 +46,12 @@
 #include <QShortcut>
 #include <QSlider>
 #include <QTimer>
+#include <QUndoStack>
 #include <cstdio>
 
 namespace {
 constexpr int DesignPreviewInterval = 100;
 constexpr int NoiseInterval = 5;
-constexpr int SlowestClockPosition = 1;
-constexpr int FastestClockPosition = 20;
 constexpr int DesignClockPosition = 10;
 constexpr int PageEditLength = 2;
 // Shift+Ctrl+Alt+U on the clock slider starts and stops the hidden noise animation.
@@ -117,7 +117,6 @@ MainWindow::~MainWindow()
 void MainWindow::setUpControls()
 {
     QSlider *clock = m_controls.clockSlider;
-    clock->setRange(SlowestClockPosition, FastestClockPosition);
     clock->setValue(DesignClockPosition);
     // 1 at the top: both the picture and the keys are turned round.
     clock->setInvertedAppearance(true);
@@ -133,6 +132,9 @@ void MainWindow::setUpControls()
     m_controls.matrix->setPictureSource(&m_glyphs);
     m_controls.previewStrip->setPictureSource(&m_glyphs);
     setTabOrder(clock, m_controls.matrix);
+    // A window of its own that never shows: assistive technology lists no window's children
+    // among its parent's, so the box is in nobody's way.
+    m_controls.previewEnabledBox->setWindowFlags(Qt::Window);
     m_controls.previewEnabledBox->hide();
 }
 
@@ -191,6 +193,11 @@ void MainWindow::connectControls()
     connect(m_controls.matrix, &LedPanel::moved, this, &MainWindow::onLedDragged);
     connect(m_controls.matrix, &LedPanel::released, this, &MainWindow::onMatrixReleased);
     connect(m_document, &EffectDocument::pageChanged, this, &MainWindow::showChangedPage);
+    connect(m_document, &EffectDocument::pathChanged, this, &MainWindow::showFileInTitle);
+    connect(m_document->history(), &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (windowTitle().contains(QLatin1String("[*]")))
+            setWindowModified(!clean);
+    });
 }
 
 void MainWindow::startUp()
@@ -291,10 +298,24 @@ void MainWindow::endOnRequest()
     QCoreApplication::exit(0);
 }
 
+void MainWindow::showFileInTitle(const QString &path)
+{
+    const QString title = text(Texts::MainWindowTitle);
+    // Without a file the title is the program's alone; Qt shows "*" for [*] while modified.
+    if (path.isEmpty()) {
+        setWindowTitle(title);
+        return;
+    }
+    setWindowTitle(LocalPath::displayed(QFileInfo(path).fileName()) + QStringLiteral("[*] \u2014 ") + title);
+    setWindowModified(m_document->isModified());
+}
+
 void MainWindow::showEvent(QShowEvent *event)
 {
     if (!m_shown) {
         m_shown = true;
+        // The first control of the design takes the keys: a stray Space edits nothing.
+        m_controls.pageEdit->setFocus(Qt::OtherFocusReason);
         m_settings->restorePass(); // restored once more on first show, where the frame is known
         // Larger than the screen (a high scale on a small screen), it still opens with its title
         // and menu bar where they can be reached.
@@ -543,7 +564,7 @@ void MainWindow::showPreviousPage()
 
 void MainWindow::applyClockRate()
 {
-    const int interval = 1000 / (FastestClockPosition + 1 - m_controls.clockSlider->value());
+    const int interval = 1000 / static_cast<ClockSlider *>(m_controls.clockSlider)->rowsPerSecond();
     if (interval != m_previewTimer->interval())
         m_previewTimer->setInterval(interval); // an equal interval must not restart the period
 }

@@ -116,6 +116,7 @@ private Q_SLOTS:
     void showChangedPage(int page);
     void onLedDragged(LedIndicator *indicator, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void applyColours(const ColourSettings &colours);
+    void showFileInTitle(const QString &path);
 
 private:
     void setUpControls();

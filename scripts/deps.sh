@@ -29,7 +29,8 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev 
 # What packaging needs: dpkg-shlibdeps works out the .deb's dependencies.
 PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=(xvfb xauth xdotool x11-utils libxcb1-dev libbenchmark-dev
-    desktop-file-utils appstream at-spi2-core python3-pyatspi dbus "${PACKAGE_PACKAGES[@]}")
+    desktop-file-utils appstream at-spi2-core python3-pyatspi dbus lintian shared-mime-info gtk-update-icon-cache
+    "${PACKAGE_PACKAGES[@]}")
 
 # build_release ROOT [CMAKE_ARGS...]
 build_release() {

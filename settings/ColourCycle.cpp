@@ -26,3 +26,23 @@ Glyph ColourCycle::buttonGlyph(int entry, std::uint8_t value)
     }
     return GlyphChoice::litGlyph(value, Glyph::RedLit); // red too for any value out of range
 }
+
+const char *ColourCycle::valueName(int entry, std::uint8_t value)
+{
+    switch (buttonGlyph(entry, value)) {
+    case Glyph::RedRing:
+        return "ring";
+    case Glyph::CrossedOff:
+        return "crossed";
+    case Glyph::None:
+        return "blank";
+    case Glyph::GreenLit:
+        return "green";
+    case Glyph::BlueLit:
+        return "blue";
+    case Glyph::YellowLit:
+        return "yellow";
+    default:
+        return "red";
+    }
+}

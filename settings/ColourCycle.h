@@ -17,4 +17,7 @@ public:
     // A colour button shows the lit glyph of its colour; the off-LED button the red ring for the
     // ring style, the crossed glyph, or nothing. Any other value shows the red lit glyph.
     static Glyph buttonGlyph(int entry, std::uint8_t value);
+    // What a screen reader says a button shows: "red" .. "yellow"; "ring", "crossed", "blank".
+    // A value out of range is named by the glyph it shows.
+    static const char *valueName(int entry, std::uint8_t value);
 };

@@ -73,11 +73,6 @@ void OptionsDialog::buildLayout()
     m_buttons->setKeyboardGrid(ColourSettings::ColumnCount);
     m_buttons->setPictureSource(&m_glyphs);
     m_buttons->setAccessibleName(QString::fromUtf8(Texts::LedColourGroup));
-    for (int entry = 1; entry <= ColourSettings::EntryCount; ++entry) {
-        const QString name = entry == ColourSettings::OffStyleEntry ? QString::fromUtf8(Texts::OffLedLabel)
-                                                                    : QStringLiteral("LED color %1").arg(entry);
-        colourButton(entry)->setAccessibility(name, false, true);
-    }
     connect(m_buttons, &LedPanel::clicked, this,
         [this](LedIndicator *button) { cycleEntry(static_cast<int>(m_buttons->indicators().indexOf(button)) + 1); });
 
@@ -112,12 +107,24 @@ const QImage *OptionsDialog::pickGlyph(int entry, bool advance)
 void OptionsDialog::showAllEntries()
 {
     for (int entry = 1; entry <= ColourSettings::EntryCount; ++entry)
-        colourButton(entry)->setGlyph(pickGlyph(entry, false));
+        showEntry(entry, false);
 }
 
 void OptionsDialog::cycleEntry(int entry)
 {
-    colourButton(entry)->setGlyph(pickGlyph(entry, true));
+    showEntry(entry, true);
+}
+
+void OptionsDialog::showEntry(int entry, bool advance)
+{
+    LedIndicator *button = colourButton(entry);
+    button->setGlyph(pickGlyph(entry, advance));
+    // Named as the strips number the columns (16 at the left), with what the button shows.
+    const QString what = entry == ColourSettings::OffStyleEntry
+        ? QString::fromUtf8(Texts::OffLedLabel)
+        : QStringLiteral("Column %1").arg(ColourSettings::ColumnCount + 1 - entry);
+    button->setAccessibility(
+        what + QStringLiteral(": ") + QLatin1String(ColourCycle::valueName(entry, m_copy.entry(entry))), false, true);
 }
 
 void OptionsDialog::acceptColours()

@@ -32,6 +32,8 @@ Q_SIGNALS:
 
 private Q_SLOTS:
     void cycleEntry(int entry);
+    // The button's glyph and accessible name for its value, advanced first when asked.
+    void showEntry(int entry, bool advance);
     void acceptColours();
 
 private:

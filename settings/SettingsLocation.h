@@ -5,10 +5,10 @@
 
 class DesktopEnvironment;
 
-// Where the settings file lives. A portable copy keeps it beside the executable: when a
-// "Glimmerview.ini" is already there, or that folder takes new files. An installed copy, whose
-// folder the user may not write, keeps it in the user's configuration folder, and its file
-// dialog starts in the user's home folder instead of the program's.
+// Where the settings file lives. A portable copy (not installed) keeps it beside the executable:
+// when a "Glimmerview.ini" is already there, or that folder takes new files. An installed copy,
+// and one whose folder the user may not write, keeps it in the user's configuration folder, and
+// its file dialog starts in the user's home folder instead of the program's.
 struct SettingsLocation
 {
     QString iniPath;

@@ -27,9 +27,14 @@ void LedIndicator::setGlyph(const QImage *glyph)
 
 void LedIndicator::setAccessibility(const QString &name, bool checkable, bool pressable)
 {
+    const bool renamed = !m_accessibleName.isEmpty() && name != m_accessibleName;
     m_accessibleName = name;
     m_checkable = checkable;
     m_pressable = pressable;
+    if (renamed && QAccessible::isActive()) { // a screen reader hears the new name
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void LedIndicator::setLit(bool lit)

@@ -11,7 +11,8 @@
 #include <xcb/xcb.h>
 
 namespace {
-const QString MainTitle = QStringLiteral("Glimmerview FINAL Version");
+// With a file loaded its name comes first: "effect.bin — Glimmerview FINAL Version".
+const QString MainTitlePattern = QStringLiteral("^(.* )?Glimmerview FINAL Version$");
 constexpr int PollMs = 20;
 } // namespace
 
@@ -74,7 +75,7 @@ bool X11Driver::launch(const QString &program, const QStringList &arguments)
     m_process->start(program, arguments);
     if (!m_process->waitForStarted())
         return false;
-    m_mainWindow = waitForWindow(MainTitle);
+    m_mainWindow = waitForWindowMatching(MainTitlePattern);
     return m_mainWindow != 0;
 }
 
@@ -93,7 +94,11 @@ QString X11Driver::xdotool(const QStringList &arguments)
 
 qulonglong X11Driver::waitForWindow(const QString &title, int timeoutMs)
 {
-    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+    return waitForWindowMatching(QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$'), timeoutMs);
+}
+
+qulonglong X11Driver::waitForWindowMatching(const QString &pattern, int timeoutMs)
+{
     QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
         const QString found

@@ -34,6 +34,7 @@ public:
 
     // The id of the first visible window whose title matches `pattern` exactly, 0 after timeout.
     static qulonglong waitForWindow(const QString &title, int timeoutMs = 10000);
+    static qulonglong waitForWindowMatching(const QString &pattern, int timeoutMs = 10000);
     static bool waitForWindowGone(qulonglong window, int timeoutMs = 10000);
     static QString xdotool(const QStringList &arguments);
     static QString xprop(qulonglong window, const QString &property);

@@ -3,6 +3,7 @@
 #
 # Run by atspi_check.sh with the program on screen: reads its LEDs through AT-SPI, the way a
 # screen reader does, and presses one. Exits non-zero with a message at the first surprise.
+import subprocess
 import sys
 import time
 
@@ -14,13 +15,13 @@ def fail(message):
     sys.exit(1)
 
 
-def find(node, name, depth=0):
+def find(node, name, role=None, depth=0):
     if node is None or depth > 12:
         return None
-    if node.name == name:
+    if node.name == name and (role is None or node.getRoleName() == role):
         return node
     for i in range(node.childCount):
-        found = find(node.getChildAtIndex(i), name, depth + 1)
+        found = find(node.getChildAtIndex(i), name, role, depth + 1)
         if found is not None:
             return found
     return None
@@ -56,4 +57,53 @@ else:
 strip = find(apps[0], "Preview strip")
 if strip is None or strip.childCount != 16:
     fail("no preview strip of 16 LEDs")
-print("PASS: 256 matrix LEDs and 16 preview LEDs, named, checked when lit, pressable")
+print("ok: 256 matrix LEDs and 16 preview LEDs, named, checked when lit, pressable")
+
+# The clock reads as the rate it plays at, not as the slider's position.
+clock = find(apps[0], "Clock", "slider")
+if clock is None:
+    fail("no clock slider named Clock")
+value = clock.queryValue()
+if (value.currentValue, value.minimumValue, value.maximumValue) != (11, 1, 20):
+    fail("the clock reads %r in %r..%r, not 11 rows a second in 1..20"
+         % (value.currentValue, value.minimumValue, value.maximumValue))
+
+
+def open_window(keys, name):
+    subprocess.run(["xdotool", "search", "--name", "^Glimmerview FINAL Version$", "windowfocus", "--sync",
+                    "key", "--clearmodifiers", keys], check=False)
+    for _ in range(50):
+        found = [w for w in apps[0] if w is not None and w.name == name]
+        if found:
+            return found[0]
+        time.sleep(0.1)
+    fail("no %s window" % name)
+
+
+# The Options buttons say which column they colour and in what colour, and follow a change.
+options = open_window("alt+o", "Options")
+first = find(options, "Column 16: red")
+if first is None or find(options, "Off LED: ring") is None:
+    fail("the colour buttons are not named by column and colour")
+first.queryAction().doAction(0)
+for _ in range(50):
+    if first.name == "Column 16: green":
+        break
+    time.sleep(0.1)
+else:
+    fail("a changed colour button still reads %r" % first.name)
+subprocess.run(["xdotool", "search", "--name", "^Options$", "windowfocus", "--sync", "key", "Escape"], check=False)
+time.sleep(0.5)
+
+# The About window: its text is read, not edited, and Close can be reached.
+about = open_window("alt+a", "About")
+description = find(about, "Description")
+if description is None or description.getState().contains(pyatspi.STATE_EDITABLE):
+    fail("the About text is no read-only text named Description")
+close = find(about, "Close")
+if close is None or not close.getState().contains(pyatspi.STATE_FOCUSABLE):
+    fail("the About window's Close button cannot take the focus")
+for picture in ("Picture of an LED string", "Glimmerview icon"):
+    if find(about, picture) is None:
+        fail("no picture named %r" % picture)
+print("PASS: the clock's rate, the named colour buttons and the About window read as they should")

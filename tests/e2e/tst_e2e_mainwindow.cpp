@@ -40,6 +40,19 @@ private Q_SLOTS:
         QVERIFY(m_menuHeight > 10 && m_menuHeight < 60);
     }
 
+    // Docks and task bars match the window's class with the desktop entry's StartupWMClass.
+    void theWindowClassIsTheDesktopEntrys()
+    {
+        QFile entry(QStringLiteral(SOURCE_DIR "/resources/desktop/example.glimmerview.Glimmerview.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QRegularExpressionMatch wmClass
+            = QRegularExpression(QStringLiteral("\nStartupWMClass=(\\S+)\n")).match(QString::fromUtf8(entry.readAll()));
+        QVERIFY(wmClass.hasMatch());
+        const QString property = X11Driver::xprop(m_driver.mainWindow(), QStringLiteral("WM_CLASS"));
+        QVERIFY2(
+            property.trimmed().endsWith(QStringLiteral(", \"%1\"").arg(wmClass.captured(1))), qPrintable(property));
+    }
+
     void windowIsFixedWithoutMinimiseOrMaximise()
     {
         const QRect frame = X11Driver::geometry(m_driver.mainWindow());

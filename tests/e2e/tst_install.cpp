@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -109,6 +110,37 @@ private Q_SLOTS:
         QCOMPARE(version.output, QStringLiteral("Glimmerview 1.0\n"));
     }
 
+    // Installed without a staging root, the desktop knows the file types at once.
+    void theDesktopCachesAreUpToDate()
+    {
+        QVERIFY(
+            QFileInfo(m_prefix.filePath(QStringLiteral("share/mime/application/x-glimmerview-image16.xml"))).isFile());
+        QVERIFY(QFileInfo(m_prefix.filePath(QStringLiteral("share/icons/hicolor/icon-theme.cache"))).isFile());
+    }
+
+    // Even root, who may write beside it, leaves nothing beside an installed copy: its settings
+    // are the user's own.
+    void aRootRunLeavesNothingBesideTheProgram()
+    {
+        QTemporaryDir home;
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), home.filePath(QStringLiteral("state")));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(environment);
+        program.start(m_prefix.filePath(QStringLiteral("bin/Glimmerview")), {});
+        QVERIFY(program.waitForStarted());
+        QTest::qWait(1500); // its window is up, its settings read
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(QDir(m_prefix.filePath(QStringLiteral("bin"))).entryList(QDir::Files)
+            == QStringList {QStringLiteral("Glimmerview")});
+        QVERIFY(QFileInfo(home.filePath(QStringLiteral("config/Glimmerview/Glimmerview.ini"))).isFile());
+    }
+
     // The .deb: its contents, a dependency on Qt 6 worked out from the binary, and the program
     // run from the package's files unpacked into a throwaway root.
     void theDebianPackage()
@@ -125,11 +157,18 @@ private Q_SLOTS:
         QVERIFY2(depends.output.contains(QStringLiteral("libqt6widgets6")), qPrintable(depends.output));
         QVERIFY2(depends.output.contains(QStringLiteral("libqt6gui6")), qPrintable(depends.output));
         const Run contents = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-c"), deb});
-        for (const QString &path : {QStringLiteral("./usr/bin/Glimmerview"),
-                 QStringLiteral("./usr/share/applications/example.glimmerview.Glimmerview.desktop"),
-                 QStringLiteral("./usr/share/icons/hicolor/256x256/apps/example.glimmerview.Glimmerview.png"),
-                 QStringLiteral("./usr/share/example.glimmerview.Glimmerview/examples/text-scroll.bin")})
+        for (const QString &path :
+            {QStringLiteral("./usr/bin/Glimmerview"), QStringLiteral("./usr/share/man/man1/Glimmerview.1.gz"),
+                QStringLiteral("./usr/share/doc/glimmerview/copyright"),
+                QStringLiteral("./usr/share/doc/glimmerview/changelog.Debian.gz"),
+                QStringLiteral("./usr/share/applications/example.glimmerview.Glimmerview.desktop"),
+                QStringLiteral("./usr/share/icons/hicolor/256x256/apps/example.glimmerview.Glimmerview.png"),
+                QStringLiteral("./usr/share/example.glimmerview.Glimmerview/examples/text-scroll.bin")})
             QVERIFY2(contents.output.contains(path), qPrintable(path));
+        // What a distribution would not accept: any error lintian finds.
+        const Run lint = run(QStringLiteral("lintian"), {deb});
+        QVERIFY2(!lint.output.contains(QRegularExpression(QStringLiteral("^E: "), QRegularExpression::MultilineOption)),
+            qPrintable(lint.output));
         QTemporaryDir root;
         QCOMPARE(run(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, root.path()}).status, 0);
         const Run version = run(root.filePath(QStringLiteral("usr/bin/Glimmerview")), {QStringLiteral("--version")});

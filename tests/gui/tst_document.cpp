@@ -239,6 +239,22 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(*m_savePath));
     }
 
+    // The title names the file and marks unsaved edits; without a file it is the program's.
+    void theTitleNamesTheFileAndItsEdits()
+    {
+        const QString program = QStringLiteral("Glimmerview FINAL Version");
+        QCOMPARE(form->windowTitle(), program);
+        load(QStringLiteral("e.bin"), QByteArray(2048, '\xFF'));
+        QCOMPARE(form->windowTitle(), QStringLiteral("e.bin[*] \u2014 ") + program);
+        QVERIFY(!form->isWindowModified());
+        click(1);
+        QVERIFY(form->isWindowModified());
+        m_savePath = folder->filePath(QStringLiteral("other.bin"));
+        QVERIFY(document().saveAs());
+        QCOMPARE(form->windowTitle(), QStringLiteral("other.bin[*] \u2014 ") + program);
+        QVERIFY(!form->isWindowModified());
+    }
+
     void theEightBitLayoutWarnsOfWhatItLoses()
     {
         goToPage(5);

@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "FormFixture.h"
 #include "mainwindow/ClientArea.h"
+#include "mainwindow/EffectDocument.h"
 #include "mainwindow/LabelStrip.h"
 #include "mainwindow/MainWindow.h"
 #include "tests/TestFiles.h"
@@ -111,6 +112,17 @@ private Q_SLOTS:
 
     // The load button reaches one pixel into the "Preview mode" group below it and stands above
     // it: all of its face shows.
+    // The keys start in the position box: a stray Space at start edits nothing.
+    void theKeysStartInThePositionBox()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QCOMPARE(QApplication::focusWidget(), control("position"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(!lit(16));
+        QVERIFY(!form->document().isModified());
+    }
+
     void theLoadButtonShowsWhole()
     {
         QWidget *button = control("Button2");

@@ -181,9 +181,12 @@ private Q_SLOTS:
         QTest::keyClick(panel, Qt::Key_Down); // the off-LED button, below the first
         QTest::keyClick(panel, Qt::Key_Space);
         QCOMPARE(m_dialog->dialogCopy().entry(17), ColourSettings::Crossed);
-        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(panel)->child(16);
-        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Off LED"));
-        QCOMPARE(button->role(), QAccessible::Button);
+        QAccessibleInterface *buttons = QAccessible::queryAccessibleInterface(panel);
+        QCOMPARE(buttons->child(16)->text(QAccessible::Name), QStringLiteral("Off LED: crossed"));
+        QCOMPARE(buttons->child(16)->role(), QAccessible::Button);
+        // Named by the column the strips show above it, with its colour as it is now.
+        QCOMPARE(buttons->child(0)->text(QAccessible::Name), QStringLiteral("Column 16: red"));
+        QCOMPARE(buttons->child(1)->text(QAccessible::Name), QStringLiteral("Column 15: blue"));
     }
 
     void cancelledChangesAreNotSaved()

@@ -254,7 +254,7 @@ private Q_SLOTS:
         seen.answerNext();
         form->close();
         QCOMPARE(seen.count, 1);
-        QCOMPARE(seen.text, QStringLiteral("Unable to write to %1//Glimmerview.ini.").arg(folder->path()));
+        QCOMPARE(seen.text, QStringLiteral("Unable to write to %1/Glimmerview.ini.").arg(folder->path()));
         QCOMPARE(seen.icon, QMessageBox::Critical);
         QVERIFY(!form->isVisible());
         seen.answerNext();
