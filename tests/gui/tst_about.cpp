@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 #include <QTextBlock>
 #include <QUrlQuery>
 
@@ -292,7 +293,8 @@ private Q_SLOTS:
         QCOMPARE(tips->wakeTimer()->interval(), 50); // a tooltip is up: the next comes quickly
         // Qt's own tooltip events are not let through.
         QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), picture->mapToGlobal(QPoint(5, 5)));
-        QVERIFY(!QApplication::sendEvent(picture, &help) || help.isAccepted());
+        QApplication::sendEvent(picture, &help);
+        QVERIFY(!QToolTip::isVisible()); // Qt would have shown the window's "About" at once
     }
 
     void everyOpeningIsANewModalWindow()

@@ -498,6 +498,10 @@ private Q_SLOTS:
         QAccessibleInterface *columns = QAccessible::queryAccessibleInterface(control("StringGrid1"));
         QVERIFY(columns->text(QAccessible::Description).startsWith(QStringLiteral("16 15 14")));
         QVERIFY(QAccessible::queryAccessibleInterface(control("CheckBox1"))->state().invisible);
+        // Nor is the hidden box among its group's children, where a screen reader would list it.
+        QAccessibleInterface *group = QAccessible::queryAccessibleInterface(control("GroupBox5"));
+        for (int i = 0; i < group->childCount(); ++i)
+            QVERIFY(group->child(i)->object() != control("CheckBox1"));
     }
 
     void loadLeavesThePreviewAlone()
@@ -566,13 +570,19 @@ private Q_SLOTS:
         }
     }
 
+    // The noise bitmap lives as long as the window, not past it: a close keeps it, the end of the
+    // window lets it go (the test's copy is then the only one).
     void closeAndDestroyFreeTheNoise()
     {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QImage copy = form->clientArea()->noiseBitmap();
+        QVERIFY(!copy.isNull() && !copy.isDetached());
         triggerMenu("Exit1");
         QVERIFY(!form->isVisible());
+        QVERIFY(!form->clientArea()->noiseBitmap().isNull());
         form.reset();
+        QVERIFY(copy.isDetached());
     }
 };
 
