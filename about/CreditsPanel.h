@@ -2,7 +2,7 @@
 #pragma once
 
 #include "about/BevelPanel.h"
-#include "about/CreditsScroll.h"
+#include "credits/CreditsScroll.h"
 
 #include <QImage>
 #include <QPointer>

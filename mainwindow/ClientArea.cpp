@@ -1,14 +1,47 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "mainwindow/ClientArea.h"
 
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
+
+namespace {
+constexpr int NoiseInterval = 5; // ms
+constexpr Qt::KeyboardModifiers NoiseModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+} // namespace
 
 ClientArea::ClientArea(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("ClientArea"));
     setAutoFillBackground(true); // the plain face whenever the noise is not being drawn
+    // Made here, not among the members: a child's arrival runs event(), which needs them all.
+    m_noiseTimer = new QTimer(this);
+    m_noiseTimer->setObjectName(QStringLiteral("NoiseTimer"));
+    m_noiseTimer->setTimerType(Qt::PreciseTimer);
+    m_noiseTimer->setInterval(NoiseInterval);
+    connect(m_noiseTimer, &QTimer::timeout, this, &ClientArea::drawNoise);
+}
+
+void ClientArea::listenForNoiseKey(QWidget *keys)
+{
+    m_noiseKeys = keys;
+    keys->installEventFilter(this);
+}
+
+bool ClientArea::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_noiseKeys && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if (key->key() == Qt::Key_U && key->modifiers() == NoiseModifiers) {
+            if (m_noiseTimer->isActive())
+                m_noiseTimer->stop();
+            else
+                m_noiseTimer->start();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ClientArea::createNoiseBitmap(QSize size)

@@ -1,11 +1,13 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
-#include "mainwindow/NoiseGenerator.h"
+#include "noise/NoiseGenerator.h"
 
 #include <QImage>
 #include <QWidget>
 #include <optional>
+
+class QTimer;
 
 // The main window's client area. Besides holding the controls, it can show the hidden noise
 // picture beneath them: the controls are opaque, so the noise shows only in the gaps.
@@ -15,6 +17,10 @@ class ClientArea : public QWidget
 
 public:
     explicit ClientArea(QWidget *parent = nullptr);
+
+    // Shift+Ctrl+Alt+U on `keys` starts and stops the animation, a tick every 5 ms.
+    void listenForNoiseKey(QWidget *keys);
+    QTimer *noiseTimer() const { return m_noiseTimer; }
 
     void createNoiseBitmap(QSize size);
     void freeNoiseBitmap() { m_noise = QImage(); }
@@ -30,8 +36,11 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QTimer *m_noiseTimer = nullptr;
+    QWidget *m_noiseKeys = nullptr;
     QImage m_noise;
     NoiseGenerator m_generator;
     mutable std::optional<QRegion> m_gaps;

@@ -21,6 +21,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
+#include <utility>
 
 namespace {
 const QString PageMimeType = QStringLiteral("application/x-glimmerview-page");
@@ -93,6 +94,22 @@ void EffectDocument::recovered(const RecoveryCopy &copy)
 void EffectDocument::recordChange(int page, const EffectImage::Page &before, const QString &what)
 {
     pushChange(page, before, m_image.page(page), what);
+}
+
+bool EffectDocument::paintOn(int page)
+{
+    const bool finished = m_stroke && m_stroke->page != page;
+    if (finished)
+        finishStroke();
+    if (!m_stroke)
+        m_stroke = Stroke {page, m_image.page(page)};
+    return finished;
+}
+
+void EffectDocument::finishStroke()
+{
+    if (const std::optional<Stroke> stroke = std::exchange(m_stroke, std::nullopt))
+        recordChange(stroke->page, stroke->before, QStringLiteral("Paint"));
 }
 
 void EffectDocument::pushChange(

@@ -46,6 +46,12 @@ public:
     void recovered(const RecoveryCopy &copy);
     // An edit the window made to `page` (already in its slot): one step of the history.
     void recordChange(int page, const EffectImage::Page &before, const QString &what);
+    // A right-button stroke paints on `page` next (before the LED changes). A stroke under way on
+    // another page (the preview turned it) becomes its step first, and true is returned; the
+    // stroke goes on as a new one here.
+    bool paintOn(int page);
+    // The button is let go: every LED the stroke changed on its page is one step.
+    void finishStroke();
     // With changes not yet saved: "Save changes to <file>?" Save, Discard or Cancel. True when
     // the caller may go on (saved, discarded, or nothing to save).
     bool maybeSave();
@@ -89,6 +95,12 @@ private:
     QString m_path; // empty: nothing loaded
     ImageLayout m_layout = ImageLayout::Bits16;
     std::optional<FileStamp> m_stamp; // the file as it was read or last written
+    struct Stroke
+    {
+        int page;
+        EffectImage::Page before;
+    };
+    std::optional<Stroke> m_stroke; // a right-button stroke under way
     SavePathPrompt m_askForSavePath;
     Question m_ask;
 };

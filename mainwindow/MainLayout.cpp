@@ -4,6 +4,7 @@
 #include "mainwindow/ClockSlider.h"
 
 #include "common/ProgramTexts.h"
+#include "effect/EffectImage.h"
 #include "effect/LedStates.h"
 #include "mainwindow/LabelStrip.h"
 #include "widgets/LedIndicator.h"
@@ -178,4 +179,29 @@ MainControls MainLayout::build(QWidget *clientArea)
         led->setAccessibility(QStringLiteral("Preview, column %1").arg(columnLabel(i - 1)), true, false);
     }
     return made;
+}
+
+void MainLayout::writeLabelStrips(const MainControls &controls)
+{
+    // Columns count down from 16 at the left; rows count up from 1 at the top.
+    QStringList columns;
+    QStringList rows;
+    for (int c = 1; c <= EffectImage::ColumnCount; ++c) {
+        const QString column = QString::number(columnLabel(c - 1));
+        controls.topColumnLabels->setCell(c, 0, column);
+        controls.bottomColumnLabels->setCell(c, 0, column);
+        controls.leftRowLabels->setCell(0, c - 1, QString::number(c));
+        controls.rightRowLabels->setCell(0, c - 1, QString::number(c));
+        columns << column;
+        rows << QString::number(c);
+    }
+    // What the strips show, for screen readers: they are painted, not made of labels.
+    for (LabelStrip *strip : {controls.topColumnLabels, controls.bottomColumnLabels}) {
+        strip->setAccessibleName(QStringLiteral("Column numbers"));
+        strip->setAccessibleDescription(columns.join(QLatin1Char(' ')));
+    }
+    for (LabelStrip *strip : {controls.leftRowLabels, controls.rightRowLabels}) {
+        strip->setAccessibleName(QStringLiteral("Row numbers"));
+        strip->setAccessibleDescription(rows.join(QLatin1Char(' ')));
+    }
 }

@@ -68,6 +68,8 @@ public:
 
     // Creates every control, the LEDs included, as children of `clientArea`.
     static MainControls build(QWidget *clientArea);
+    // The numbers on the label strips, and what they show for screen readers.
+    static void writeLabelStrips(const MainControls &controls);
 
 private:
     static QWidget *create(const Control &control, QWidget *parent);

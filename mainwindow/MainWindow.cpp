@@ -18,9 +18,9 @@
 #include "mainwindow/MainMenu.h"
 #include "mainwindow/MainWindowSettingsHost.h"
 #include "mainwindow/PageEditKeys.h"
+#include "options/OptionsDialog.h"
 #include "recovery/RecoveryKeeper.h"
 #include "settings/ColourValues.h"
-#include "settings/OptionsDialog.h"
 #include "settings/SettingsLocation.h"
 #include "settings/WindowSettings.h"
 #include "widgets/ErrorBox.h"
@@ -51,11 +51,8 @@
 
 namespace {
 constexpr int DesignPreviewInterval = 100;
-constexpr int NoiseInterval = 5;
 constexpr int DesignClockPosition = 10;
 constexpr int PageEditLength = 2;
-// Shift+Ctrl+Alt+U on the clock slider starts and stops the hidden noise animation.
-constexpr Qt::KeyboardModifiers NoiseModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
 
 QString text(const char *utf8)
 {
@@ -122,7 +119,7 @@ void MainWindow::setUpControls()
     clock->setInvertedAppearance(true);
     clock->setInvertedControls(true);
     clock->setTickPosition(QSlider::TicksBothSides);
-    clock->installEventFilter(this);
+    m_clientArea->listenForNoiseKey(clock); // the hidden animation's key
     QLineEdit *pageEdit = m_controls.pageEdit;
     pageEdit->setMaxLength(PageEditLength);
     new PageEditKeys(pageEdit, this, [this] { goToTypedPage(); });
@@ -163,10 +160,6 @@ void MainWindow::createTimers()
     m_previewTimer->setObjectName(QStringLiteral("PreviewTimer"));
     m_previewTimer->setTimerType(Qt::PreciseTimer);
     m_previewTimer->setInterval(DesignPreviewInterval);
-    m_noiseTimer = new QTimer(this);
-    m_noiseTimer->setObjectName(QStringLiteral("NoiseTimer"));
-    m_noiseTimer->setTimerType(Qt::PreciseTimer);
-    m_noiseTimer->setInterval(NoiseInterval);
 }
 
 void MainWindow::connectControls()
@@ -188,7 +181,6 @@ void MainWindow::connectControls()
     connect(clock, &QSlider::sliderReleased, this, &MainWindow::applyClockRate);
     connect(clock, &QSlider::actionTriggered, this, &MainWindow::applyClockRate);
     connect(m_previewTimer, &QTimer::timeout, this, &MainWindow::advancePreview);
-    connect(m_noiseTimer, &QTimer::timeout, this, &MainWindow::advanceNoise);
     connect(m_controls.matrix, &LedPanel::pressed, this, &MainWindow::onLedPressed);
     connect(m_controls.matrix, &LedPanel::moved, this, &MainWindow::onLedDragged);
     connect(m_controls.matrix, &LedPanel::released, this, &MainWindow::onMatrixReleased);
@@ -216,34 +208,9 @@ void MainWindow::startUp()
     for (int n = 1; n <= EffectImage::LedsPerPage; ++n)
         setLed(n, EffectImage::Off, false);
     m_image.fillAllPagesOff();
-    writeLabelStrips();
+    MainLayout::writeLabelStrips(m_controls);
     clearPreviewStrip();
     applyPreviewEnabled();
-}
-
-void MainWindow::writeLabelStrips()
-{
-    // Columns count down from 16 at the left; rows count up from 1 at the top.
-    QStringList columns;
-    QStringList rows;
-    for (int c = 1; c <= EffectImage::ColumnCount; ++c) {
-        const QString column = QString::number(MainLayout::columnLabel(c - 1));
-        m_controls.topColumnLabels->setCell(c, 0, column);
-        m_controls.bottomColumnLabels->setCell(c, 0, column);
-        m_controls.leftRowLabels->setCell(0, c - 1, QString::number(c));
-        m_controls.rightRowLabels->setCell(0, c - 1, QString::number(c));
-        columns << column;
-        rows << QString::number(c);
-    }
-    // What the strips show, for screen readers: they are painted, not made of labels.
-    for (LabelStrip *strip : {m_controls.topColumnLabels, m_controls.bottomColumnLabels}) {
-        strip->setAccessibleName(QStringLiteral("Column numbers"));
-        strip->setAccessibleDescription(columns.join(QLatin1Char(' ')));
-    }
-    for (LabelStrip *strip : {m_controls.leftRowLabels, m_controls.rightRowLabels}) {
-        strip->setAccessibleName(QStringLiteral("Row numbers"));
-        strip->setAccessibleDescription(rows.join(QLatin1Char(' ')));
-    }
 }
 
 void MainWindow::saveSettings()
@@ -325,6 +292,11 @@ void MainWindow::showEvent(QShowEvent *event)
             move(reachable);
     }
     QMainWindow::showEvent(event);
+}
+
+QTimer *MainWindow::noiseTimer() const
+{
+    return m_clientArea->noiseTimer();
 }
 
 LedIndicator *MainWindow::ledIndicator(int n) const
@@ -504,28 +476,6 @@ void MainWindow::applyPreviewEnabled()
         clearPreviewStrip();
 }
 
-void MainWindow::advanceNoise()
-{
-    m_clientArea->drawNoise();
-}
-
-void MainWindow::toggleNoiseOnSecretKey(const QKeyEvent &event)
-{
-    if (event.key() != Qt::Key_U || event.modifiers() != NoiseModifiers)
-        return;
-    if (m_noiseTimer->isActive())
-        m_noiseTimer->stop();
-    else
-        m_noiseTimer->start();
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_controls.clockSlider && event->type() == QEvent::KeyPress)
-        toggleNoiseOnSecretKey(*static_cast<QKeyEvent *>(event));
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainWindow::showTypedPage()
 {
     QLineEdit *pageEdit = m_controls.pageEdit;
@@ -609,10 +559,10 @@ void MainWindow::onLedPressed(LedIndicator *indicator, Qt::MouseButton button)
 {
     const int page = m_image.currentPage();
     const EffectImage::Page before = m_image.page(page);
-    pressLed(indicator);
     if (button == Qt::RightButton) // the start of a stroke: one step when the button is let go
-        m_stroke = Stroke {page, before};
-    else
+        m_document->paintOn(page);
+    pressLed(indicator);
+    if (button != Qt::RightButton)
         m_document->recordChange(page, before, QStringLiteral("Toggle LED"));
 }
 
@@ -621,30 +571,18 @@ void MainWindow::onLedDragged(LedIndicator *indicator, Qt::MouseButtons buttons,
     m_painting = buttons == Qt::RightButton && modifiers == Qt::NoModifier;
     if (!m_painting)
         return;
-    // The page turned under the stroke (Multi page plays): what was painted on the last page is
-    // one step, and the stroke goes on as a new one on this page.
-    if (m_stroke && m_stroke->page != m_image.currentPage()) {
-        const std::uint16_t playing = m_image.currentPage();
-        finishStroke(); // its step shows the page it changed: the one playing comes back
+    // A stroke the preview turned the page under is one step: showing it, the window turns back
+    // to the page playing now.
+    const std::uint16_t playing = m_image.currentPage();
+    if (m_document->paintOn(playing))
         showChangedPage(playing);
-    }
-    if (!m_stroke) // pressed between the LEDs, or on a page that came since
-        m_stroke = Stroke {m_image.currentPage(), m_image.page(m_image.currentPage())};
     pressLed(indicator);
 }
 
 void MainWindow::onMatrixReleased(Qt::MouseButton button)
 {
     if (button == Qt::RightButton)
-        finishStroke();
-}
-
-void MainWindow::finishStroke()
-{
-    if (!m_stroke)
-        return;
-    m_document->recordChange(m_stroke->page, m_stroke->before, QStringLiteral("Paint"));
-    m_stroke.reset();
+        m_document->finishStroke();
 }
 
 void MainWindow::showChangedPage(int page)

@@ -86,7 +86,7 @@ public:
     void setOpenDialogInitialDir(const QString &folder) { m_openDialog.initialDir = folder; }
     QSlider *clockSlider() const { return m_controls.clockSlider; }
     QTimer *previewTimer() const { return m_previewTimer; }
-    QTimer *noiseTimer() const { return m_noiseTimer; }
+    QTimer *noiseTimer() const;
     ClientArea *clientArea() const { return m_clientArea; }
     WindowSettings &settings() { return *m_settings; }
     void setImagePathPrompt(ImagePathPrompt prompt) { m_askForImagePath = std::move(prompt); }
@@ -94,7 +94,6 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -110,7 +109,6 @@ private Q_SLOTS:
     void applyPreviewEnabled();
     void applyClockRate();
     void advancePreview();
-    void advanceNoise();
     void onLedPressed(LedIndicator *indicator, Qt::MouseButton button);
     void onMatrixReleased(Qt::MouseButton button);
     void showChangedPage(int page);
@@ -126,18 +124,14 @@ private:
     void startUp();
     // Loads the path chosen, if one is; page 1 is shown either way, as File › Load always did.
     void loadFrom(const std::function<std::optional<QString>()> &choosePath);
-    void writeLabelStrips();
     // Throws AppError when the file cannot be written.
     void saveSettings();
     // The last steps of a close nobody asked for: the recovery copy and the settings.
     void finishWithoutAsking();
-    // Ends a right-button stroke as one step of the history.
-    void finishStroke();
 
     // Throws AppError for a text that is no number.
     void showTypedPage();
     void stepToPage(std::uint16_t page);
-    void toggleNoiseOnSecretKey(const QKeyEvent &event);
     void pressLed(LedIndicator *indicator);
     void showPreviewRow();
     // The one local file a drop carries, or nothing for any other drop.
@@ -153,13 +147,6 @@ private:
     ClientArea *m_clientArea = nullptr;
     MainControls m_controls;
     QTimer *m_previewTimer = nullptr;
-    QTimer *m_noiseTimer = nullptr;
-    struct Stroke
-    {
-        int page;
-        EffectImage::Page before;
-    };
-    std::optional<Stroke> m_stroke; // a right-button stroke under way: one step of the history
     EffectDocument *m_document = nullptr;
     RecoveryKeeper *m_recovery = nullptr;
     bool m_askBeforeClosing = true;

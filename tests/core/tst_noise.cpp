@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "mainwindow/NoiseGenerator.h"
+#include "noise/NoiseGenerator.h"
 
 #include <QTest>
 #include <vector>

@@ -1,6 +1,6 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "FormFixture.h"
-#include "settings/OptionsDialog.h"
+#include "options/OptionsDialog.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "settings/OptionsDialog.h"
+#include "options/OptionsDialog.h"
 
 #include "common/GlyphBitmaps.h"
 #include "common/ProgramTexts.h"

@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "about/CreditsScroll.h"
+#include "credits/CreditsScroll.h"
 
 #include <QImage>
 #include <QPainter>
