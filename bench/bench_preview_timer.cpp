@@ -45,8 +45,9 @@ Figures measure(MainWindow &form, int sliderPosition, int ticks)
         if (static_cast<int>(stamps.size()) == ticks)
             loop.quit();
     });
-    QObject::connect(form.previewTimer(), &QTimer::timeout, &form,
-        [&form] { QMetaObject::invokeMethod(&form, "advancePreview", Qt::DirectConnection); });
+    // The timer's own handler, the preview's tick, after the stamp.
+    QObject::connect(form.previewTimer(), &QTimer::timeout, form.previewTimer()->parent(),
+        [&form] { QMetaObject::invokeMethod(form.previewTimer()->parent(), "tick", Qt::DirectConnection); });
     single->click();
     loop.exec();
     single->click();

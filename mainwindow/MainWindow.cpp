@@ -10,6 +10,7 @@
 #include "effect/ImageEncoder.h"
 #include "effect/ImageFile.h"
 #include "effect/PageNavigation.h"
+#include "effect/PreviewController.h"
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/ClockSlider.h"
 #include "mainwindow/EffectDocument.h"
@@ -50,7 +51,6 @@
 #include <cstdio>
 
 namespace {
-constexpr int DesignPreviewInterval = 100;
 constexpr int DesignClockPosition = 10;
 constexpr int PageEditLength = 2;
 
@@ -156,10 +156,7 @@ void MainWindow::createMenu()
 
 void MainWindow::createTimers()
 {
-    m_previewTimer = new QTimer(this);
-    m_previewTimer->setObjectName(QStringLiteral("PreviewTimer"));
-    m_previewTimer->setTimerType(Qt::PreciseTimer);
-    m_previewTimer->setInterval(DesignPreviewInterval);
+    m_preview = new PreviewController(m_image, this);
 }
 
 void MainWindow::connectControls()
@@ -180,7 +177,12 @@ void MainWindow::connectControls()
     connect(clock, &QSlider::sliderPressed, this, &MainWindow::applyClockRate);
     connect(clock, &QSlider::sliderReleased, this, &MainWindow::applyClockRate);
     connect(clock, &QSlider::actionTriggered, this, &MainWindow::applyClockRate);
-    connect(m_previewTimer, &QTimer::timeout, this, &MainWindow::advancePreview);
+    connect(m_preview, &PreviewController::pageTurned, this, &MainWindow::showCurrentPage);
+    connect(m_preview, &PreviewController::rowChanged, this, &MainWindow::showPreviewRow);
+    // Read at every tick as the box stands, however it was ticked.
+    connect(m_controls.multiPageBox, &QCheckBox::toggled, m_preview, [this](bool allPages) {
+        m_preview->setMode(allPages ? PreviewPlayer::Mode::AllPages : PreviewPlayer::Mode::SinglePage);
+    });
     connect(m_controls.matrix, &LedPanel::pressed, this, &MainWindow::onLedPressed);
     connect(m_controls.matrix, &LedPanel::moved, this, &MainWindow::onLedDragged);
     connect(m_controls.matrix, &LedPanel::released, this, &MainWindow::onMatrixReleased);
@@ -292,6 +294,16 @@ void MainWindow::showEvent(QShowEvent *event)
             move(reachable);
     }
     QMainWindow::showEvent(event);
+}
+
+QTimer *MainWindow::previewTimer() const
+{
+    return m_preview->timer();
+}
+
+int MainWindow::previewRow() const
+{
+    return m_preview->row();
 }
 
 QTimer *MainWindow::noiseTimer() const
@@ -467,11 +479,7 @@ void MainWindow::showAbout()
 void MainWindow::applyPreviewEnabled()
 {
     const bool enabled = m_controls.previewEnabledBox->isChecked();
-    if (enabled)
-        m_previewTimer->start();
-    else
-        m_previewTimer->stop();
-    m_player.rewind();
+    m_preview->setRunning(enabled);
     if (!enabled)
         clearPreviewStrip();
 }
@@ -494,12 +502,10 @@ void MainWindow::goToTypedPage()
 
 void MainWindow::stepToPage(std::uint16_t page)
 {
-    m_previewTimer->stop();
     m_image.storeBack();
     m_image.setCurrentPage(page);
     showCurrentPage();
-    if (m_controls.previewEnabledBox->isChecked())
-        m_previewTimer->start(); // a fresh period
+    m_preview->restartPeriod();
 }
 
 void MainWindow::showNextPage()
@@ -514,9 +520,7 @@ void MainWindow::showPreviousPage()
 
 void MainWindow::applyClockRate()
 {
-    const int interval = 1000 / static_cast<ClockSlider *>(m_controls.clockSlider)->rowsPerSecond();
-    if (interval != m_previewTimer->interval())
-        m_previewTimer->setInterval(interval); // an equal interval must not restart the period
+    m_preview->setRowsPerSecond(static_cast<ClockSlider *>(m_controls.clockSlider)->rowsPerSecond());
 }
 
 void MainWindow::onSinglePageClicked()
@@ -537,18 +541,9 @@ void MainWindow::onMultiPageClicked()
     applyPreviewEnabled();
 }
 
-void MainWindow::advancePreview()
-{
-    const auto mode
-        = m_controls.multiPageBox->isChecked() ? PreviewPlayer::Mode::AllPages : PreviewPlayer::Mode::SinglePage;
-    if (m_player.step(mode))
-        showCurrentPage();
-    showPreviewRow();
-}
-
 void MainWindow::showPreviewRow()
 {
-    const std::array<std::uint8_t, 16> row = m_player.rowStates();
+    const std::array<std::uint8_t, 16> row = m_preview->rowStates();
     m_controls.previewStrip->beginUpdate();
     for (int i = 0; i < LedStates::PreviewLedCount; ++i)
         setLed(LedStates::FirstPreviewLed + i, row[static_cast<std::size_t>(i)], false);

@@ -5,7 +5,6 @@
 #include "common/GlyphBitmaps.h"
 #include "effect/EffectImage.h"
 #include "effect/LedStates.h"
-#include "effect/PreviewPlayer.h"
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/OpenDialogState.h"
 #include "settings/SettingsLocation.h"
@@ -23,6 +22,7 @@ class DesktopEnvironment;
 class LedIndicator;
 class MainWindowSettingsHost;
 class OptionsDialog;
+class PreviewController;
 class QKeyEvent;
 class QMimeData;
 class QSlider;
@@ -75,7 +75,7 @@ public:
     const GlyphBitmaps &glyphs() const { return m_glyphs; }
     LedState ledState(int n) const { return m_ledStates.shown(n); }
     LedIndicator *ledIndicator(int n) const;
-    int previewRow() const { return m_player.row(); }
+    int previewRow() const;
     // True while the right button alone paints over the matrix.
     bool painting() const { return m_painting; }
 
@@ -85,7 +85,7 @@ public:
     QString openDialogDefaultExt() const { return m_openDialog.defaultExt; }
     void setOpenDialogInitialDir(const QString &folder) { m_openDialog.initialDir = folder; }
     QSlider *clockSlider() const { return m_controls.clockSlider; }
-    QTimer *previewTimer() const { return m_previewTimer; }
+    QTimer *previewTimer() const;
     QTimer *noiseTimer() const;
     ClientArea *clientArea() const { return m_clientArea; }
     WindowSettings &settings() { return *m_settings; }
@@ -108,7 +108,6 @@ private Q_SLOTS:
     void onMultiPageClicked();
     void applyPreviewEnabled();
     void applyClockRate();
-    void advancePreview();
     void onLedPressed(LedIndicator *indicator, Qt::MouseButton button);
     void onMatrixReleased(Qt::MouseButton button);
     void showChangedPage(int page);
@@ -143,10 +142,9 @@ private:
     ColourSettings m_colours;
     GlyphBitmaps m_glyphs; // empty until start-up loads them
     LedStates m_ledStates;
-    PreviewPlayer m_player {m_image};
+    PreviewController *m_preview = nullptr;
     ClientArea *m_clientArea = nullptr;
     MainControls m_controls;
-    QTimer *m_previewTimer = nullptr;
     EffectDocument *m_document = nullptr;
     RecoveryKeeper *m_recovery = nullptr;
     bool m_askBeforeClosing = true;

@@ -1,8 +1,11 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "effect/EffectImage.h"
+#include "effect/PreviewController.h"
 #include "effect/PreviewPlayer.h"
 
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 class TestPreviewPlayer : public QObject
 {
@@ -74,6 +77,48 @@ private Q_SLOTS:
         QCOMPARE(player.row(), 0);
         player.step(PreviewPlayer::Mode::AllPages);
         QCOMPARE(player.row(), 1);
+    }
+
+    // The clock around the player, as the window drives it.
+    void ticksPlayRowsAndTurnPages()
+    {
+        EffectImage image;
+        image.setCurrentPage(64);
+        PreviewController preview(image);
+        QSignalSpy rows(&preview, &PreviewController::rowChanged);
+        QSignalSpy pages(&preview, &PreviewController::pageTurned);
+        QCOMPARE(preview.timer()->interval(), PreviewController::DesignInterval);
+        preview.setRunning(true);
+        QVERIFY(preview.isRunning());
+        preview.setMode(PreviewPlayer::Mode::AllPages);
+        for (int tick = 0; tick < 16; ++tick)
+            preview.tick();
+        QCOMPARE(rows.size(), 16);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(image.currentPage(), 1); // 64 wraps to 1
+        preview.tick();
+        QCOMPARE(preview.row(), 1);
+        preview.setRunning(false); // stopped: the next start begins at row 1 again
+        QVERIFY(!preview.isRunning());
+        QCOMPARE(preview.row(), 0);
+    }
+
+    // The same rate leaves the period running; a page changed by hand starts a fresh one.
+    void thePeriodRestartsOnlyWhenItShould()
+    {
+        EffectImage image;
+        PreviewController preview(image);
+        preview.setRowsPerSecond(1);
+        QCOMPARE(preview.timer()->interval(), 1000);
+        preview.setRunning(true);
+        QTest::qWait(300);
+        preview.setRowsPerSecond(1);
+        QVERIFY2(
+            preview.timer()->remainingTime() <= 800, qPrintable(QString::number(preview.timer()->remainingTime())));
+        preview.restartPeriod();
+        QVERIFY(preview.timer()->remainingTime() > 800);
+        preview.setRowsPerSecond(20);
+        QCOMPARE(preview.timer()->interval(), 50);
     }
 };
 

@@ -1,0 +1,49 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "effect/PreviewController.h"
+
+#include <QTimer>
+
+PreviewController::PreviewController(EffectImage &image, QObject *parent)
+    : QObject(parent)
+    , m_timer(new QTimer(this))
+    , m_player(image)
+{
+    m_timer->setObjectName(QStringLiteral("PreviewTimer"));
+    m_timer->setTimerType(Qt::PreciseTimer); // a row on time, not within 5% of it
+    m_timer->setInterval(DesignInterval);
+    connect(m_timer, &QTimer::timeout, this, &PreviewController::tick);
+}
+
+bool PreviewController::isRunning() const
+{
+    return m_timer->isActive();
+}
+
+void PreviewController::setRunning(bool running)
+{
+    if (running)
+        m_timer->start();
+    else
+        m_timer->stop();
+    m_player.rewind();
+}
+
+void PreviewController::setRowsPerSecond(int rowsPerSecond)
+{
+    const int interval = 1000 / rowsPerSecond;
+    if (interval != m_timer->interval())
+        m_timer->setInterval(interval);
+}
+
+void PreviewController::restartPeriod()
+{
+    if (m_timer->isActive())
+        m_timer->start();
+}
+
+void PreviewController::tick()
+{
+    if (m_player.step(m_mode))
+        Q_EMIT pageTurned();
+    Q_EMIT rowChanged();
+}
