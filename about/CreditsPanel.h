@@ -12,8 +12,8 @@ class QTimer;
 
 // The About window's first tab panel, which can play the credits: its elements step aside, the
 // credits rise through it at one pixel every 30 ms, and the elements come back at the end. The
-// ticks come from a timer of the window and draw in the panel's own paint event, on the
-// user-interface thread.
+// ticks come from the panel's own timer and draw in its paint event, on the user-interface
+// thread.
 class CreditsPanel : public BevelPanel
 {
     Q_OBJECT

@@ -29,9 +29,9 @@ int main(int argc, char **argv)
     // A kill, a hang-up or Ctrl+C ends the program with status 0, whatever window is open:
     // unsaved edits go to a recovery copy and the settings are written, without a question, as
     // nobody may be there to answer it.
-    TerminationSignals signals;
+    TerminationSignals terminationSignals;
     QObject::connect(
-        &signals, &TerminationSignals::terminationRequested, &window, [&window] { window.endOnRequest(); });
+        &terminationSignals, &TerminationSignals::terminationRequested, &window, [&window] { window.endOnRequest(); });
     // The session manager may end the event loop without closing the window (a logout).
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, [&window] { window.closeWithoutAsking(); });
     window.show();

@@ -15,7 +15,7 @@ struct Entry
     const char *caption; // nullptr: a separator
     QKeySequence shortcut;
     MainMenu::Command MainMenu::Commands::*command;
-    const char *objectName = nullptr; // for the commands the tests and settings know by name
+    const char *objectName = nullptr; // for the commands the tests find by name
 };
 
 // The page clipboard takes Shift with Ctrl+C and Ctrl+V: Ctrl+V keeps doing nothing in the

@@ -105,9 +105,15 @@ MainWindow::~MainWindow()
 {
     // Before the history: a history that goes clears itself, which would look like a save.
     delete m_recovery;
-    // Destroyed without a close (never in normal use): the settings are saved once more.
-    if (!m_closed && !m_settings->savedSinceRestore())
-        ErrorBox::guard(nullptr, [this] { m_settings->savePass(true); }); // no parent: it is going
+    // Destroyed without a close (never in normal use): the settings are saved once more. No box
+    // from a window that is going: a failure goes to standard error.
+    if (!m_closed && !m_settings->savedSinceRestore()) {
+        try {
+            m_settings->savePass(true);
+        } catch (const AppError &error) {
+            std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+        }
+    }
     m_clientArea->freeNoiseBitmap();
 }
 

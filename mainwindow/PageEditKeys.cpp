@@ -22,8 +22,13 @@ bool PageEditKeys::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(*static_cast<QKeyEvent *>(event)))
         return true;
-    if (event->type() == QEvent::KeyPress && swallows(*static_cast<QKeyEvent *>(event)))
-        return true;
+    if (event->type() == QEvent::KeyPress) {
+        const auto &key = *static_cast<QKeyEvent *>(event);
+        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+            m_enter(); // and the line edit still sees it
+        else if (swallows(key))
+            return true;
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -44,10 +49,6 @@ bool PageEditKeys::swallows(const QKeyEvent &event) const
     static const std::array NotCharacters {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Delete};
     if (typed.isEmpty() || std::find(NotCharacters.begin(), NotCharacters.end(), event.key()) != NotCharacters.end())
         return false;
-    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
-        m_enter();
-        return false;
-    }
     const bool digit = typed.size() == 1 && typed[0] >= QLatin1Char('0') && typed[0] <= QLatin1Char('9');
     return !(digit || event.key() == Qt::Key_Backspace);
 }

@@ -24,7 +24,7 @@ public:
     static constexpr int Version = 0;
 
     // Stored properties are "Component.Property" names; stored values have names and design
-    // contents. The section is named after the window's class.
+    // contents. `section` is the ini section they are kept in (the stored texts name it).
     WindowSettings(WindowSettingsHost &host, QString section, QStringList storedProperties,
         QList<std::pair<QString, QString>> storedValues);
 
