@@ -239,11 +239,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
             return;
         }
         if (!m_closed) {
+            // Closed from here on: a signal while the error box below is up must not keep edits
+            // the user has just saved or discarded.
+            m_closed = true;
             m_recovery->discard();
             // Closing is always allowed, even when the settings cannot be written: the user can
             // always quit. The settings are written once, so a close shows at most one error box.
             ErrorBox::guard(this, [this] { saveSettings(); });
-            m_closed = true;
         }
     }
     finishWithoutAsking();

@@ -69,9 +69,18 @@ if (value.currentValue, value.minimumValue, value.maximumValue) != (11, 1, 20):
          % (value.currentValue, value.minimumValue, value.maximumValue))
 
 
+def press(title, keys):
+    # As a user types: the window takes the focus, then the keys come from the keyboard (XTEST).
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                           capture_output=True, text=True).stdout.split()
+    if not found:
+        fail("no window titled %s" % title)
+    subprocess.run(["xdotool", "windowfocus", "--sync", found[0]], check=False)
+    subprocess.run(["xdotool", "key", "--clearmodifiers", keys], check=False)
+
+
 def open_window(keys, name):
-    subprocess.run(["xdotool", "search", "--name", "^Glimmerview FINAL Version$", "windowfocus", "--sync",
-                    "key", "--clearmodifiers", keys], check=False)
+    press("^Glimmerview FINAL Version$", keys)
     for _ in range(50):
         found = [w for w in apps[0] if w is not None and w.name == name]
         if found:
@@ -92,7 +101,7 @@ for _ in range(50):
     time.sleep(0.1)
 else:
     fail("a changed colour button still reads %r" % first.name)
-subprocess.run(["xdotool", "search", "--name", "^Options$", "windowfocus", "--sync", "key", "Escape"], check=False)
+press("^Options$", "Escape")
 time.sleep(0.5)
 
 # The About window: its text is read, not edited, and Close can be reached.
