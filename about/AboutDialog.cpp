@@ -31,16 +31,16 @@ struct Element
     const char *name;
     QRect bounds;
 };
-const Element Memo1 {"Memo1", {8, 8, 337, 265}};
-const Element Image1 {"Image1", {352, 8, 162, 107}};
-const Element Image2 {"Image2", {480, 128, 32, 32}};
-const Element Label7 {"Label7", {360, 128, 0, 0}};
-const Element Label9 {"Label9", {360, 144, 0, 0}};
+const Element DescriptionBounds {"descriptionText", {8, 8, 337, 265}};
+const Element PictureBounds {"programPicture", {352, 8, 162, 107}};
+const Element IconBounds {"programIcon", {480, 128, 32, 32}};
+const Element TeamBounds {"teamLabel", {360, 128, 0, 0}};
+const Element CreditsBounds {"creditsLabel", {360, 144, 0, 0}};
 const Element CloseButton {"CloseButton", {456, 240, 55, 30}};
-const Element Label3 {"Label3", {8, 8, 342, 0}};
-const Element Label1 {"Label1", {360, 8, 0, 0}};
-const Element Label2 {"Label2", {156, 32, 194, 0}};
-const Element Label4 {"Label4", {360, 32, 0, 0}};
+const Element HardwareCreditBounds {"hardwareCreditLabel", {8, 8, 342, 0}};
+const Element HardwareLinkBounds {"hardwareMailLink", {360, 8, 0, 0}};
+const Element SoftwareCreditBounds {"softwareCreditLabel", {156, 32, 194, 0}};
+const Element SoftwareLinkBounds {"softwareMailLink", {360, 32, 0, 0}};
 
 template<typename W>
 W *place(W *widget, const Element &element)
@@ -66,14 +66,14 @@ QLabel *mailLink(const QString &address, QWidget *parent)
 AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("AboutForm"));
+    setObjectName(QStringLiteral("aboutDialog"));
     setFont(WindowFont::font(font()));
     setWindowTitle(QString::fromUtf8(Texts::AboutTitle));
     setFixedSize(ClientSize); // a single, fixed border
     setToolTip(QString::fromUtf8(Texts::AboutTitle));
     m_openMail = [](const QString &mailto) { QDesktopServices::openUrl(QUrl(mailto)); };
     m_pages = new QTabWidget(this);
-    m_pages->setObjectName(QStringLiteral("PageControl"));
+    m_pages->setObjectName(QStringLiteral("aboutTabs"));
     m_pages->setGeometry(QRect(QPoint(0, 0), ClientSize));
     buildAboutTab();
     buildInternetTab();
@@ -138,14 +138,14 @@ QString AboutDialog::mailText(const QString &address)
 void AboutDialog::buildAboutTab()
 {
     m_creditsPanel = new CreditsPanel;
-    m_creditsPanel->setObjectName(QStringLiteral("SecretPanel2"));
+    m_creditsPanel->setObjectName(QStringLiteral("creditsPanel"));
     m_creditsPanel->setFixedSize(PanelSize);
     m_creditsPanel->setCredits(credits());
     auto *page = new QWidget;
     m_creditsPanel->setParent(page);
     m_pages->addTab(page, QString::fromUtf8(Texts::AboutProgramTab));
 
-    auto *memo = place(new QPlainTextEdit(description().join(QLatin1Char('\n')), m_creditsPanel), Memo1);
+    auto *memo = place(new QPlainTextEdit(description().join(QLatin1Char('\n')), m_creditsPanel), DescriptionBounds);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Text to read, not to edit: Tab moves on, and a screen reader names it.
     memo->setReadOnly(true);
@@ -155,19 +155,19 @@ void AboutDialog::buildAboutTab()
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded); // the text may be taller than the box
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    auto *picture = place(new QLabel(m_creditsPanel), Image1);
+    auto *picture = place(new QLabel(m_creditsPanel), PictureBounds);
     const int scale = GlyphBitmaps::scaleFor(devicePixelRatioF()); // the drawing for this screen
     picture->setPixmap(
         QPixmap::fromImage(GlyphBitmaps::drawing(QStringLiteral(":/resources/AboutPicture"), scale, false)));
     picture->setAccessibleName(QStringLiteral("Picture of an LED string"));
-    auto *icon = place(new QLabel(m_creditsPanel), Image2);
+    auto *icon = place(new QLabel(m_creditsPanel), IconBounds);
     icon->setPixmap(QPixmap::fromImage(GlyphBitmaps::drawing(QStringLiteral(":/resources/ProgramIcon"), scale, true)));
     icon->setScaledContents(true);
     icon->setAlignment(Qt::AlignCenter);
     icon->setAccessibleName(QStringLiteral("Glimmerview icon"));
 
-    place(new MouseLabel(QString::fromUtf8(Texts::TeamLabel), m_creditsPanel), Label7);
-    auto *credits = place(new MouseLabel(QString::fromUtf8(Texts::CreditsLabel), m_creditsPanel), Label9);
+    place(new MouseLabel(QString::fromUtf8(Texts::TeamLabel), m_creditsPanel), TeamBounds);
+    auto *credits = place(new MouseLabel(QString::fromUtf8(Texts::CreditsLabel), m_creditsPanel), CreditsBounds);
     connect(credits, &MouseLabel::pressed, this, &AboutDialog::onCreditsLabelPressed);
 
     auto *close = place(new QPushButton(QString::fromUtf8(Texts::CloseButton), m_creditsPanel), CloseButton);
@@ -185,18 +185,18 @@ void AboutDialog::buildAboutTab()
 void AboutDialog::buildInternetTab()
 {
     auto *panel = new BevelPanel(BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered);
-    panel->setObjectName(QStringLiteral("Panel2"));
+    panel->setObjectName(QStringLiteral("internetPanel"));
     panel->setFixedSize(PanelSize);
     auto *page = new QWidget;
     panel->setParent(page);
     m_pages->addTab(page, QString::fromUtf8(Texts::InternetTab));
 
-    auto *hardware = place(new QLabel(QString::fromUtf8(Texts::HardwareCredit), panel), Label3);
-    auto *software = place(new QLabel(QString::fromUtf8(Texts::SoftwareCredit), panel), Label2);
+    auto *hardware = place(new QLabel(QString::fromUtf8(Texts::HardwareCredit), panel), HardwareCreditBounds);
+    auto *software = place(new QLabel(QString::fromUtf8(Texts::SoftwareCredit), panel), SoftwareCreditBounds);
     for (QLabel *credit : {hardware, software})
         credit->setAlignment(Qt::AlignRight | Qt::AlignVCenter); // both end at x = 350
-    auto *hardwareLink = place(mailLink(HardwareAddress, panel), Label1);
-    auto *softwareLink = place(mailLink(SoftwareAddress, panel), Label4);
+    auto *hardwareLink = place(mailLink(HardwareAddress, panel), HardwareLinkBounds);
+    auto *softwareLink = place(mailLink(SoftwareAddress, panel), SoftwareLinkBounds);
     // The long credit decides the size of the tab's text, so that it fits its box whole.
     WindowFont::fitWidth(hardware);
     for (QLabel *label : {software, static_cast<QLabel *>(hardwareLink), static_cast<QLabel *>(softwareLink)})

@@ -6,7 +6,7 @@
 #include "effect/ImageFile.h"
 #include "effect/ImageReader.h"
 #include "mainwindow/ClientArea.h"
-#include "mainwindow/EffectDocument.h"
+#include "document/EffectDocument.h"
 #include "mainwindow/MainWindow.h"
 
 #include <QApplication>

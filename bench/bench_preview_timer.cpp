@@ -29,8 +29,8 @@ struct Figures
 
 Figures measure(MainWindow &form, int sliderPosition, int ticks)
 {
-    auto *slider = form.findChild<QSlider *>(QStringLiteral("TrackBar1"));
-    auto *single = form.findChild<QCheckBox *>(QStringLiteral("PREVIEW_one"));
+    auto *slider = form.findChild<QSlider *>(QStringLiteral("clockSlider"));
+    auto *single = form.findChild<QCheckBox *>(QStringLiteral("singlePageBox"));
     slider->setValue(sliderPosition);
     const double interval = form.previewTimer()->interval();
 

@@ -15,6 +15,11 @@ ClockSlider::ClockSlider(QWidget *parent)
     }();
     Q_UNUSED(accessible);
     setRange(SlowestPosition, FastestPosition);
+    setValue(DesignPosition);
+    // 1 at the top: both the picture and the keys are turned round.
+    setInvertedAppearance(true);
+    setInvertedControls(true);
+    setTickPosition(QSlider::TicksBothSides);
     setAccessibleName(QStringLiteral("Clock"));
     // Qt reports the position; the rate follows it, for whoever listens.
     connect(this, &QSlider::valueChanged, this, [this] {

@@ -13,6 +13,9 @@ class ClockSlider : public QSlider
 public:
     static constexpr int SlowestPosition = 1;
     static constexpr int FastestPosition = 20;
+    // Where the clock stands until the settings say otherwise; no rate follows from it, as the
+    // preview keeps its own first interval.
+    static constexpr int DesignPosition = 10;
 
     explicit ClockSlider(QWidget *parent = nullptr);
 

@@ -29,40 +29,40 @@ void keepAs(MainControls &controls, QWidget *widget)
     controls.*Field = static_cast<Pointer>(widget);
 }
 
-// Panel1's bounds are left empty: it fills the content area of its group, below the title.
+// The matrix panel's bounds are left empty: it fills the content area of its group, below the title.
 const QList<MainLayout::Control> Controls {
-    {"GroupBox1", Kind::GroupBox, nullptr, {0, 0, 449, 473}, Texts::MatrixGroup, false, nullptr},
-    {"Panel1", Kind::Panel, "GroupBox1", {}, "", false, &keepAs<&MainControls::matrix>},
-    {"StringGrid1", Kind::ColumnStrip, "Panel1", {5, 6, 436, 28}, "", false, &keepAs<&MainControls::topColumnLabels>},
-    {"StringGrid4", Kind::ColumnStrip, "Panel1", {5, 414, 436, 28}, "", false,
+    {"matrixGroup", Kind::GroupBox, nullptr, {0, 0, 449, 473}, Texts::MatrixGroup, false, nullptr},
+    {"ledMatrix", Kind::Panel, "matrixGroup", {}, "", false, &keepAs<&MainControls::matrix>},
+    {"topColumnLabels", Kind::ColumnStrip, "ledMatrix", {5, 6, 436, 28}, "", false, &keepAs<&MainControls::topColumnLabels>},
+    {"bottomColumnLabels", Kind::ColumnStrip, "ledMatrix", {5, 414, 436, 28}, "", false,
         &keepAs<&MainControls::bottomColumnLabels>},
-    {"StringGrid2", Kind::RowStrip, "Panel1", {5, 30, 27, 385}, "", false, &keepAs<&MainControls::leftRowLabels>},
-    {"StringGrid3", Kind::RowStrip, "Panel1", {414, 30, 27, 385}, "", false, &keepAs<&MainControls::rightRowLabels>},
-    {"GroupBox2", Kind::GroupBox, nullptr, {0, 472, 449, 49}, Texts::PreviewGroup, false, nullptr},
-    {"GroupBox3", Kind::GroupBox, nullptr, {456, 0, 105, 97}, Texts::PositionGroup, false, nullptr},
-    {"position", Kind::LineEdit, "GroupBox3", {8, 17, 57, 21}, Texts::FirstPageText, true,
+    {"leftRowLabels", Kind::RowStrip, "ledMatrix", {5, 30, 27, 385}, "", false, &keepAs<&MainControls::leftRowLabels>},
+    {"rightRowLabels", Kind::RowStrip, "ledMatrix", {414, 30, 27, 385}, "", false, &keepAs<&MainControls::rightRowLabels>},
+    {"previewGroup", Kind::GroupBox, nullptr, {0, 472, 449, 49}, Texts::PreviewGroup, false, nullptr},
+    {"positionGroup", Kind::GroupBox, nullptr, {456, 0, 105, 97}, Texts::PositionGroup, false, nullptr},
+    {"position", Kind::LineEdit, "positionGroup", {8, 17, 57, 21}, Texts::FirstPageText, true,
         &keepAs<&MainControls::pageEdit>},
-    {"xpButton1", Kind::PushButton, "GroupBox3", {64, 16, 33, 25}, Texts::GoButton, false,
+    {"goButton", Kind::PushButton, "positionGroup", {64, 16, 33, 25}, Texts::GoButton, false,
         &keepAs<&MainControls::goButton>},
-    {"Button7", Kind::PushButton, "GroupBox3", {8, 40, 89, 25}, Texts::UpButton, true,
+    {"nextPageButton", Kind::PushButton, "positionGroup", {8, 40, 89, 25}, Texts::UpButton, true,
         &keepAs<&MainControls::nextPageButton>},
-    {"Button8", Kind::PushButton, "GroupBox3", {8, 64, 89, 25}, Texts::DownButton, true,
+    {"previousPageButton", Kind::PushButton, "positionGroup", {8, 64, 89, 25}, Texts::DownButton, true,
         &keepAs<&MainControls::previousPageButton>},
-    {"Button2", Kind::PushButton, nullptr, {464, 104, 89, 25}, Texts::LoadFileButton, true,
+    {"loadButton", Kind::PushButton, nullptr, {464, 104, 89, 25}, Texts::LoadFileButton, true,
         &keepAs<&MainControls::loadButton>},
-    {"GroupBox5", Kind::GroupBox, nullptr, {456, 128, 105, 65}, Texts::PreviewModeGroup, false, nullptr},
-    {"PREVIEW_one", Kind::CheckBox, "GroupBox5", {8, 16, 89, 17}, Texts::SinglePageBox, true,
+    {"previewModeGroup", Kind::GroupBox, nullptr, {456, 128, 105, 65}, Texts::PreviewModeGroup, false, nullptr},
+    {"singlePageBox", Kind::CheckBox, "previewModeGroup", {8, 16, 89, 17}, Texts::SinglePageBox, true,
         &keepAs<&MainControls::singlePageBox>},
-    {"PREVIEW_ALL", Kind::CheckBox, "GroupBox5", {8, 40, 89, 17}, Texts::MultiPageBox, true,
+    {"multiPageBox", Kind::CheckBox, "previewModeGroup", {8, 40, 89, 17}, Texts::MultiPageBox, true,
         &keepAs<&MainControls::multiPageBox>},
     // Below the group's visible area on purpose: the program ticks it, the user never sees it.
-    {"CheckBox1", Kind::CheckBox, "GroupBox5", {8, 72, 65, 17}, Texts::PreviewEnabledBox, true,
+    {"previewEnabledBox", Kind::CheckBox, "previewModeGroup", {8, 72, 65, 17}, Texts::PreviewEnabledBox, true,
         &keepAs<&MainControls::previewEnabledBox>},
-    {"GroupBox4", Kind::GroupBox, nullptr, {456, 208, 105, 313}, Texts::ClockGroup, false, nullptr},
-    {"TrackBar1", Kind::Slider, "GroupBox4", {8, 16, 25, 289}, "", true, &keepAs<&MainControls::clockSlider>},
-    {"LabelHz20", Kind::Label, "GroupBox4", {45, 20, 0, 0}, Texts::FastestRate, false, nullptr},
-    {"LabelHz10", Kind::Label, "GroupBox4", {45, 140, 0, 0}, Texts::MiddleRate, false, nullptr},
-    {"LabelHz1", Kind::Label, "GroupBox4", {51, 292, 0, 0}, Texts::SlowestRate, false, nullptr},
+    {"clockGroup", Kind::GroupBox, nullptr, {456, 208, 105, 313}, Texts::ClockGroup, false, nullptr},
+    {"clockSlider", Kind::Slider, "clockGroup", {8, 16, 25, 289}, "", true, &keepAs<&MainControls::clockSlider>},
+    {"fastestRateLabel", Kind::Label, "clockGroup", {45, 20, 0, 0}, Texts::FastestRate, false, nullptr},
+    {"middleRateLabel", Kind::Label, "clockGroup", {45, 140, 0, 0}, Texts::MiddleRate, false, nullptr},
+    {"slowestRateLabel", Kind::Label, "clockGroup", {51, 292, 0, 0}, Texts::SlowestRate, false, nullptr},
 };
 
 constexpr int LedOrigin = 32;
@@ -94,12 +94,12 @@ QRect MainLayout::previewLedBounds(int i)
 
 QString MainLayout::matrixLedName(int n)
 {
-    return QStringLiteral("SpeedButton%1").arg(n);
+    return QStringLiteral("ledRow%1Column%2").arg((n - 1) / 16 + 1).arg(columnLabel((n - 1) % 16));
 }
 
 QString MainLayout::previewLedName(int i)
 {
-    return QStringLiteral("SpeedButton%1").arg(257 + i);
+    return QStringLiteral("previewLedColumn%1").arg(columnLabel(i - 1));
 }
 
 QWidget *MainLayout::create(const Control &control, QWidget *parent)
@@ -169,9 +169,9 @@ MainControls MainLayout::build(QWidget *clientArea)
         led->setAccessibility(QStringLiteral("Row %1, column %2").arg(row).arg(columnLabel((n - 1) % 16)), true, true);
     }
     // The preview LEDs are placed relative to their group: their panel covers it, see-through.
-    QWidget *group = byName.value("GroupBox2");
+    QWidget *group = byName.value("previewGroup");
     made.previewStrip = new LedPanel(group);
-    made.previewStrip->setObjectName(QStringLiteral("PreviewPanel"));
+    made.previewStrip->setObjectName(QStringLiteral("previewStrip"));
     made.previewStrip->setGeometry(group->rect());
     made.previewStrip->setAccessibleName(QStringLiteral("Preview strip"));
     for (int i = 1; i <= LedStates::PreviewLedCount; ++i) {

@@ -58,12 +58,14 @@ public:
 
     static const QList<Control> &controls();
 
-    // LED n (1..256) on Panel1, preview LED i (1..16) on PreviewPanel, which covers GroupBox2.
+    // LED n (1..256) on the matrix, preview LED i (1..16) on the preview strip, which covers its group.
     static QRect matrixLedBounds(int n);
     static QRect previewLedBounds(int i);
+    // "ledRow3Column12": rows and columns numbered as the label strips show them.
     static QString matrixLedName(int n);
     // The number the label strips show over column `column` (0 at the left): 16 down to 1.
     static int columnLabel(int column);
+    // "previewLedColumn12", numbered as the label strips show the columns.
     static QString previewLedName(int i);
 
     // Creates every control, the LEDs included, as children of `clientArea`.

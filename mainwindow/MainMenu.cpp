@@ -15,28 +15,28 @@ struct Entry
     const char *caption; // nullptr: a separator
     QKeySequence shortcut;
     MainMenu::Command MainMenu::Commands::*command;
-    const char *objectName = nullptr; // for the commands the tests find by name
+    const char *objectName = nullptr;
 };
 
 // The page clipboard takes Shift with Ctrl+C and Ctrl+V: Ctrl+V keeps doing nothing in the
 // position box, and Ctrl+X stays Exit.
 using C = MainMenu::Commands;
 const QList<Entry> FileEntries {
-    {Texts::LoadCommand, QKeySequence(Qt::CTRL | Qt::Key_L), &C::load, "Load1"},
-    {Texts::SaveCommand, QKeySequence(Qt::CTRL | Qt::Key_S), &C::save},
-    {Texts::SaveAsCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &C::saveAs},
+    {Texts::LoadCommand, QKeySequence(Qt::CTRL | Qt::Key_L), &C::load, "loadAction"},
+    {Texts::SaveCommand, QKeySequence(Qt::CTRL | Qt::Key_S), &C::save, "saveAction"},
+    {Texts::SaveAsCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &C::saveAs, "saveAsAction"},
     {nullptr, {}, nullptr},
-    {Texts::ExportCArrayCommand, {}, &C::exportCArray},
-    {Texts::ExportPictureCommand, {}, &C::exportPicture},
+    {Texts::ExportCArrayCommand, {}, &C::exportCArray, "exportCArrayAction"},
+    {Texts::ExportPictureCommand, {}, &C::exportPicture, "exportPictureAction"},
     {nullptr, {}, nullptr},
-    {Texts::ExitCommand, QKeySequence(Qt::CTRL | Qt::Key_X), &C::exit, "Exit1"},
+    {Texts::ExitCommand, QKeySequence(Qt::CTRL | Qt::Key_X), &C::exit, "exitAction"},
 };
 const QList<Entry> PageEntries {
-    {Texts::CopyPageCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &C::copyPage},
-    {Texts::PastePageCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &C::pastePage},
-    {Texts::ClearPageCommand, {}, &C::clearPage},
-    {Texts::FillPageCommand, {}, &C::fillPage},
-    {Texts::InvertPageCommand, {}, &C::invertPage},
+    {Texts::CopyPageCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &C::copyPage, "copyPageAction"},
+    {Texts::PastePageCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &C::pastePage, "pastePageAction"},
+    {Texts::ClearPageCommand, {}, &C::clearPage, "clearPageAction"},
+    {Texts::FillPageCommand, {}, &C::fillPage, "fillPageAction"},
+    {Texts::InvertPageCommand, {}, &C::invertPage, "invertPageAction"},
 };
 
 void addEntries(QMenu *menu, const QList<Entry> &entries, const MainMenu::Commands &commands)
@@ -48,8 +48,7 @@ void addEntries(QMenu *menu, const QList<Entry> &entries, const MainMenu::Comman
         }
         QAction *action = menu->addAction(QString::fromUtf8(entry.caption), menu, commands.*entry.command);
         action->setShortcut(entry.shortcut);
-        if (entry.objectName)
-            action->setObjectName(QString::fromLatin1(entry.objectName));
+        action->setObjectName(QString::fromLatin1(entry.objectName));
     }
 }
 } // namespace
@@ -66,17 +65,19 @@ void MainMenu::build(QMainWindow *window, const Commands &commands, QUndoStack *
 
     QMenu *edit = bar->addMenu(QString::fromUtf8(Texts::EditMenu));
     QAction *undo = history->createUndoAction(edit, QString::fromUtf8(Texts::UndoCommand));
+    undo->setObjectName(QStringLiteral("undoAction"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     QAction *redo = history->createRedoAction(edit, QString::fromUtf8(Texts::RedoCommand));
+    redo->setObjectName(QStringLiteral("redoAction"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addActions({undo, redo});
     edit->addSeparator();
     addEntries(edit, PageEntries, commands);
 
     bar->addAction(QString::fromUtf8(Texts::OptionsCommand), bar, commands.options)
-        ->setObjectName(QStringLiteral("Options1"));
+        ->setObjectName(QStringLiteral("optionsAction"));
     bar->addAction(QString::fromUtf8(Texts::AboutCommand), bar, commands.about)
-        ->setObjectName(QStringLiteral("About1"));
+        ->setObjectName(QStringLiteral("aboutAction"));
     // F10 opens the menu bar at its first menu, as desktops have it.
     auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), window);
     QObject::connect(menuKey, &QShortcut::activated, bar, [bar] { bar->setActiveAction(bar->actions().constFirst()); });

@@ -5,6 +5,10 @@
 #include "common/GlyphBitmaps.h"
 #include "effect/EffectImage.h"
 #include "effect/LedStates.h"
+#include "effect/PreviewController.h"
+#include "mainwindow/ClientArea.h"
+#include "mainwindow/LedDisplay.h"
+#include "mainwindow/MatrixEditor.h"
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/OpenDialogState.h"
 #include "settings/SettingsLocation.h"
@@ -15,23 +19,23 @@
 #include <memory>
 #include <optional>
 
-class ClientArea;
 class EffectDocument;
-class QMenu;
 class DesktopEnvironment;
 class LedIndicator;
 class MainWindowSettingsHost;
+class PageControls;
 class OptionsDialog;
-class PreviewController;
-class QKeyEvent;
+class PreviewControls;
 class QMimeData;
 class QSlider;
-class RecoveryKeeper;
 class QTimer;
+class RecoveryKeeper;
+class WindowPrompts;
 class WindowSettings;
 
 // The main window: the LED matrix of one page, page navigation, the preview strip and its clock.
-// It owns the effect image, the colour table and the glyph pictures for the whole run.
+// It owns the effect image, the colour table and the glyph pictures for the whole run, wires its
+// parts together and reacts to its own events.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -46,14 +50,14 @@ public:
 
     // Switches LED n (1..256 matrix, 501..516 preview) to the image state (0 lit, 1 off). Unless
     // forced, an LED already showing that state is left untouched, old colour and all.
-    void setLed(int n, std::uint8_t state, bool force);
+    void setLed(int n, std::uint8_t state, bool force) { m_leds->setLed(n, state, force); }
     // Shows the current page, if it is 1..64: its number into the position box, its slot into
     // the working page, and every matrix LED whose state differs switched.
     void showCurrentPage();
     // Redraws every matrix LED from the working page, in the present colours.
-    void refreshMatrix();
+    void refreshMatrix() { m_leds->showWorkingPage(true); }
     // Switches the preview strip off until the next tick lights it.
-    void clearPreviewStrip();
+    void clearPreviewStrip() { m_leds->clearPreviewStrip(); }
     // Loads an image as File › Load does with a chosen file: page 1 shown afterwards, the error
     // box for a file that cannot be read.
     void loadImageFile(const QString &path);
@@ -73,11 +77,11 @@ public:
     // The colours the LEDs are drawn in; a change shows at the next redraw.
     ColourSettings &colours() { return m_colours; }
     const GlyphBitmaps &glyphs() const { return m_glyphs; }
-    LedState ledState(int n) const { return m_ledStates.shown(n); }
-    LedIndicator *ledIndicator(int n) const;
-    int previewRow() const;
+    LedState ledState(int n) const { return m_leds->shown(n); }
+    LedIndicator *ledIndicator(int n) const { return m_leds->indicator(n); }
+    int previewRow() const { return m_preview->row(); }
     // True while the right button alone paints over the matrix.
-    bool painting() const { return m_painting; }
+    bool painting() const { return m_matrixEditor->painting(); }
 
     QString executableDir() const { return m_executableDir; }
     QString settingsPath() const { return m_settingsLocation.iniPath; }
@@ -85,8 +89,8 @@ public:
     QString openDialogDefaultExt() const { return m_openDialog.defaultExt; }
     void setOpenDialogInitialDir(const QString &folder) { m_openDialog.initialDir = folder; }
     QSlider *clockSlider() const { return m_controls.clockSlider; }
-    QTimer *previewTimer() const;
-    QTimer *noiseTimer() const;
+    QTimer *previewTimer() const { return m_preview->timer(); }
+    QTimer *noiseTimer() const { return m_clientArea->noiseTimer(); }
     ClientArea *clientArea() const { return m_clientArea; }
     WindowSettings &settings() { return *m_settings; }
     void setImagePathPrompt(ImagePathPrompt prompt) { m_askForImagePath = std::move(prompt); }
@@ -97,58 +101,40 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
-private Q_SLOTS:
-    void loadImage();
-    void showOptions();
-    void showAbout();
-    void goToTypedPage();
-    void showNextPage();
-    void showPreviousPage();
-    void onSinglePageClicked();
-    void onMultiPageClicked();
-    void applyPreviewEnabled();
-    void applyClockRate();
-    void onLedPressed(LedIndicator *indicator, Qt::MouseButton button);
-    void onMatrixReleased(Qt::MouseButton button);
-    void showChangedPage(int page);
-    void onLedDragged(LedIndicator *indicator, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-    void applyColours(const ColourSettings &colours);
-    void showFileInTitle(const QString &path);
-
 private:
     void setUpControls();
     void createMenu();
-    void createTimers();
     void connectControls();
     void startUp();
+    void loadImage();
+    void showOptions();
+    void showAbout();
+    void applyColours(const ColourSettings &colours);
+    void showFileInTitle(const QString &path);
     // Loads the path chosen, if one is; page 1 is shown either way, as File › Load always did.
     void loadFrom(const std::function<std::optional<QString>()> &choosePath);
     // Throws AppError when the file cannot be written.
     void saveSettings();
     // The last steps of a close nobody asked for: the recovery copy and the settings.
     void finishWithoutAsking();
-
-    // Throws AppError for a text that is no number.
-    void showTypedPage();
-    void stepToPage(std::uint16_t page);
-    void pressLed(LedIndicator *indicator);
-    void showPreviewRow();
     // The one local file a drop carries, or nothing for any other drop.
     static std::optional<QString> droppedImagePath(const QMimeData *data);
-    const QImage *glyphImage(int column, bool unlit) const;
 
     std::shared_ptr<const DesktopEnvironment> m_environment;
     EffectImage m_image;
     ColourSettings m_colours;
     GlyphBitmaps m_glyphs; // empty until start-up loads them
-    LedStates m_ledStates;
     PreviewController *m_preview = nullptr;
+    PreviewControls *m_previewControls = nullptr;
+    MatrixEditor *m_matrixEditor = nullptr;
+    PageControls *m_pageControls = nullptr;
     ClientArea *m_clientArea = nullptr;
     MainControls m_controls;
+    std::unique_ptr<LedDisplay> m_leds;
+    std::unique_ptr<WindowPrompts> m_prompts;
     EffectDocument *m_document = nullptr;
     RecoveryKeeper *m_recovery = nullptr;
     bool m_askBeforeClosing = true;
-    bool m_painting = false; // the last move over a matrix LED was made with the right button alone
     QString m_executableDir;
     OpenDialogState m_openDialog;
     SettingsLocation m_settingsLocation;

@@ -26,15 +26,15 @@ struct Control
     const char *caption;
     QRect bounds;
 };
-const Control Group {"GroupBox1", Texts::LedColourGroup, {8, 8, 401, 89}};
-const Control OffLedLabel {"Label1", Texts::OffLedLabel, {8, 64, 38, 13}};
-const Control OkButton {"BitBtn1", Texts::OkButton, {328, 104, 75, 25}};
-const Control CancelButton {"BitBtn2", Texts::CancelButton, {8, 104, 75, 25}};
+const Control Group {"ledColourGroup", Texts::LedColourGroup, {8, 8, 401, 89}};
+const Control OffLedLabel {"offLedLabel", Texts::OffLedLabel, {8, 64, 38, 13}};
+const Control OkButton {"okButton", Texts::OkButton, {328, 104, 75, 25}};
+const Control CancelButton {"cancelButton", Texts::CancelButton, {8, 104, 75, 25}};
 
 QString buttonName(int entry)
 {
-    return entry == ColourSettings::OffStyleEntry ? QStringLiteral("SpeedButtonOFFLED")
-                                                  : QStringLiteral("SpeedButton%1").arg(entry);
+    return entry == ColourSettings::OffStyleEntry ? QStringLiteral("offLedStyleButton")
+                                                  : QStringLiteral("colourButton%1").arg(entry);
 }
 } // namespace
 
@@ -43,7 +43,7 @@ OptionsDialog::OptionsDialog(const ColourSettings &current, const GlyphBitmaps &
     , m_glyphs(glyphs)
     , m_copy(current)
 {
-    setObjectName(QStringLiteral("OptionsForm"));
+    setObjectName(QStringLiteral("optionsDialog"));
     setFont(WindowFont::font(font()));
     setWindowTitle(QString::fromUtf8(Texts::OptionsTitle));
     resize(ClientSize);

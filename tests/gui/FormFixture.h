@@ -87,7 +87,7 @@ public:
         return widget;
     }
     LedIndicator *led(int n) const { return form->ledIndicator(n); }
-    LedPanel *matrix() const { return control<LedPanel>("Panel1"); }
+    LedPanel *matrix() const { return control<LedPanel>("ledMatrix"); }
     bool lit(int n) const { return form->ledState(n) == LedState::On; }
 
     void clickButton(const char *name) const { control<QPushButton>(name)->click(); }

@@ -35,7 +35,7 @@ private:
     QList<QWidget *> firstTabElements() const
     {
         QList<QWidget *> list;
-        for (const char *name : {"Memo1", "Image1", "Image2", "Label7", "Label9", "CloseButton"})
+        for (const char *name : {"descriptionText", "programPicture", "programIcon", "teamLabel", "creditsLabel", "CloseButton"})
             list << element(name);
         return list;
     }
@@ -61,7 +61,7 @@ private Q_SLOTS:
         QCOMPARE(m_about->windowTitle(), QStringLiteral("About"));
         QCOMPARE(m_about->size(), QSize(527, 310));
         QCOMPARE(m_about->minimumSize(), m_about->maximumSize());
-        auto *pages = element<QTabWidget>("PageControl");
+        auto *pages = element<QTabWidget>("aboutTabs");
         QCOMPARE(pages->geometry(), QRect(0, 0, 527, 310));
         QCOMPARE(pages->count(), 2);
         QCOMPARE(pages->tabText(0), QStringLiteral("About Program"));
@@ -73,8 +73,8 @@ private Q_SLOTS:
 
     void panelsAndTheirBevels()
     {
-        auto *secret = element<BevelPanel>("SecretPanel2");
-        auto *internet = element<BevelPanel>("Panel2");
+        auto *secret = element<BevelPanel>("creditsPanel");
+        auto *internet = element<BevelPanel>("internetPanel");
         QCOMPARE(secret->size(), QSize(519, 282));
         QCOMPARE(internet->size(), QSize(519, 282));
         QCOMPARE(secret->outerBevel(), BevelPanel::Bevel::Lowered);
@@ -96,7 +96,7 @@ private Q_SLOTS:
     {
         QFETCH(int, lines);
         QFETCH(bool, scrolls);
-        auto *memo = element<QPlainTextEdit>("Memo1");
+        auto *memo = element<QPlainTextEdit>("descriptionText");
         memo->setPlainText(QStringList(lines, QStringLiteral("line")).join(QLatin1Char('\n')));
         QTRY_COMPARE(memo->verticalScrollBar()->isVisible(), scrolls);
         QCOMPARE(memo->geometry(), QRect(8, 8, 337, 265));
@@ -107,7 +107,7 @@ private Q_SLOTS:
 
     void firstTab()
     {
-        auto *memo = element<QPlainTextEdit>("Memo1");
+        auto *memo = element<QPlainTextEdit>("descriptionText");
         QCOMPARE(memo->geometry(), QRect(8, 8, 337, 265));
         QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -127,15 +127,15 @@ private Q_SLOTS:
         for (int empty : {2, 7, 10, 12, 16})
             QVERIFY(lines[empty].isEmpty());
 
-        auto *picture = element<QLabel>("Image1");
+        auto *picture = element<QLabel>("programPicture");
         QCOMPARE(picture->geometry(), QRect(352, 8, 162, 107));
         QCOMPARE(picture->pixmap().size(), QSize(162, 107));
         QVERIFY(!picture->hasScaledContents());
-        auto *icon = element<QLabel>("Image2");
+        auto *icon = element<QLabel>("programIcon");
         QCOMPARE(icon->geometry(), QRect(480, 128, 32, 32));
         QVERIFY(icon->hasScaledContents());
-        QCOMPARE(element("Label7")->pos(), QPoint(360, 128));
-        QCOMPARE(element("Label9")->pos(), QPoint(360, 144));
+        QCOMPARE(element("teamLabel")->pos(), QPoint(360, 128));
+        QCOMPARE(element("creditsLabel")->pos(), QPoint(360, 144));
         auto *close = element<QPushButton>("CloseButton");
         QCOMPARE(close->geometry(), QRect(456, 240, 55, 30));
         QCOMPARE(close->text(), QStringLiteral("Close"));
@@ -145,8 +145,8 @@ private Q_SLOTS:
 
     void internetTab()
     {
-        auto *hardware = element<QLabel>("Label3");
-        auto *software = element<QLabel>("Label2");
+        auto *hardware = element<QLabel>("hardwareCreditLabel");
+        auto *software = element<QLabel>("softwareCreditLabel");
         QCOMPARE(hardware->text(),
             QStringLiteral("Serial Interface Concept investigation and hardware embodiment  E-Mail:"));
         QCOMPARE(software->text(), QStringLiteral("Software idea and implementation E-Mail:"));
@@ -159,7 +159,7 @@ private Q_SLOTS:
             QVERIFY(credit->alignment() & Qt::AlignRight);
             QVERIFY(credit->fontMetrics().horizontalAdvance(credit->text()) <= credit->width()); // whole
         }
-        for (const char *name : {"Label1", "Label4"}) {
+        for (const char *name : {"hardwareMailLink", "softwareMailLink"}) {
             auto *link = element<QLabel>(name);
             QCOMPARE(link->x(), 360);
             QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
@@ -167,22 +167,22 @@ private Q_SLOTS:
             QCOMPARE(link->cursor().shape(), Qt::ArrowCursor);
             QVERIFY(link->x() + link->width() <= 519);
         }
-        QCOMPARE(element<QLabel>("Label1")->y(), 8);
-        QCOMPARE(element<QLabel>("Label4")->y(), 32);
+        QCOMPARE(element<QLabel>("hardwareMailLink")->y(), 8);
+        QCOMPARE(element<QLabel>("softwareMailLink")->y(), 32);
     }
 
     void mailLinks_data()
     {
         QTest::addColumn<QByteArray>("label");
         QTest::addColumn<QString>("address");
-        QTest::newRow("hardware") << QByteArray("Label1") << "hardware@glimmerview.example";
-        QTest::newRow("software") << QByteArray("Label4") << "software@glimmerview.example";
+        QTest::newRow("hardware") << QByteArray("hardwareMailLink") << "hardware@glimmerview.example";
+        QTest::newRow("software") << QByteArray("softwareMailLink") << "software@glimmerview.example";
     }
     void mailLinks()
     {
         QFETCH(QByteArray, label);
         QFETCH(QString, address);
-        element<QTabWidget>("PageControl")->setCurrentIndex(1);
+        element<QTabWidget>("aboutTabs")->setCurrentIndex(1);
         QTest::mouseClick(element(label.constData()), Qt::LeftButton);
         QCOMPARE(m_mails.size(), 1);
         QCOMPARE(m_mails.first(), QStringLiteral("mailto:") + address + QStringLiteral("?Subject=about Other&Body="));
@@ -200,11 +200,11 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("label");
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("plays");
-        QTest::newRow("right on Label9") << QByteArray("Label9") << int(Qt::RightButton) << true;
-        QTest::newRow("left on Label9") << QByteArray("Label9") << int(Qt::LeftButton) << false;
-        QTest::newRow("middle on Label9") << QByteArray("Label9") << int(Qt::MiddleButton) << false;
-        QTest::newRow("right on Label7") << QByteArray("Label7") << int(Qt::RightButton) << false;
-        QTest::newRow("left on Label7") << QByteArray("Label7") << int(Qt::LeftButton) << false;
+        QTest::newRow("right on the credits label") << QByteArray("creditsLabel") << int(Qt::RightButton) << true;
+        QTest::newRow("left on the credits label") << QByteArray("creditsLabel") << int(Qt::LeftButton) << false;
+        QTest::newRow("middle on the credits label") << QByteArray("creditsLabel") << int(Qt::MiddleButton) << false;
+        QTest::newRow("right on the team label") << QByteArray("teamLabel") << int(Qt::RightButton) << false;
+        QTest::newRow("left on the team label") << QByteArray("teamLabel") << int(Qt::LeftButton) << false;
     }
     void onlyARightPressOnTheSecondCreditsLineScrolls()
     {
@@ -220,7 +220,7 @@ private Q_SLOTS:
     void theScrollRunsItsLimitAndTheElementsComeBack()
     {
         CreditsPanel *panel = m_about->creditsPanel();
-        press(element("Label9"), Qt::RightButton);
+        press(element("creditsLabel"), Qt::RightButton);
         QVERIFY(panel->tickTimer()->isActive());
         QCOMPARE(panel->tickTimer()->interval(), 30);
         QCOMPARE(panel->tickTimer()->timerType(), Qt::PreciseTimer);
@@ -239,7 +239,7 @@ private Q_SLOTS:
 
     void closingDuringAScrollIsSafe()
     {
-        press(element("Label9"), Qt::RightButton);
+        press(element("creditsLabel"), Qt::RightButton);
         QTest::qWait(100);
         m_about->close();
         m_about.reset();
@@ -253,7 +253,7 @@ private Q_SLOTS:
     // and Return closes the window.
     void theKeyboardGetsOut()
     {
-        auto *memo = element<QPlainTextEdit>("Memo1");
+        auto *memo = element<QPlainTextEdit>("descriptionText");
         const QString original = memo->toPlainText();
         memo->setFocus();
         QTest::keyClicks(memo, QStringLiteral("scribble\t"));
@@ -277,7 +277,7 @@ private Q_SLOTS:
         TooltipTimer *tips = m_about->tooltips();
         QList<std::pair<QString, int>> shown;
         tips->setShow([&shown](const QString &text, QWidget *, int displayTime) { shown.append({text, displayTime}); });
-        QWidget *memo = element<QPlainTextEdit>("Memo1")->viewport();
+        QWidget *memo = element<QPlainTextEdit>("descriptionText")->viewport();
         QEnterEvent enterMemo(QPointF(5, 5), QPointF(5, 5), memo->mapToGlobal(QPointF(5, 5)));
         QApplication::sendEvent(memo, &enterMemo);
         QVERIFY(tips->wakeTimer()->isActive());
@@ -287,7 +287,7 @@ private Q_SLOTS:
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].first, QStringLiteral("About")); // no tooltip of its own: the window's
         QCOMPARE(shown[0].second, 300000);
-        QWidget *picture = element("Image1");
+        QWidget *picture = element("programPicture");
         QEnterEvent enterPicture(QPointF(5, 5), QPointF(5, 5), picture->mapToGlobal(QPointF(5, 5)));
         QApplication::sendEvent(picture, &enterPicture);
         QCOMPARE(tips->wakeTimer()->interval(), 50); // a tooltip is up: the next comes quickly
@@ -310,11 +310,11 @@ private Q_SLOTS:
                     return;
                 ++opened;
                 QVERIFY(about->isModal());
-                QCOMPARE(about->findChild<QTabWidget *>(QStringLiteral("PageControl"))->currentIndex(), 0);
-                about->findChild<QTabWidget *>(QStringLiteral("PageControl"))->setCurrentIndex(1);
+                QCOMPARE(about->findChild<QTabWidget *>(QStringLiteral("aboutTabs"))->currentIndex(), 0);
+                about->findChild<QTabWidget *>(QStringLiteral("aboutTabs"))->setCurrentIndex(1);
                 about->close();
             });
-            fixture.triggerMenu("About1");
+            fixture.triggerMenu("aboutAction");
         }
         QCOMPARE(opened, 2);
         fixture.destroy();

@@ -134,7 +134,7 @@ private Q_SLOTS:
 
     void previewLedsIgnoreTheMouse()
     {
-        auto *preview = control<LedPanel>("PreviewPanel");
+        auto *preview = control<LedPanel>("previewStrip");
         const QPoint at = led(503)->geometry().center();
         send(preview, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
         send(preview, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
@@ -150,13 +150,13 @@ private Q_SLOTS:
         form->showCurrentPage();
         press(20, Qt::LeftButton); // row 1, column 3
         release(20, Qt::LeftButton);
-        clickButton("Button7");
+        clickButton("nextPageButton");
         QCOMPARE(form->image().currentPage(), 4);
         QVERIFY(!lit(20));
-        clickButton("Button8");
+        clickButton("previousPageButton");
         QVERIFY(lit(20));
         QVERIFY(slotLit(3, 20));
-        control<QCheckBox>("PREVIEW_one")->click();
+        control<QCheckBox>("singlePageBox")->click();
         tickPreview(); // row 1
         QVERIFY(lit(504));
     }

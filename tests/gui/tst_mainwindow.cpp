@@ -1,7 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "FormFixture.h"
 #include "mainwindow/ClientArea.h"
-#include "mainwindow/EffectDocument.h"
+#include "document/EffectDocument.h"
 #include "mainwindow/LabelStrip.h"
 #include "mainwindow/MainWindow.h"
 #include "tests/TestFiles.h"
@@ -36,24 +36,24 @@ struct Expected
     bool hand;
 };
 const Expected Layout[] = {
-    {"GroupBox1", {0, 0, 449, 473}, "Matrix", false},
-    {"StringGrid1", {5, 6, 436, 28}, "", false},
-    {"StringGrid4", {5, 414, 436, 28}, "", false},
-    {"StringGrid2", {5, 30, 27, 385}, "", false},
-    {"StringGrid3", {414, 30, 27, 385}, "", false},
-    {"GroupBox2", {0, 472, 449, 49}, "Preview", false},
-    {"GroupBox3", {456, 0, 105, 97}, "Position", false},
+    {"matrixGroup", {0, 0, 449, 473}, "Matrix", false},
+    {"topColumnLabels", {5, 6, 436, 28}, "", false},
+    {"bottomColumnLabels", {5, 414, 436, 28}, "", false},
+    {"leftRowLabels", {5, 30, 27, 385}, "", false},
+    {"rightRowLabels", {414, 30, 27, 385}, "", false},
+    {"previewGroup", {0, 472, 449, 49}, "Preview", false},
+    {"positionGroup", {456, 0, 105, 97}, "Position", false},
     {"position", {8, 17, 57, 21}, "1", true},
-    {"xpButton1", {64, 16, 33, 25}, "Ok", false},
-    {"Button7", {8, 40, 89, 25}, "Up", true},
-    {"Button8", {8, 64, 89, 25}, "Down", true},
-    {"Button2", {464, 104, 89, 25}, "Load file", true},
-    {"GroupBox5", {456, 128, 105, 65}, "Preview mode", false},
-    {"PREVIEW_one", {8, 16, 89, 17}, "Single page", true},
-    {"PREVIEW_ALL", {8, 40, 89, 17}, "Multi page", true},
-    {"CheckBox1", {8, 72, 65, 17}, "Enable", true},
-    {"GroupBox4", {456, 208, 105, 313}, "Clock", false},
-    {"TrackBar1", {8, 16, 25, 289}, "", true},
+    {"goButton", {64, 16, 33, 25}, "Ok", false},
+    {"nextPageButton", {8, 40, 89, 25}, "Up", true},
+    {"previousPageButton", {8, 64, 89, 25}, "Down", true},
+    {"loadButton", {464, 104, 89, 25}, "Load file", true},
+    {"previewModeGroup", {456, 128, 105, 65}, "Preview mode", false},
+    {"singlePageBox", {8, 16, 89, 17}, "Single page", true},
+    {"multiPageBox", {8, 40, 89, 17}, "Multi page", true},
+    {"previewEnabledBox", {8, 72, 65, 17}, "Enable", true},
+    {"clockGroup", {456, 208, 105, 313}, "Clock", false},
+    {"clockSlider", {8, 16, 25, 289}, "", true},
 };
 
 QString captionOf(QWidget *widget)
@@ -82,7 +82,7 @@ private:
     void load(const std::optional<QString> &path)
     {
         m_nextPath = path;
-        clickButton("Button2");
+        clickButton("loadButton");
     }
 
 private Q_SLOTS:
@@ -125,7 +125,7 @@ private Q_SLOTS:
 
     void theLoadButtonShowsWhole()
     {
-        QWidget *button = control("Button2");
+        QWidget *button = control("loadButton");
         const QRect r = button->geometry();
         for (const QPoint corner : {QPoint(r.left() + 1, r.top()), QPoint(r.right() - 1, r.top()),
                  QPoint(r.left() + 1, r.bottom()), QPoint(r.right() - 1, r.bottom())})
@@ -142,27 +142,27 @@ private Q_SLOTS:
                 = widget->testAttribute(Qt::WA_SetCursor) && widget->cursor().shape() == Qt::PointingHandCursor;
             QVERIFY2(hand == expected.hand, expected.name);
         }
-        QCOMPARE(control("GroupBox1")->parentWidget(), form->centralWidget());
-        QCOMPARE(control("position")->parentWidget(), control("GroupBox3"));
-        QCOMPARE(control("CheckBox1")->parentWidget(), control("GroupBox5"));
-        // Panel1 fills the content area of its group, below the title.
-        QCOMPARE(control("Panel1")->geometry(), control("GroupBox1")->contentsRect());
-        QVERIFY(control("Panel1")->y() > 0);
+        QCOMPARE(control("matrixGroup")->parentWidget(), form->centralWidget());
+        QCOMPARE(control("position")->parentWidget(), control("positionGroup"));
+        QCOMPARE(control("previewEnabledBox")->parentWidget(), control("previewModeGroup"));
+        // The matrix panel fills the content area of its group, below the title.
+        QCOMPARE(control("ledMatrix")->geometry(), control("matrixGroup")->contentsRect());
+        QVERIFY(control("ledMatrix")->y() > 0);
         QCOMPARE(control<QLineEdit>("position")->maxLength(), 2);
         // The enable box sits below what its group shows.
-        QVERIFY(control("CheckBox1")->y() >= control("GroupBox5")->height());
+        QVERIFY(control("previewEnabledBox")->y() >= control("previewModeGroup")->height());
     }
 
     void clockLabels()
     {
-        const QList<QLabel *> labels = control("GroupBox4")->findChildren<QLabel *>();
+        const QList<QLabel *> labels = control("clockGroup")->findChildren<QLabel *>();
         QMap<QString, QPoint> corners;
         for (QLabel *label : labels)
             corners.insert(label->text(), label->pos());
         QCOMPARE(corners.value(QStringLiteral("20 Hz")), QPoint(45, 20));
         QCOMPARE(corners.value(QStringLiteral("10 Hz")), QPoint(45, 140));
         QCOMPARE(corners.value(QStringLiteral("1 Hz")), QPoint(51, 292));
-        auto *slider = control<QSlider>("TrackBar1");
+        auto *slider = control<QSlider>("clockSlider");
         QCOMPARE(slider->orientation(), Qt::Vertical);
         QCOMPARE(slider->minimum(), 1);
         QCOMPARE(slider->maximum(), 20);
@@ -173,30 +173,32 @@ private Q_SLOTS:
 
     void ledsSitOnTheirPitch()
     {
-        QWidget *panel = control("Panel1");
+        QWidget *panel = control("ledMatrix");
         for (int n = 1; n <= 256; ++n) {
-            auto *button = form->findChild<LedIndicator *>(QStringLiteral("SpeedButton%1").arg(n));
+            const int r = (n - 1) / 16, c = (n - 1) % 16;
+            // Named by row and column as the label strips number them: 16 at the left.
+            auto *button
+                = form->findChild<LedIndicator *>(QStringLiteral("ledRow%1Column%2").arg(r + 1).arg(16 - c));
             QCOMPARE(button, led(n));
             QCOMPARE(button->panel(), panel);
-            const int r = (n - 1) / 16, c = (n - 1) % 16;
             QCOMPARE(button->geometry(), QRect(32 + 24 * c, 32 + 24 * r, 23, 22));
         }
         for (int i = 1; i <= 16; ++i) {
-            auto *button = form->findChild<LedIndicator *>(QStringLiteral("SpeedButton%1").arg(257 + i));
+            auto *button = form->findChild<LedIndicator *>(QStringLiteral("previewLedColumn%1").arg(17 - i));
             QCOMPARE(button, led(500 + i));
             // Its panel covers the group, so the place on the panel is the place in the group.
-            QCOMPARE(button->panel()->parentWidget(), control("GroupBox2"));
-            QCOMPARE(button->panel()->geometry(), control("GroupBox2")->rect());
+            QCOMPARE(button->panel()->parentWidget(), control("previewGroup"));
+            QCOMPARE(button->panel()->geometry(), control("previewGroup")->rect());
             QCOMPARE(button->geometry(), QRect(32 + 24 * (i - 1), 19, 23, 22));
         }
     }
 
     void labelStripsLineUpWithTheLeds()
     {
-        auto *top = control<LabelStrip>("StringGrid1");
-        auto *bottom = control<LabelStrip>("StringGrid4");
-        auto *left = control<LabelStrip>("StringGrid2");
-        auto *right = control<LabelStrip>("StringGrid3");
+        auto *top = control<LabelStrip>("topColumnLabels");
+        auto *bottom = control<LabelStrip>("bottomColumnLabels");
+        auto *left = control<LabelStrip>("leftRowLabels");
+        auto *right = control<LabelStrip>("rightRowLabels");
         for (int c = 1; c <= 16; ++c) {
             QCOMPARE(top->cell(c, 0), QString::number(17 - c));
             QCOMPARE(bottom->cell(c, 0), QString::number(17 - c));
@@ -218,8 +220,8 @@ private Q_SLOTS:
 
     void menu()
     {
-        auto *load = form->findChild<QAction *>(QStringLiteral("Load1"));
-        auto *exit = form->findChild<QAction *>(QStringLiteral("Exit1"));
+        auto *load = form->findChild<QAction *>(QStringLiteral("loadAction"));
+        auto *exit = form->findChild<QAction *>(QStringLiteral("exitAction"));
         QVERIFY(load && exit);
         QCOMPARE(shown(load), QStringLiteral("Load"));
         QCOMPARE(load->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
@@ -440,7 +442,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        auto *slider = control<QSlider>("TrackBar1");
+        auto *slider = control<QSlider>("clockSlider");
         slider->setFocus(Qt::TabFocusReason);
         QTest::keyClick(slider, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(matrix()));
@@ -491,22 +493,22 @@ private Q_SLOTS:
         QCOMPARE(form->ledState(38), LedState::Off);
         QVERIFY(!led38->state().checked);
 
-        QAccessibleInterface *strip = QAccessible::queryAccessibleInterface(control("PreviewPanel"));
+        QAccessibleInterface *strip = QAccessible::queryAccessibleInterface(control("previewStrip"));
         QCOMPARE(strip->childCount(), 16);
         QCOMPARE(strip->child(0)->text(QAccessible::Name), QStringLiteral("Preview, column 16"));
         QVERIFY(strip->child(0)->actionInterface()->actionNames().isEmpty()); // it only shows
-        QAccessibleInterface *columns = QAccessible::queryAccessibleInterface(control("StringGrid1"));
+        QAccessibleInterface *columns = QAccessible::queryAccessibleInterface(control("topColumnLabels"));
         QVERIFY(columns->text(QAccessible::Description).startsWith(QStringLiteral("16 15 14")));
-        QVERIFY(QAccessible::queryAccessibleInterface(control("CheckBox1"))->state().invisible);
+        QVERIFY(QAccessible::queryAccessibleInterface(control("previewEnabledBox"))->state().invisible);
         // Nor is the hidden box among its group's children, where a screen reader would list it.
-        QAccessibleInterface *group = QAccessible::queryAccessibleInterface(control("GroupBox5"));
+        QAccessibleInterface *group = QAccessible::queryAccessibleInterface(control("previewModeGroup"));
         for (int i = 0; i < group->childCount(); ++i)
-            QVERIFY(group->child(i)->object() != control("CheckBox1"));
+            QVERIFY(group->child(i)->object() != control("previewEnabledBox"));
     }
 
     void loadLeavesThePreviewAlone()
     {
-        control<QCheckBox>("CheckBox1")->click();
+        control<QCheckBox>("previewEnabledBox")->click();
         QVERIFY(form->previewTimer()->isActive());
         load(std::nullopt);
         QVERIFY(form->previewTimer()->isActive());
@@ -527,7 +529,7 @@ private Q_SLOTS:
     {
         QFETCH(int, modifiers);
         QFETCH(bool, toggles);
-        auto *slider = control<QSlider>("TrackBar1");
+        auto *slider = control<QSlider>("clockSlider");
         QTest::keyClick(slider, Qt::Key_U, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(form->noiseTimer()->isActive(), toggles);
         QTest::keyClick(slider, Qt::Key_U, Qt::KeyboardModifiers(modifiers));
@@ -578,7 +580,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         const QImage copy = form->clientArea()->noiseBitmap();
         QVERIFY(!copy.isNull() && !copy.isDetached());
-        triggerMenu("Exit1");
+        triggerMenu("exitAction");
         QVERIFY(!form->isVisible());
         QVERIFY(!form->clientArea()->noiseBitmap().isNull());
         form.reset();

@@ -76,10 +76,10 @@ private Q_SLOTS:
     void okButtonActsAsEnter()
     {
         typeIntoBox(QStringLiteral("9"));
-        QTest::mouseClick(control<QPushButton>("xpButton1"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>("goButton"), Qt::LeftButton);
         QCOMPARE(shownPage(), 9);
         box()->clear();
-        QTest::mouseClick(control<QPushButton>("xpButton1"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>("goButton"), Qt::LeftButton);
         QCOMPARE(box()->text(), QStringLiteral("1"));
         QCOMPARE(shownPage(), 1);
     }
@@ -171,7 +171,7 @@ private Q_SLOTS:
         QFETCH(int, to);
         typeIntoBox(QString::number(from));
         QTest::keyClick(box(), Qt::Key_Return);
-        QTest::mouseClick(control<QPushButton>(up ? "Button7" : "Button8"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(up ? "nextPageButton" : "previousPageButton"), Qt::LeftButton);
         QCOMPARE(form->image().currentPage(), to);
         QCOMPARE(box()->text(), QString::number(to));
         QCOMPARE(shownPage(), to);
@@ -180,26 +180,26 @@ private Q_SLOTS:
     void upStoresTheWorkingPageBack()
     {
         form->image().setWorkingEntry(200, EffectImage::On); // on page 1, as an edit would
-        clickButton("Button7");
+        clickButton("nextPageButton");
         QCOMPARE(form->image().page(1)[200], EffectImage::On);
-        clickButton("Button8");
+        clickButton("previousPageButton");
         QVERIFY(lit(201));
     }
 
     void upKeepsThePreviewPlayingFromItsRow()
     {
-        control<QCheckBox>("PREVIEW_one")->click();
+        control<QCheckBox>("singlePageBox")->click();
         QVERIFY(form->previewTimer()->isActive());
         tickPreview();
         tickPreview();
         QCOMPARE(form->previewRow(), 2);
-        clickButton("Button7");
+        clickButton("nextPageButton");
         QVERIFY(form->previewTimer()->isActive());
         QCOMPARE(form->previewRow(), 2);
-        clickButton("Button8");
+        clickButton("previousPageButton");
         QVERIFY(form->previewTimer()->isActive());
-        control<QCheckBox>("PREVIEW_one")->click();
-        clickButton("Button7");
+        control<QCheckBox>("singlePageBox")->click();
+        clickButton("nextPageButton");
         QVERIFY(!form->previewTimer()->isActive()); // stopped stays stopped
     }
 };

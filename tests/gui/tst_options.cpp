@@ -51,30 +51,30 @@ private Q_SLOTS:
         QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Options"));
         QCOMPARE(m_dialog->size(), QSize(424, 162));
         QVERIFY(m_dialog->minimumSize() != m_dialog->maximumSize()); // an ordinary, resizable frame
-        auto *group = m_dialog->findChild<QGroupBox *>(QStringLiteral("GroupBox1"));
+        auto *group = m_dialog->findChild<QGroupBox *>(QStringLiteral("ledColourGroup"));
         QCOMPARE(group->title(), QStringLiteral("LED color"));
         QCOMPARE(group->geometry(), QRect(8, 8, 401, 89));
         const int lefts[16] = {8, 32, 56, 80, 104, 128, 152, 176, 200, 224, 249, 272, 296, 320, 344, 368};
         for (int k = 1; k <= 16; ++k) {
-            auto *speed = m_dialog->findChild<LedIndicator *>(QStringLiteral("SpeedButton%1").arg(k));
+            auto *speed = m_dialog->findChild<LedIndicator *>(QStringLiteral("colourButton%1").arg(k));
             QCOMPARE(speed, m_dialog->colourButton(k));
             QCOMPARE(speed->panel()->geometry(), group->rect()); // so places are relative to the group
             QCOMPARE(speed->geometry(), QRect(lefts[k - 1], 19, k == 10 ? 25 : 23, 22));
         }
-        auto *offLed = m_dialog->findChild<LedIndicator *>(QStringLiteral("SpeedButtonOFFLED"));
+        auto *offLed = m_dialog->findChild<LedIndicator *>(QStringLiteral("offLedStyleButton"));
         QCOMPARE(offLed->geometry(), QRect(48, 55, 23, 22));
-        auto *label = group->findChild<QLabel *>(QStringLiteral("Label1"));
+        auto *label = group->findChild<QLabel *>(QStringLiteral("offLedLabel"));
         QCOMPARE(label->text(), QStringLiteral("Off LED"));
         QCOMPARE(label->pos(), QPoint(8, 64));
         QVERIFY(label->width() >= label->sizeHint().width()); // the caption shows whole
         QVERIFY(label->height() >= label->sizeHint().height());
-        QCOMPARE(button("BitBtn1")->text(), QStringLiteral("OK"));
-        QCOMPARE(button("BitBtn1")->geometry(), QRect(328, 104, 75, 25));
-        QVERIFY(button("BitBtn1")->isDefault());
-        QVERIFY(!button("BitBtn1")->icon().isNull());
-        QCOMPARE(button("BitBtn2")->text(), QStringLiteral("Cancel"));
-        QCOMPARE(button("BitBtn2")->geometry(), QRect(8, 104, 75, 25));
-        QCOMPARE(QApplication::focusWidget(), button("BitBtn1")); // the image buttons take no focus
+        QCOMPARE(button("okButton")->text(), QStringLiteral("OK"));
+        QCOMPARE(button("okButton")->geometry(), QRect(328, 104, 75, 25));
+        QVERIFY(button("okButton")->isDefault());
+        QVERIFY(!button("okButton")->icon().isNull());
+        QCOMPARE(button("cancelButton")->text(), QStringLiteral("Cancel"));
+        QCOMPARE(button("cancelButton")->geometry(), QRect(8, 104, 75, 25));
+        QCOMPARE(QApplication::focusWidget(), button("okButton")); // the image buttons take no focus
         const QPoint centre = m_dialog->geometry().center();
         QVERIFY((centre - form->geometry().center()).manhattanLength() <= 2);
     }
@@ -132,7 +132,7 @@ private Q_SLOTS:
         clickButton(1);
         clickButton(17);
         if (how == 0)
-            QTest::mouseClick(button("BitBtn2"), Qt::LeftButton);
+            QTest::mouseClick(button("cancelButton"), Qt::LeftButton);
         else if (how == 1)
             QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
         else
@@ -149,7 +149,7 @@ private Q_SLOTS:
     {
         form->image().setWorkingEntry(0, EffectImage::On); // LED 1 lit, the rest unlit
         form->refreshMatrix();
-        control<QCheckBox>("PREVIEW_one")->click();
+        control<QCheckBox>("singlePageBox")->click();
         form->image().setWorkingEntry(16, EffectImage::On);
         tickPreview(); // row 1: preview LED 501 lit
         QVERIFY(lit(501));
@@ -212,7 +212,7 @@ private Q_SLOTS:
                 QCOMPARE(dialog->parentWidget(), form.get());
                 dialog->reject();
             });
-            triggerMenu("Options1");
+            triggerMenu("optionsAction");
         }
         QCOMPARE(dialogs.size(), 2);
     }

@@ -13,10 +13,10 @@ class TestPreview : public QObject, private FormFixture
     Q_OBJECT
 
 private:
-    QCheckBox *single() const { return control<QCheckBox>("PREVIEW_one"); }
-    QCheckBox *multi() const { return control<QCheckBox>("PREVIEW_ALL"); }
-    QCheckBox *enable() const { return control<QCheckBox>("CheckBox1"); }
-    QSlider *slider() const { return control<QSlider>("TrackBar1"); }
+    QCheckBox *single() const { return control<QCheckBox>("singlePageBox"); }
+    QCheckBox *multi() const { return control<QCheckBox>("multiPageBox"); }
+    QCheckBox *enable() const { return control<QCheckBox>("previewEnabledBox"); }
+    QSlider *slider() const { return control<QSlider>("clockSlider"); }
 
     // Row r of page p lights column (r + p) mod 16 only, so each row of each page is known by sight.
     void markRows()

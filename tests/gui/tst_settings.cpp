@@ -39,7 +39,7 @@ class TestSettings : public QObject, private FormFixture
     Q_OBJECT
 
 private:
-    QSlider *slider() const { return control<QSlider>("TrackBar1"); }
+    QSlider *slider() const { return control<QSlider>("clockSlider"); }
     void closeWindow()
     {
         form->close();
@@ -301,7 +301,7 @@ private Q_SLOTS:
         slider()->setValue(4);
         form->colours().setEntry(2, ColourSettings::Yellow);
         closeWindow();
-        second.findChild<QSlider *>(QStringLiteral("TrackBar1"))->setValue(12); // its own change lands
+        second.findChild<QSlider *>(QStringLiteral("clockSlider"))->setValue(12); // its own change lands
         second.close();
         const QByteArray bytes = readAll(iniPath());
         QCOMPARE(lineOf(bytes, "TrackBar1_Position"), QStringLiteral("12"));

@@ -2,38 +2,31 @@
 #pragma once
 
 #include "common/FileStamp.h"
+#include "document/DocumentPrompts.h"
 #include "effect/EffectImage.h"
 #include "effect/ImageDecoder.h"
 
-#include <QMessageBox>
 #include <QObject>
 #include <QUndoStack>
-#include <functional>
 #include <optional>
 
 class ColourSettings;
+class QMimeData;
 struct RecoveryCopy;
 
 // The image as a document: the file it came from and the layout it is written in, the edit
 // history and whether it holds changes not yet saved, saving, exporting, and the page tools.
-// Its commands ask and report through the window given; every question is a seam of its own,
-// so tests can answer it.
+// Its commands ask and report through the prompts given, which the window answers with its
+// dialogs.
 class EffectDocument : public QObject
 {
     Q_OBJECT
 
 public:
-    // Asks where to write: the chosen path, or nothing on cancel.
-    using SavePathPrompt = std::function<std::optional<QString>(
-        QWidget *parent, const QString &title, const QString &suggested, const QStringList &filters)>;
-    // Asks a question with the buttons given; the one chosen.
-    using Question = std::function<QMessageBox::StandardButton(
-        QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons)>;
+    // The prompts outlive the document.
+    EffectDocument(EffectImage &image, DocumentPrompts &prompts, QObject *parent = nullptr);
 
-    EffectDocument(EffectImage &image, QWidget *window);
-
-    void setSavePathPrompt(SavePathPrompt prompt) { m_askForSavePath = std::move(prompt); }
-    void setQuestion(Question question) { m_ask = std::move(question); }
+    void setPrompts(DocumentPrompts &prompts) { m_prompts = &prompts; }
     QUndoStack *history() { return &m_history; }
     QString path() const { return m_path; }
     ImageLayout layout() const { return m_layout; }
@@ -67,8 +60,10 @@ public Q_SLOTS:
     bool saveAs();
     void exportCArray();
     void exportPicture(const ColourSettings &colours);
-    void copyPage();
-    void pastePage();
+    // The current page for the clipboard: in a form of its own, and as hex text.
+    QMimeData *copyPage() const;
+    // Replaces the current page with one from the clipboard; reports data that holds no page.
+    void pastePage(const QMimeData *data);
     void clearPage();
     void fillPage();
     void invertPage();
@@ -89,8 +84,12 @@ private:
     // A name beside the loaded file that names no file yet.
     QString unusedNameBeside(const QString &path) const;
 
+    // False when the work raised an error, which has been reported.
+    template<typename Work>
+    bool reportingErrors(Work &&work);
+
     EffectImage &m_image;
-    QWidget *m_window;
+    DocumentPrompts *m_prompts;
     QUndoStack m_history;
     QString m_path; // empty: nothing loaded
     ImageLayout m_layout = ImageLayout::Bits16;
@@ -101,6 +100,4 @@ private:
         EffectImage::Page before;
     };
     std::optional<Stroke> m_stroke; // a right-button stroke under way
-    SavePathPrompt m_askForSavePath;
-    Question m_ask;
 };

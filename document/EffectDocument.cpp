@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "mainwindow/EffectDocument.h"
+#include "document/EffectDocument.h"
 
 #include "common/AppError.h"
 #include "common/FileReplacer.h"
@@ -10,56 +10,17 @@
 #include "effect/PageChangeCommand.h"
 #include "effect/PageTools.h"
 #include "effect/PngExport.h"
-#include "mainwindow/ImageFileDialog.h"
 #include "recovery/RecoveryStore.h"
-#include "widgets/ErrorBox.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QBuffer>
-#include <QClipboard>
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
+#include <exception>
 #include <utility>
 
 namespace {
 const QString PageMimeType = QStringLiteral("application/x-glimmerview-page");
-
-std::optional<QString> askWithFileDialog(
-    QWidget *parent, const QString &title, const QString &suggested, const QStringList &filters)
-{
-    // Images in the Load dialog's own form, with its filters' patterns; exports in a plain one.
-    if (filters == ImageFileDialog::filterLabels())
-        return ImageFileDialog::askSavePath(parent, title, suggested);
-    QFileDialog dialog(parent, title, suggested);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(filters);
-    dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
-}
-
-QMessageBox::StandardButton askWithMessageBox(
-    QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons)
-{
-    QMessageBox box(QMessageBox::Question, ErrorBox::title(), text, buttons, parent);
-    box.setObjectName(QStringLiteral("QuestionBox"));
-    // Alt and a letter answer it from the keyboard. Yes beside Cancel is the overwrite of a file
-    // another program changed.
-    const char *yes = buttons.testFlag(QMessageBox::Cancel) ? "&Overwrite" : "&Yes";
-    for (const auto &[button, caption] : {std::pair {QMessageBox::Save, "&Save"},
-             std::pair {QMessageBox::Discard, "&Discard"}, std::pair {QMessageBox::Cancel, "&Cancel"},
-             std::pair {QMessageBox::Yes, yes}, std::pair {QMessageBox::No, "&No"}})
-        if (QAbstractButton *shown = box.button(button))
-            shown->setText(QString::fromUtf8(caption));
-    // A question that may cost a file's bytes keeps them when Enter is pressed without a thought.
-    if (buttons.testFlag(QMessageBox::Yes))
-        box.setDefaultButton(buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Cancel);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
-}
 
 QString shownName(const QString &path)
 {
@@ -67,13 +28,25 @@ QString shownName(const QString &path)
 }
 } // namespace
 
-EffectDocument::EffectDocument(EffectImage &image, QWidget *window)
-    : QObject(window)
+EffectDocument::EffectDocument(EffectImage &image, DocumentPrompts &prompts, QObject *parent)
+    : QObject(parent)
     , m_image(image)
-    , m_window(window)
-    , m_askForSavePath(&askWithFileDialog)
-    , m_ask(&askWithMessageBox)
+    , m_prompts(&prompts)
 {
+}
+
+template<typename Work>
+bool EffectDocument::reportingErrors(Work &&work)
+{
+    try {
+        std::forward<Work>(work)();
+        return true;
+    } catch (const AppError &error) {
+        m_prompts->reportError(error.message());
+    } catch (const std::exception &error) {
+        m_prompts->reportError(QString::fromUtf8(error.what()));
+    }
+    return false;
 }
 
 void EffectDocument::loaded(const QString &path, ImageLayout layout)
@@ -109,7 +82,7 @@ bool EffectDocument::paintOn(int page)
 void EffectDocument::finishStroke()
 {
     if (const std::optional<Stroke> stroke = std::exchange(m_stroke, std::nullopt))
-        recordChange(stroke->page, stroke->before, QStringLiteral("Paint"));
+        recordChange(stroke->page, stroke->before, tr("Paint"));
 }
 
 void EffectDocument::pushChange(
@@ -125,12 +98,11 @@ bool EffectDocument::maybeSave()
 {
     if (!isModified())
         return true;
-    const QString name = m_path.isEmpty() ? QStringLiteral("Untitled") : shownName(m_path);
-    switch (m_ask(m_window, QStringLiteral("Save changes to %1?").arg(name),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
-    case QMessageBox::Save:
+    const QString name = m_path.isEmpty() ? tr("Untitled") : shownName(m_path);
+    switch (m_prompts->ask(DocumentPrompts::Question::SaveChanges, tr("Save changes to %1?").arg(name))) {
+    case DocumentPrompts::Answer::Save:
         return save();
-    case QMessageBox::Discard:
+    case DocumentPrompts::Answer::Discard:
         return true;
     default:
         return false;
@@ -147,8 +119,8 @@ bool EffectDocument::save()
 
 bool EffectDocument::saveAs()
 {
-    const std::optional<QString> path = m_askForSavePath(
-        m_window, QStringLiteral("Save As"), suggestedPath(QString()), ImageFileDialog::filterLabels());
+    const std::optional<QString> path
+        = m_prompts->savePath(DocumentPrompts::Target::Image, tr("Save As"), suggestedPath(QString()));
     return path && writeTo(*path);
 }
 
@@ -157,7 +129,7 @@ bool EffectDocument::writeTo(const QString &path)
     const ImageLayout layout = ImageDecoder::layoutForPath(path); // as the extension names it
     if (!acceptsEightBitLoss(layout) || !acceptsReplacing(path, layout))
         return false;
-    const bool written = ErrorBox::guard(m_window, [&] { ImageFile::save(path, m_image, layout); });
+    const bool written = reportingErrors([&] { ImageFile::save(path, m_image, layout); });
     if (written) {
         const bool renamed = path != m_path;
         m_path = path;
@@ -176,20 +148,18 @@ bool EffectDocument::acceptsReplacing(const QString &path, ImageLayout layout)
     if (!now)
         return true; // nothing there to lose
     if (path == m_path && m_stamp && *now != *m_stamp
-        && m_ask(m_window,
-               QStringLiteral("%1 has changed on disk since it was loaded. Overwrite it?").arg(shownName(path)),
-               QMessageBox::Yes | QMessageBox::Cancel)
-            != QMessageBox::Yes)
+        && m_prompts->ask(DocumentPrompts::Question::OverwriteChangedFile,
+               tr("%1 has changed on disk since it was loaded. Overwrite it?").arg(shownName(path)))
+            != DocumentPrompts::Answer::Yes)
         return false;
     const qsizetype kept = ImageDecoder::byteCount(layout);
     if (now->regular && now->size > kept
-        && m_ask(m_window,
-               QStringLiteral("%1 holds %2 bytes; saving keeps only the first %3. Replace it?")
+        && m_prompts->ask(DocumentPrompts::Question::ReplaceLongerFile,
+               tr("%1 holds %2 bytes; saving keeps only the first %3. Replace it?")
                    .arg(shownName(path))
                    .arg(now->size)
-                   .arg(kept),
-               QMessageBox::Yes | QMessageBox::No)
-            != QMessageBox::Yes)
+                   .arg(kept))
+            != DocumentPrompts::Answer::Yes)
         return false;
     return true;
 }
@@ -202,10 +172,10 @@ bool EffectDocument::acceptsEightBitLoss(ImageLayout layout)
     QStringList numbers;
     for (int page : pages)
         numbers << QString::number(page);
-    const QString text = QStringLiteral("The 8-bit layout holds the left half of each row only. Lit LEDs in the "
-                                        "right half are lost on page %1. Save all the same?")
+    const QString text = tr("The 8-bit layout holds the left half of each row only. Lit LEDs in the "
+                            "right half are lost on page %1. Save all the same?")
                              .arg(numbers.join(QLatin1String(", ")));
-    return m_ask(m_window, text, QMessageBox::Save | QMessageBox::Cancel) == QMessageBox::Save;
+    return m_prompts->ask(DocumentPrompts::Question::AcceptEightBitLoss, text) == DocumentPrompts::Answer::Save;
 }
 
 QString EffectDocument::suggestedPath(const QString &extension) const
@@ -233,8 +203,8 @@ QString EffectDocument::unusedNameBeside(const QString &path) const
 
 void EffectDocument::exportCArray()
 {
-    const std::optional<QString> path = m_askForSavePath(m_window, QStringLiteral("Export as C Array"),
-        suggestedPath(QStringLiteral(".h")), {QStringLiteral("C header (*.h)")});
+    const std::optional<QString> path = m_prompts->savePath(
+        DocumentPrompts::Target::CArray, tr("Export as C Array"), suggestedPath(QStringLiteral(".h")));
     if (!path || !acceptsEightBitLoss(m_layout))
         return;
     writeExport(*path, CArrayExport::header(m_image, m_layout, CArrayExport::identifierFor(*path)));
@@ -242,17 +212,17 @@ void EffectDocument::exportCArray()
 
 void EffectDocument::writeExport(const QString &path, const QByteArray &bytes)
 {
-    ErrorBox::guard(m_window, [&] {
+    reportingErrors([&] {
         QString reason;
         if (!FileReplacer::replace(path, bytes, &reason))
-            throw AppError(QStringLiteral("Cannot save \"%1\": %2").arg(path, reason));
+            throw AppError(tr("Cannot save \"%1\": %2").arg(path, reason));
     });
 }
 
 void EffectDocument::exportPicture(const ColourSettings &colours)
 {
-    const std::optional<QString> path = m_askForSavePath(m_window, QStringLiteral("Export as PNG"),
-        suggestedPath(QStringLiteral(".png")), {QStringLiteral("PNG picture (*.png)")});
+    const std::optional<QString> path = m_prompts->savePath(
+        DocumentPrompts::Target::Picture, tr("Export as PNG"), suggestedPath(QStringLiteral(".png")));
     if (!path)
         return;
     QByteArray png;
@@ -262,45 +232,43 @@ void EffectDocument::exportPicture(const ColourSettings &colours)
     writeExport(*path, png);
 }
 
-void EffectDocument::copyPage()
+QMimeData *EffectDocument::copyPage() const
 {
     const QByteArray bytes = PageTools::bytes(m_image.page(m_image.currentPage()));
     auto *data = new QMimeData;
     data->setData(PageMimeType, bytes);
     data->setText(PageTools::hexText(bytes)); // for a hex editor or a C source
-    QApplication::clipboard()->setMimeData(data);
+    return data;
 }
 
-void EffectDocument::pastePage()
+void EffectDocument::pastePage(const QMimeData *data)
 {
-    const QMimeData *data = QApplication::clipboard()->mimeData();
     std::optional<QByteArray> bytes;
     if (data && data->data(PageMimeType).size() == PageTools::ByteCount)
         bytes = data->data(PageMimeType);
     else if (data && data->hasText())
         bytes = PageTools::parseHex(data->text());
     if (!bytes) {
-        ErrorBox::show(m_window,
-            QStringLiteral("The clipboard holds no page: copy one in Glimmerview, or 32 bytes "
-                           "as hex text (\"0x12, 0x34, ...\" or \"1234...\")"));
+        m_prompts->reportError(tr("The clipboard holds no page: copy one in Glimmerview, or 32 bytes "
+                                  "as hex text (\"0x12, 0x34, ...\" or \"1234...\")"));
         return;
     }
-    replaceCurrentPage(PageTools::fromBytes(*bytes), QStringLiteral("Paste Page"));
+    replaceCurrentPage(PageTools::fromBytes(*bytes), tr("Paste Page"));
 }
 
 void EffectDocument::clearPage()
 {
-    replaceCurrentPage(PageTools::cleared(), QStringLiteral("Clear Page"));
+    replaceCurrentPage(PageTools::cleared(), tr("Clear Page"));
 }
 
 void EffectDocument::fillPage()
 {
-    replaceCurrentPage(PageTools::filled(), QStringLiteral("Fill Page"));
+    replaceCurrentPage(PageTools::filled(), tr("Fill Page"));
 }
 
 void EffectDocument::invertPage()
 {
-    replaceCurrentPage(PageTools::inverted(m_image.page(m_image.currentPage())), QStringLiteral("Invert Page"));
+    replaceCurrentPage(PageTools::inverted(m_image.page(m_image.currentPage())), tr("Invert Page"));
 }
 
 void EffectDocument::replaceCurrentPage(const EffectImage::Page &after, const QString &what)

@@ -1,0 +1,56 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "mainwindow/MatrixEditor.h"
+
+#include "document/EffectDocument.h"
+#include "effect/EffectImage.h"
+#include "mainwindow/LedDisplay.h"
+#include "widgets/LedPanel.h"
+
+MatrixEditor::MatrixEditor(
+    LedPanel &matrix, LedDisplay &leds, EffectImage &image, EffectDocument &document, QObject *parent)
+    : QObject(parent)
+    , m_leds(leds)
+    , m_image(image)
+    , m_document(document)
+{
+    connect(&matrix, &LedPanel::pressed, this, &MatrixEditor::onPressed);
+    connect(&matrix, &LedPanel::moved, this, &MatrixEditor::onDragged);
+    connect(&matrix, &LedPanel::released, this, &MatrixEditor::onReleased);
+}
+
+void MatrixEditor::onPressed(LedIndicator *indicator, Qt::MouseButton button)
+{
+    const int page = m_image.currentPage();
+    const EffectImage::Page before = m_image.page(page);
+    if (button == Qt::RightButton) // the start of a stroke: one step when the button is let go
+        m_document.paintOn(page);
+    press(indicator);
+    if (button != Qt::RightButton)
+        m_document.recordChange(page, before, tr("Toggle LED"));
+}
+
+void MatrixEditor::onDragged(LedIndicator *indicator, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    m_painting = buttons == Qt::RightButton && modifiers == Qt::NoModifier;
+    if (!m_painting)
+        return;
+    const std::uint16_t playing = m_image.currentPage();
+    if (m_document.paintOn(playing))
+        Q_EMIT pageToShow(playing);
+    press(indicator);
+}
+
+void MatrixEditor::onReleased(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton)
+        m_document.finishStroke();
+}
+
+void MatrixEditor::press(LedIndicator *indicator)
+{
+    const int n = m_leds.matrixLedOf(indicator);
+    const std::uint8_t state = LedStates::pressedState(m_leds.shown(n), m_painting);
+    m_leds.setLed(n, state, true); // always redrawn: no skip rule here
+    m_image.setWorkingEntry(n - 1, state);
+    m_image.storeBack();
+}

@@ -1,0 +1,73 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "mainwindow/PageControls.h"
+
+#include "common/ProgramTexts.h"
+#include "effect/EffectImage.h"
+#include "effect/PageNavigation.h"
+#include "effect/PreviewController.h"
+#include "mainwindow/LedDisplay.h"
+#include "mainwindow/PageEditKeys.h"
+#include "widgets/ErrorBox.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+constexpr int PageEditLength = 2; // pages 1..64
+}
+
+PageControls::PageControls(const MainControls &controls, EffectImage &image, LedDisplay &leds,
+    PreviewController &preview, QWidget *window)
+    : QObject(window)
+    , m_controls(controls)
+    , m_image(image)
+    , m_leds(leds)
+    , m_preview(preview)
+    , m_window(window)
+{
+    controls.pageEdit->setMaxLength(PageEditLength);
+    new PageEditKeys(controls.pageEdit, window, [this] { goToTypedPage(); });
+    connect(controls.goButton, &QPushButton::clicked, this, &PageControls::goToTypedPage);
+    connect(controls.nextPageButton, &QPushButton::clicked, this,
+        [this] { stepToPage(PageNavigation::nextPage(m_image.currentPage())); });
+    connect(controls.previousPageButton, &QPushButton::clicked, this,
+        [this] { stepToPage(PageNavigation::previousPage(m_image.currentPage())); });
+}
+
+void PageControls::showCurrentPage()
+{
+    const std::uint16_t page = m_image.currentPage();
+    if (!EffectImage::isValidPage(page))
+        return;
+    m_controls.pageEdit->setText(QString::number(page));
+    m_image.loadWorkingPage();
+    m_leds.showWorkingPage(false);
+}
+
+void PageControls::showPage(int page)
+{
+    m_image.setCurrentPage(static_cast<std::uint16_t>(page));
+    showCurrentPage();
+}
+
+void PageControls::showTypedPage()
+{
+    QLineEdit *pageEdit = m_controls.pageEdit;
+    if (pageEdit->text().isEmpty())
+        pageEdit->setText(QString::fromUtf8(Texts::FirstPageText));
+    const std::uint16_t page = PageNavigation::pageFromText(pageEdit->text());
+    pageEdit->setText(QString::number(page));
+    showPage(page);
+}
+
+void PageControls::goToTypedPage()
+{
+    ErrorBox::guard(m_window, [this] { showTypedPage(); });
+}
+
+void PageControls::stepToPage(std::uint16_t page)
+{
+    m_image.storeBack();
+    showPage(page);
+    m_preview.restartPeriod();
+}

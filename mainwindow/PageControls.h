@@ -1,0 +1,41 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include "mainwindow/MainLayout.h"
+
+#include <QObject>
+#include <cstdint>
+
+class EffectImage;
+class LedDisplay;
+class PreviewController;
+
+// The Position group: the page typed in the position box (Ok or Enter goes to it), Up and Down
+// step through the pages, and the page shown is the image's current one.
+class PageControls : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The position box takes its keys below the menu shortcuts of `window`.
+    PageControls(const MainControls &controls, EffectImage &image, LedDisplay &leds, PreviewController &preview,
+        QWidget *window);
+
+    // Shows the current page, if it is 1..64: its number into the position box, its slot into
+    // the working page, and every matrix LED whose state differs switched.
+    void showCurrentPage();
+    void showPage(int page);
+    void goToTypedPage();
+
+private:
+    // Throws AppError for a text that is no number.
+    void showTypedPage();
+    // Up and Down: the page turned by hand starts a fresh preview period.
+    void stepToPage(std::uint16_t page);
+
+    const MainControls &m_controls;
+    EffectImage &m_image;
+    LedDisplay &m_leds;
+    PreviewController &m_preview;
+    QWidget *m_window;
+};

@@ -1,0 +1,24 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include "document/DocumentPrompts.h"
+
+class QWidget;
+
+// The document's questions as the window asks them: file dialogs, question boxes and the
+// error box, modal over the window given.
+class WindowPrompts : public DocumentPrompts
+{
+public:
+    explicit WindowPrompts(QWidget *window)
+        : m_window(window)
+    {
+    }
+
+    std::optional<QString> savePath(Target target, const QString &title, const QString &suggested) override;
+    Answer ask(Question question, const QString &text) override;
+    void reportError(const QString &message) override;
+
+private:
+    QWidget *m_window;
+};

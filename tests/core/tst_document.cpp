@@ -1,0 +1,225 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "document/EffectDocument.h"
+#include "effect/ImageFile.h"
+#include "effect/PageTools.h"
+#include "tests/ScriptedPrompts.h"
+#include "tests/TestFiles.h"
+
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using Answer = DocumentPrompts::Answer;
+Q_DECLARE_METATYPE(DocumentPrompts::Answer)
+
+// Saving, the questions it asks, the page tools and the clipboard's page, without a window: the
+// prompts are answered by the test.
+class TestDocument : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    EffectImage m_image;
+    ScriptedPrompts m_prompts;
+    std::unique_ptr<EffectDocument> m_document;
+
+    EffectDocument &document() { return *m_document; }
+    QString pathOf(const char *name) const { return m_folder->filePath(QString::fromUtf8(name)); }
+    // LED index of page 1 lit, as a click would, and recorded as one step.
+    void light(int index, int page = 1)
+    {
+        const EffectImage::Page before = m_image.page(page);
+        m_image.setSlotEntry(page, index, EffectImage::On);
+        document().recordChange(page, before, QStringLiteral("Toggle LED"));
+    }
+    QString load(const char *name, const QByteArray &bytes)
+    {
+        const QString path = TestFiles::writeAll(pathOf(name), bytes);
+        document().loaded(path, ImageFile::load(path, m_image));
+        return path;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_image = EffectImage();
+        m_image.fillAllPagesOff();
+        m_image.setCurrentPage(1);
+        m_prompts = ScriptedPrompts();
+        m_document = std::make_unique<EffectDocument>(m_image, m_prompts);
+    }
+
+    void savingMarksThePointUndoReturnsTo()
+    {
+        const QString path = load("e.bin", QByteArray(2048, '\xFF'));
+        QCOMPARE(document().history()->count(), 0); // a load starts the history anew
+        light(0);
+        QVERIFY(document().isModified());
+        QVERIFY(document().save());
+        QCOMPARE(m_prompts.savePrompts, 0); // the file that was loaded
+        QVERIFY(!document().isModified());
+        QCOMPARE(TestFiles::readAll(path).left(2), QByteArray("\xFE\xFF"));
+        light(1);
+        document().history()->undo();
+        QVERIFY(!document().isModified());
+        document().history()->undo();
+        QVERIFY(document().isModified());
+    }
+
+    void saveAsksWhereWhenItMustNotWriteBack_data()
+    {
+        QTest::addColumn<int>("loadedLength"); // -1: nothing loaded
+        QTest::newRow("nothing loaded") << -1;
+        QTest::newRow("a dump longer than the layout") << 4096;
+    }
+    void saveAsksWhereWhenItMustNotWriteBack()
+    {
+        QFETCH(int, loadedLength);
+        QString loaded;
+        if (loadedLength > 0)
+            loaded = load("dump.bin", QByteArray(loadedLength, '\x55'));
+        light(2);
+        m_prompts.path = pathOf("new.bin8");
+        m_prompts.answer = Answer::Save; // the right halves of the dump's rows may go
+        QVERIFY(document().save());
+        QCOMPARE(m_prompts.savePrompts, 1);
+        QCOMPARE(TestFiles::readAll(*m_prompts.path).size(), 1024); // the layout of the name chosen
+        if (!loaded.isEmpty())
+            QCOMPARE(TestFiles::readAll(loaded), QByteArray(loadedLength, '\x55')); // its tail kept
+    }
+
+    // Save As never offers the dump Save refused to cut short, and any file longer than the
+    // layout is replaced only when the user says so.
+    void aLongerFileIsCutOnlyWhenTheUserSaysSo_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("No") << Answer::No;
+        QTest::newRow("Yes") << Answer::Yes;
+    }
+    void aLongerFileIsCutOnlyWhenTheUserSaysSo()
+    {
+        QFETCH(Answer, answer);
+        const QString dump = load("dump.bin", QByteArray(4096, '\x55'));
+        m_prompts.path = dump; // chosen all the same
+        light(2);
+        m_prompts.answer = answer;
+        QCOMPARE(document().save(), answer == Answer::Yes);
+        QCOMPARE(m_prompts.suggested, pathOf("dump-1.bin"));
+        QCOMPARE(m_prompts.questions,
+            QStringList {QStringLiteral("dump.bin holds 4096 bytes; saving keeps only the first 2048. Replace it?")});
+        QCOMPARE(TestFiles::readAll(dump).size(), answer == Answer::Yes ? 2048 : 4096);
+    }
+
+    void aFileChangedOnDiskIsOverwrittenOnlyWhenTheUserSaysSo_data()
+    {
+        QTest::addColumn<bool>("replaced"); // another program renamed a new file over it, or rewrote it
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("rewritten, Cancel") << false << Answer::Cancel;
+        QTest::newRow("replaced, Cancel") << true << Answer::Cancel;
+        QTest::newRow("rewritten, Overwrite") << false << Answer::Yes;
+    }
+    void aFileChangedOnDiskIsOverwrittenOnlyWhenTheUserSaysSo()
+    {
+        QFETCH(bool, replaced);
+        QFETCH(Answer, answer);
+        const QString path = load("shared.bin", QByteArray(2048, '\xFF'));
+        light(0);
+        const QByteArray theirs(2048, '\x0F');
+        if (replaced) {
+            TestFiles::writeAll(path + QStringLiteral(".new"), theirs);
+            QVERIFY(QFile::remove(path) && QFile::rename(path + QStringLiteral(".new"), path));
+        } else {
+            TestFiles::writeAll(path, theirs);
+        }
+        m_prompts.answer = answer;
+        QCOMPARE(document().save(), answer == Answer::Yes);
+        QCOMPARE(m_prompts.questions,
+            QStringList {QStringLiteral("shared.bin has changed on disk since it was loaded. Overwrite it?")});
+        QCOMPARE(TestFiles::readAll(path) == theirs, answer != Answer::Yes);
+        m_prompts.questions.clear();
+        if (answer == Answer::Yes) { // the file as written is the one known from now on
+            light(1);
+            QVERIFY(document().save());
+            QVERIFY(m_prompts.questions.isEmpty());
+        }
+    }
+
+    // Saving as an 8-bit image, or exporting one as a C array, holds the left halves only, and
+    // says so first.
+    void theEightBitLayoutWarnsOfWhatItLoses_data()
+    {
+        QTest::addColumn<bool>("exporting");
+        QTest::newRow("Save As .bin8") << false;
+        QTest::newRow("C export of a .bin8") << true;
+    }
+    void theEightBitLayoutWarnsOfWhatItLoses()
+    {
+        QFETCH(bool, exporting);
+        if (exporting)
+            load("half.bin8", QByteArray(1024, '\xFF'));
+        m_image.setCurrentPage(5);
+        document().fillPage();
+        m_prompts.path = pathOf(exporting ? "half.h" : "half.bin8");
+        m_prompts.answer = Answer::Cancel;
+        if (exporting)
+            document().exportCArray();
+        else
+            QVERIFY(!document().saveAs());
+        QVERIFY(!QFile::exists(*m_prompts.path));
+        QCOMPARE(m_prompts.questions.size(), 1);
+        QVERIFY2(m_prompts.questions[0].contains(QStringLiteral("page 5")), qPrintable(m_prompts.questions[0]));
+        if (exporting)
+            return;
+        m_prompts.answer = Answer::Save;
+        QVERIFY(document().saveAs());
+        QCOMPARE(TestFiles::readAll(*m_prompts.path).mid(4 * 16, 16), QByteArray(16, '\0'));
+    }
+
+    void aFailedSaveKeepsTheEdits()
+    {
+        light(8);
+        m_prompts.path = m_folder->path(); // a folder where the file should go
+        QVERIFY(!document().saveAs());
+        QCOMPARE(m_prompts.errors.size(), 1);
+        QVERIFY(m_prompts.errors[0].startsWith(QStringLiteral("Cannot save \"%1\": ").arg(m_folder->path())));
+        QVERIFY(document().isModified());
+        QCOMPARE(m_image.page(1)[8], EffectImage::On);
+    }
+
+    void pastePage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pasted");
+        QTest::newRow("hex from a C array") << "{ " + PageTools::hexText(QByteArray(32, '\0')) + " }" << true;
+        QTest::newRow("plain hex digits") << QString(64, QLatin1Char('0')) << true;
+        QTest::newRow("anything else") << "hello" << false;
+    }
+    void pastePage()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, pasted);
+        QMimeData data;
+        data.setText(text);
+        document().pastePage(&data);
+        QCOMPARE(m_prompts.errors.size(), pasted ? 0 : 1);
+        QCOMPARE(m_image.page(1) == PageTools::filled(), pasted);
+        QCOMPARE(document().history()->count(), pasted ? 1 : 0);
+    }
+
+    void copyThenPasteOnAnotherPage()
+    {
+        light(16);
+        const std::unique_ptr<QMimeData> copied(document().copyPage());
+        QCOMPARE(copied->text(), PageTools::hexText(PageTools::bytes(m_image.page(1))));
+        copied->setText(QStringLiteral("not what is pasted: the page's own form comes first"));
+        m_image.setCurrentPage(2);
+        document().pastePage(copied.get());
+        QCOMPARE(m_image.page(2), m_image.page(1));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDocument)
+#include "tst_document.moc"

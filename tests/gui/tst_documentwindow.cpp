@@ -1,0 +1,202 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "FormFixture.h"
+#include "document/EffectDocument.h"
+#include "effect/PageTools.h"
+#include "tests/ScriptedPrompts.h"
+#include "tests/TestFiles.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QUndoStack>
+
+// The edit history, the title and the question about unsaved changes in the real window; the
+// file dialog and the question are answered by the test.
+class TestDocumentWindow : public QObject, private FormFixture
+{
+    Q_OBJECT
+
+private:
+    ScriptedPrompts m_prompts;
+
+    EffectDocument &document() const { return form->document(); }
+    QUndoStack &history() const { return *document().history(); }
+    void click(int n)
+    {
+        press(n, Qt::LeftButton);
+        release(n, Qt::LeftButton);
+    }
+    QString load(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = TestFiles::writeAll(folder->filePath(name), bytes);
+        form->loadImageFile(path);
+        return path;
+    }
+    void goToPage(int page)
+    {
+        form->image().setCurrentPage(static_cast<std::uint16_t>(page));
+        form->showCurrentPage();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(createShown());
+        m_prompts = ScriptedPrompts();
+        document().setPrompts(m_prompts);
+    }
+    void cleanup()
+    {
+        if (form)
+            form->closeWithoutAsking();
+        destroy();
+    }
+
+    void eachToggleIsOneStep()
+    {
+        click(5);
+        click(6);
+        QCOMPARE(history().count(), 2);
+        history().undo();
+        QCOMPARE(form->ledState(6), LedState::Off);
+        QCOMPARE(form->ledState(5), LedState::On);
+        history().redo();
+        QCOMPARE(form->ledState(6), LedState::On);
+        QCOMPARE(form->image().page(1)[5], EffectImage::On);
+    }
+
+    void aRightStrokeIsOneStep()
+    {
+        press(1, Qt::RightButton);
+        for (int n : {2, 3, 4})
+            moveOver(n, Qt::RightButton);
+        release(4, Qt::RightButton);
+        for (int n : {1, 2, 3, 4})
+            QCOMPARE(form->ledState(n), LedState::On);
+        QCOMPARE(history().count(), 1);
+        history().undo();
+        for (int n : {1, 2, 3, 4})
+            QCOMPARE(form->ledState(n), LedState::Off);
+    }
+
+    void undoingAPageToolShowsItsPage()
+    {
+        goToPage(3);
+        document().fillPage();
+        goToPage(7);
+        history().undo();
+        QCOMPARE(form->image().currentPage(), 3);
+        QCOMPARE(form->findChild<QLineEdit *>(QStringLiteral("position"))->text(), QStringLiteral("3"));
+        QCOMPARE(form->image().page(3), PageTools::cleared());
+        history().redo();
+        QCOMPARE(form->image().page(3), PageTools::filled());
+        QCOMPARE(form->ledState(256), LedState::On);
+        document().invertPage();
+        QCOMPARE(form->image().page(3), PageTools::cleared());
+        document().clearPage(); // no change: no step
+        QCOMPARE(history().count(), 2);
+    }
+
+    // Painted while Multi page turns the page: every LED the stroke changed is in a step.
+    void aStrokeAcrossAPageTurnIsKeptWhole()
+    {
+        press(1, Qt::RightButton);
+        moveOver(2, Qt::RightButton);
+        goToPage(2); // the preview turns the page under the held button
+        moveOver(3, Qt::RightButton);
+        release(3, Qt::RightButton);
+        QCOMPARE(history().count(), 2);
+        QVERIFY(document().isModified());
+        QCOMPARE(form->image().page(2)[2], EffectImage::On);
+        history().undo();
+        history().undo();
+        for (int page : {1, 2})
+            QCOMPARE(form->image().page(page), PageTools::cleared());
+    }
+
+    // The title names the file and marks unsaved edits; without a file it is the program's.
+    void theTitleNamesTheFileAndItsEdits()
+    {
+        const QString program = QStringLiteral("Glimmerview FINAL Version");
+        QCOMPARE(form->windowTitle(), program);
+        load(QStringLiteral("e.bin"), QByteArray(2048, '\xFF'));
+        QCOMPARE(form->windowTitle(), QStringLiteral("e.bin[*] \u2014 ") + program);
+        QVERIFY(!form->isWindowModified());
+        click(1);
+        QVERIFY(form->isWindowModified());
+        m_prompts.path = folder->filePath(QStringLiteral("other.bin"));
+        QVERIFY(document().saveAs());
+        QCOMPARE(form->windowTitle(), QStringLiteral("other.bin[*] \u2014 ") + program);
+        QVERIFY(!form->isWindowModified());
+    }
+
+    // Closing with unsaved changes: Save writes them, Discard drops them, Cancel keeps the window
+    // open and writes nothing, not even the settings.
+    void theUnsavedChangesQuestion_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Save") << int(DocumentPrompts::Answer::Save);
+        QTest::newRow("Discard") << int(DocumentPrompts::Answer::Discard);
+        QTest::newRow("Cancel") << int(DocumentPrompts::Answer::Cancel);
+    }
+    void theUnsavedChangesQuestion()
+    {
+        QFETCH(int, answer);
+        const QString path = load(QStringLiteral("q.bin"), QByteArray(2048, '\xFF'));
+        click(1);
+        m_prompts.answer = static_cast<DocumentPrompts::Answer>(answer);
+        form->close();
+        QCOMPARE(m_prompts.questions, QStringList {QStringLiteral("Save changes to q.bin?")});
+        QCOMPARE(form->isVisible(), m_prompts.answer == DocumentPrompts::Answer::Cancel);
+        QCOMPARE(QFile::exists(iniPath()), m_prompts.answer != DocumentPrompts::Answer::Cancel);
+        QCOMPARE(TestFiles::readAll(path).at(0) == '\xFE', m_prompts.answer == DocumentPrompts::Answer::Save);
+    }
+
+    void withoutChangesNothingIsAsked()
+    {
+        load(QStringLiteral("a.bin"), QByteArray(2048, '\xFF'));
+        load(QStringLiteral("b.bin"), QByteArray(2048, '\xFF'));
+        form->close();
+        QVERIFY(m_prompts.questions.isEmpty());
+        QVERIFY(!form->isVisible());
+    }
+
+    void aLoadAsksFirst()
+    {
+        click(1);
+        m_prompts.answer = DocumentPrompts::Answer::Cancel;
+        load(QStringLiteral("c.bin"), QByteArray(2048, '\0'));
+        QCOMPARE(m_prompts.questions.size(), 1);
+        QCOMPARE(form->ledState(2), LedState::Off); // not loaded: everything as it was
+        QCOMPARE(form->ledState(1), LedState::On);
+    }
+
+    void exportsFromTheFileMenu()
+    {
+        load(QStringLiteral("my effect.bin"), QByteArray(2048, '\0'));
+        m_prompts.path = folder->filePath(QStringLiteral("my effect.h"));
+        document().exportCArray();
+        const QByteArray header = TestFiles::readAll(*m_prompts.path);
+        QVERIFY(header.contains("const unsigned char my_effect[2048] = {\n    /* page 1 */\n"));
+        m_prompts.path = folder->filePath(QStringLiteral("pages.png"));
+        document().exportPicture(form->colours());
+        const QByteArray png = TestFiles::readAll(*m_prompts.path);
+        QVERIFY(png.startsWith("\x89PNG"));
+        QVERIFY2(png.size() < 300 * 1024, qPrintable(QString::number(png.size())));
+        QVERIFY(!document().isModified()); // exporting is no saving, and changes nothing
+    }
+
+    void copyThenPasteOnAnotherPage()
+    {
+        click(17);
+        triggerMenu("copyPageAction");
+        QCOMPARE(QApplication::clipboard()->text(), PageTools::hexText(PageTools::bytes(form->image().page(1))));
+        goToPage(2);
+        triggerMenu("pastePageAction");
+        QCOMPARE(form->image().page(2), form->image().page(1));
+        QCOMPARE(form->ledState(17), LedState::On);
+    }
+};
+
+QTEST_MAIN(TestDocumentWindow)
+#include "tst_documentwindow.moc"
