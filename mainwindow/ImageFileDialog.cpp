@@ -3,11 +3,10 @@
 
 #include "common/ProgramTexts.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
-#include <QLineEdit>
+#include <QIdentityProxyModel>
 #include <QRegularExpression>
 
 const QList<ImageFileDialog::Filter> &ImageFileDialog::filters()
@@ -34,16 +33,18 @@ ImageFileDialog::ImageFileDialog(QWidget *parent, const QString &initialDir, con
     suffix.remove(QRegularExpression(QStringLiteral("^\\*?\\.")));
     setDefaultSuffix(suffix);
     setDirectory(QDir::cleanPath(initialDir));
-    // Qt applies its own reading of a label when the user picks it in the filter box; ours is
-    // connected after Qt's and so has the last word.
-    if (auto *filterBox = findChild<QComboBox *>(QStringLiteral("fileTypeCombo")))
-        connect(filterBox, &QComboBox::activated, this, &ImageFileDialog::usePatternsOf);
+    // A proxy of our own hands us the dialog's file-system model, whose patterns we set.
+    setProxyModel(new QIdentityProxyModel(this));
+    // Qt applies its own reading of a label when the user picks it in the filter box, and then
+    // tells of the choice: ours has the last word.
+    connect(this, &QFileDialog::filterSelected, this,
+        [this](const QString &label) { usePatternsOf(static_cast<int>(filterLabels().indexOf(label))); });
     usePatternsOf(0);
 }
 
 void ImageFileDialog::usePatternsOf(int filterIndex)
 {
-    auto *model = findChild<QFileSystemModel *>();
+    auto *model = qobject_cast<QFileSystemModel *>(proxyModel()->sourceModel());
     if (!model || filterIndex < 0 || filterIndex >= filters().size())
         return;
     model->setFilter(model->filter() & ~QDir::CaseSensitive);
@@ -52,15 +53,13 @@ void ImageFileDialog::usePatternsOf(int filterIndex)
 
 void ImageFileDialog::accept()
 {
-    const auto *nameEdit = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    const QString typed = nameEdit ? nameEdit->text() : QString();
+    // Read without the default extension, the chosen name is the typed one as it stands (or the
+    // file selected in the list); one that names a file is taken without an extension added.
     const QString suffix = defaultSuffix();
-    // A file selected in the list (the suggested one, or one the listing selected as it arrived)
-    // would win over the name typed: the selection follows the name, so what is typed is taken.
-    if (!typed.isEmpty() && !typed.contains(QLatin1Char('/')) && !typed.startsWith(QLatin1Char('"')))
-        selectFile(directory().absoluteFilePath(typed));
-    if (!typed.isEmpty() && QFileInfo(directory().absoluteFilePath(typed)).isFile())
-        setDefaultSuffix(QString());
+    setDefaultSuffix(QString());
+    const QStringList chosen = selectedFiles();
+    const bool existsAsTyped = chosen.size() == 1 && QFileInfo(chosen.constFirst()).isFile();
+    setDefaultSuffix(existsAsTyped ? QString() : suffix);
     QFileDialog::accept();
     if (result() != QDialog::Accepted)
         setDefaultSuffix(suffix);

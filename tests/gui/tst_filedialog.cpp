@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "mainwindow/ImageFileDialog.h"
 
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileSystemModel>
@@ -19,7 +20,7 @@ private:
     // The file names the dialog lists in its folder under the filter now chosen.
     static QStringList listed(ImageFileDialog &dialog, const QString &folder)
     {
-        auto *model = dialog.findChild<QFileSystemModel *>();
+        auto *model = qobject_cast<QFileSystemModel *>(dialog.proxyModel()->sourceModel());
         const QModelIndex root = model->index(folder);
         QStringList names;
         for (int row = 0; row < model->rowCount(root); ++row) {
@@ -70,10 +71,12 @@ private Q_SLOTS:
         QFETCH(QStringList, files);
         ImageFileDialog dialog(nullptr, m_dir.path(), QStringLiteral("*.bin"));
         dialog.show();
-        // Chosen the way the user chooses it: through the filter box.
+        // Chosen the way the user chooses it: with the keys on the filter box.
         auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
-        combo->setCurrentIndex(filter);
-        Q_EMIT combo->activated(filter);
+        QVERIFY(combo);
+        for (int step = 0; step < filter; ++step)
+            QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(combo->currentIndex(), filter);
         QTRY_COMPARE(listed(dialog, m_dir.path()), files);
     }
 
@@ -104,9 +107,14 @@ private Q_SLOTS:
             dialog.selectFile(m_dir.filePath(QStringLiteral("a.bin")));
         }
         dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
         // The listing comes from a thread: typed after it has arrived, the selection is there.
         QTRY_VERIFY(listed(dialog, m_dir.path()).contains(QStringLiteral("a.bin")));
-        dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(typed);
+        // Typed as the user types, into the name field, which has the focus.
+        QWidget *nameField = dialog.focusWidget();
+        QVERIFY(qobject_cast<QLineEdit *>(nameField));
+        QTest::keyClick(nameField, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(nameField, typed);
         // A "not found" warning or a "replace?" question would wait for an answer: it is
         // closed and counted, and the dialog stays open.
         int questions = 0;
