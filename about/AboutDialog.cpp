@@ -42,6 +42,8 @@ const Element HardwareLinkBounds {"hardwareMailLink", {360, 8, 0, 0}};
 const Element SoftwareCreditBounds {"softwareCreditLabel", {156, 32, 194, 0}};
 const Element SoftwareLinkBounds {"softwareMailLink", {360, 32, 0, 0}};
 
+constexpr int CaptionMargin = 6; // px either side of a button's caption
+
 template<typename W>
 W *place(W *widget, const Element &element)
 {
@@ -68,9 +70,9 @@ AboutDialog::AboutDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("aboutDialog"));
     setFont(WindowFont::font(font()));
-    setWindowTitle(QString::fromUtf8(Texts::AboutTitle));
+    setWindowTitle(Texts::shown(Texts::AboutTitle));
     setFixedSize(ClientSize); // a single, fixed border
-    setToolTip(QString::fromUtf8(Texts::AboutTitle));
+    setToolTip(Texts::shown(Texts::AboutTitle));
     m_openMail = [](const QString &mailto) { QDesktopServices::openUrl(QUrl(mailto)); };
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("aboutTabs"));
@@ -84,25 +86,25 @@ AboutDialog::AboutDialog(QWidget *parent)
 QStringList AboutDialog::description()
 {
     return {
-        QStringLiteral("Glimmerview: see the light effect before the chip does."),
-        QStringLiteral("Dynamic Glimmerview. FINAL Version."),
+        tr("Glimmerview: see the light effect before the chip does."),
+        tr("Dynamic Glimmerview. FINAL Version."),
         QString(),
-        QStringLiteral("Dynamic Glimmerview program is designed for reading of "),
-        QStringLiteral("16KBits binary file"),
-        QStringLiteral("which is used for programming 16K EEPROM Integrated Circuit (IC) by "),
-        QStringLiteral("means of standard programmator."),
+        tr("Dynamic Glimmerview program is designed for reading of "),
+        tr("16KBits binary file"),
+        tr("which is used for programming 16K EEPROM Integrated Circuit (IC) by "),
+        tr("means of standard programmator."),
         QString(),
-        QStringLiteral("Main purpose of the program is to prevent IC from programming "),
-        QStringLiteral("incorrect dynamic light effects due to preview mode."),
+        tr("Main purpose of the program is to prevent IC from programming "),
+        tr("incorrect dynamic light effects due to preview mode."),
         QString(),
-        QStringLiteral("General features:"),
+        tr("General features:"),
         QString(),
-        QStringLiteral("1. Continuous playback of the created effects in two following modes:"),
-        QStringLiteral("   - Single-page mode"),
-        QStringLiteral("   - Multi-page mode"),
+        tr("1. Continuous playback of the created effects in two following modes:"),
+        tr("   - Single-page mode"),
+        tr("   - Multi-page mode"),
         QString(),
-        QStringLiteral("2. Four selectable colors of dynamic lights string "),
-        QStringLiteral("   are available: RED, GREEN, BLUE, YELLOW."),
+        tr("2. Four selectable colors of dynamic lights string "),
+        tr("   are available: RED, GREEN, BLUE, YELLOW."),
     };
 }
 
@@ -110,23 +112,23 @@ QStringList AboutDialog::credits()
 {
     return {
         QStringLiteral("Glimmerview"),
-        QStringLiteral("sees the light before the chip does"),
-        QStringLiteral("Idea and hardware"),
-        QStringLiteral("the Glimmerview hardware bench"),
-        QStringLiteral("Software"),
-        QStringLiteral("the Glimmerview software desk"),
-        QStringLiteral("Pictures drawn pixel by pixel"),
+        tr("sees the light before the chip does"),
+        tr("Idea and hardware"),
+        tr("the Glimmerview hardware bench"),
+        tr("Software"),
+        tr("the Glimmerview software desk"),
+        tr("Pictures drawn pixel by pixel"),
         QString(),
-        QStringLiteral("With thanks to"),
+        tr("With thanks to"),
         QString(),
-        QStringLiteral("every tester who sent an image"),
-        QStringLiteral("every chip that lit up"),
-        QStringLiteral("every LED that stayed dark"),
-        QStringLiteral("when it was meant to"),
-        QStringLiteral("Built with Qt and CMake"),
-        QStringLiteral("on a quiet evening"),
-        QStringLiteral("Thank you for watching"),
-        QStringLiteral("The end"),
+        tr("every tester who sent an image"),
+        tr("every chip that lit up"),
+        tr("every LED that stayed dark"),
+        tr("when it was meant to"),
+        tr("Built with Qt and CMake"),
+        tr("on a quiet evening"),
+        tr("Thank you for watching"),
+        tr("The end"),
     };
 }
 
@@ -143,7 +145,7 @@ void AboutDialog::buildAboutTab()
     m_creditsPanel->setCredits(credits());
     auto *page = new QWidget;
     m_creditsPanel->setParent(page);
-    m_pages->addTab(page, QString::fromUtf8(Texts::AboutProgramTab));
+    m_pages->addTab(page, Texts::shown(Texts::AboutProgramTab));
 
     auto *memo = place(new QPlainTextEdit(description().join(QLatin1Char('\n')), m_creditsPanel), DescriptionBounds);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -159,21 +161,25 @@ void AboutDialog::buildAboutTab()
     const int scale = GlyphBitmaps::scaleFor(devicePixelRatioF()); // the drawing for this screen
     picture->setPixmap(
         QPixmap::fromImage(GlyphBitmaps::drawing(QStringLiteral(":/resources/AboutPicture"), scale, false)));
-    picture->setAccessibleName(QStringLiteral("Picture of an LED string"));
+    picture->setAccessibleName(tr("Picture of an LED string"));
     auto *icon = place(new QLabel(m_creditsPanel), IconBounds);
     icon->setPixmap(QPixmap::fromImage(GlyphBitmaps::drawing(QStringLiteral(":/resources/ProgramIcon"), scale, true)));
     icon->setScaledContents(true);
     icon->setAlignment(Qt::AlignCenter);
-    icon->setAccessibleName(QStringLiteral("Glimmerview icon"));
+    icon->setAccessibleName(tr("Glimmerview icon"));
 
-    place(new MouseLabel(QString::fromUtf8(Texts::TeamLabel), m_creditsPanel), TeamBounds);
-    auto *credits = place(new MouseLabel(QString::fromUtf8(Texts::CreditsLabel), m_creditsPanel), CreditsBounds);
+    place(new MouseLabel(Texts::shown(Texts::TeamLabel), m_creditsPanel), TeamBounds);
+    auto *credits = place(new MouseLabel(Texts::shown(Texts::CreditsLabel), m_creditsPanel), CreditsBounds);
     connect(credits, &MouseLabel::pressed, this, &AboutDialog::onCreditsLabelPressed);
 
-    auto *close = place(new QPushButton(QString::fromUtf8(Texts::CloseButton), m_creditsPanel), CloseButton);
+    auto *close = place(new QPushButton(Texts::shown(Texts::CloseButton), m_creditsPanel), CloseButton);
     QFont bold = close->font();
     bold.setBold(true);
     close->setFont(bold);
+    // A caption longer than the designed button (another language's) widens it to the left.
+    const int needed = close->fontMetrics().horizontalAdvance(close->text()) + 2 * CaptionMargin;
+    if (needed > close->width())
+        close->setGeometry(close->geometry().adjusted(close->width() - needed, 0, 0, 0));
     QPalette palette = close->palette();
     palette.setColor(QPalette::ButtonText, Qt::blue);
     close->setPalette(palette);
@@ -189,10 +195,10 @@ void AboutDialog::buildInternetTab()
     panel->setFixedSize(PanelSize);
     auto *page = new QWidget;
     panel->setParent(page);
-    m_pages->addTab(page, QString::fromUtf8(Texts::InternetTab));
+    m_pages->addTab(page, Texts::shown(Texts::InternetTab));
 
-    auto *hardware = place(new QLabel(QString::fromUtf8(Texts::HardwareCredit), panel), HardwareCreditBounds);
-    auto *software = place(new QLabel(QString::fromUtf8(Texts::SoftwareCredit), panel), SoftwareCreditBounds);
+    auto *hardware = place(new QLabel(Texts::shown(Texts::HardwareCredit), panel), HardwareCreditBounds);
+    auto *software = place(new QLabel(Texts::shown(Texts::SoftwareCredit), panel), SoftwareCreditBounds);
     for (QLabel *credit : {hardware, software})
         credit->setAlignment(Qt::AlignRight | Qt::AlignVCenter); // both end at x = 350
     auto *hardwareLink = place(mailLink(HardwareAddress, panel), HardwareLinkBounds);

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 
 #include "common/LocalPath.h"
+#include "common/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,9 +13,10 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
 {
     // A plain core application for the parser's texts: no display is needed yet.
     QCoreApplication application(argc, argv);
+    Translations::install(application);
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Check the light effect of a 16-Kbit EEPROM image before it goes into the chip."));
+        QCoreApplication::translate("CommandLine", "Check the light effect of a 16-Kbit EEPROM image before it goes into the chip."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     // Qt's own window options (-platform xcb, -style fusion, ...) are taken by the window
@@ -26,7 +28,7 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
         parser.addOption(toolkit);
     }
     parser.addPositionalArgument(QStringLiteral("FILE"),
-        QStringLiteral("An effect image to show: .bin or .bin16 (two bytes a row), .bin8 (one byte a row)."),
+        QCoreApplication::translate("CommandLine", "An effect image to show: .bin or .bin16 (two bytes a row), .bin8 (one byte a row)."),
         QStringLiteral("[FILE]"));
     // The arguments as the bytes they are: a file name that is no UTF-8 still names its file.
     QStringList arguments;
@@ -34,7 +36,7 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
         arguments << LocalPath::decode(QByteArray(argv[i]));
     if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
         const QString mistake
-            = parser.errorText().isEmpty() ? QStringLiteral("Only one FILE can be shown.") : parser.errorText();
+            = parser.errorText().isEmpty() ? QCoreApplication::translate("CommandLine", "Only one FILE can be shown.") : parser.errorText();
         std::fprintf(stderr, "%s\n\n%s", qPrintable(mistake), qPrintable(parser.helpText()));
         return {1, std::nullopt};
     }

@@ -3,6 +3,7 @@
 #include "common/DesktopEnvironment.h"
 #include "common/GlyphBitmaps.h"
 #include "common/TerminationSignals.h"
+#include "common/Translations.h"
 #include "mainwindow/MainWindow.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char **argv)
         return *command.exitStatus;
 
     QApplication application(argc, argv);
+    Translations::install(application);
     // Docks and task bars put the window under its launcher (the entry's StartupWMClass).
     QGuiApplication::setDesktopFileName(QStringLiteral(GLIMMERVIEW_APP_ID));
     QIcon icon; // the drawing for each screen resolution

@@ -1,10 +1,20 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
+
 // Every text the program stores in a file or shows to the user, byte for byte. Settings files
 // already written rely on the stored names, and users know the captions: change none of them
-// without a reason that outweighs both.
+// without a reason that outweighs both. Shown texts are marked for translation and reach the
+// screen through shown(); stored ones never are.
 namespace Texts {
+
+// A shown text in the user's language.
+inline QString shown(const char *text)
+{
+    return QCoreApplication::translate("Texts", text);
+}
 
 // The settings file, its one section and its keys.
 inline constexpr char SettingsFileName[] = "Glimmerview.ini";
@@ -27,76 +37,76 @@ inline constexpr char InitialDirProperty[] = "OpenDialog.InitialDir";
 inline constexpr char DefaultImagePattern[] = "*.bin";
 
 // Window titles.
-inline constexpr char MainWindowTitle[] = "Glimmerview FINAL Version";
-inline constexpr char OptionsTitle[] = "Options";
-inline constexpr char AboutTitle[] = "About";
-inline constexpr char OpenDialogTitle[] = "Open";
+inline constexpr char MainWindowTitle[] = QT_TRANSLATE_NOOP("Texts", "Glimmerview FINAL Version");
+inline constexpr char OptionsTitle[] = QT_TRANSLATE_NOOP("Texts", "Options");
+inline constexpr char AboutTitle[] = QT_TRANSLATE_NOOP("Texts", "About");
+inline constexpr char OpenDialogTitle[] = QT_TRANSLATE_NOOP("Texts", "Open");
 
 // The main window's menu. "&" marks the letter that Alt opens it with; it is not shown.
-inline constexpr char FileMenu[] = "&File";
-inline constexpr char LoadCommand[] = "&Load";
-inline constexpr char ExitCommand[] = "E&xit";
-inline constexpr char OptionsCommand[] = "&Options";
-inline constexpr char AboutCommand[] = "&About";
-inline constexpr char SaveCommand[] = "&Save";
-inline constexpr char SaveAsCommand[] = "Save &As\u2026";
-inline constexpr char ExportCArrayCommand[] = "Export as &C Array\u2026";
-inline constexpr char ExportPictureCommand[] = "Export as &PNG\u2026";
-inline constexpr char EditMenu[] = "&Edit";
-inline constexpr char UndoCommand[] = "&Undo";
-inline constexpr char RedoCommand[] = "&Redo";
-inline constexpr char CopyPageCommand[] = "&Copy Page";
-inline constexpr char PastePageCommand[] = "&Paste Page";
-inline constexpr char ClearPageCommand[] = "C&lear Page";
-inline constexpr char FillPageCommand[] = "&Fill Page";
-inline constexpr char InvertPageCommand[] = "&Invert Page";
+inline constexpr char FileMenu[] = QT_TRANSLATE_NOOP("Texts", "&File");
+inline constexpr char LoadCommand[] = QT_TRANSLATE_NOOP("Texts", "&Load");
+inline constexpr char ExitCommand[] = QT_TRANSLATE_NOOP("Texts", "E&xit");
+inline constexpr char OptionsCommand[] = QT_TRANSLATE_NOOP("Texts", "&Options");
+inline constexpr char AboutCommand[] = QT_TRANSLATE_NOOP("Texts", "&About");
+inline constexpr char SaveCommand[] = QT_TRANSLATE_NOOP("Texts", "&Save");
+inline constexpr char SaveAsCommand[] = QT_TRANSLATE_NOOP("Texts", "Save &As…");
+inline constexpr char ExportCArrayCommand[] = QT_TRANSLATE_NOOP("Texts", "Export as &C Array…");
+inline constexpr char ExportPictureCommand[] = QT_TRANSLATE_NOOP("Texts", "Export as &PNG…");
+inline constexpr char EditMenu[] = QT_TRANSLATE_NOOP("Texts", "&Edit");
+inline constexpr char UndoCommand[] = QT_TRANSLATE_NOOP("Texts", "&Undo");
+inline constexpr char RedoCommand[] = QT_TRANSLATE_NOOP("Texts", "&Redo");
+inline constexpr char CopyPageCommand[] = QT_TRANSLATE_NOOP("Texts", "&Copy Page");
+inline constexpr char PastePageCommand[] = QT_TRANSLATE_NOOP("Texts", "&Paste Page");
+inline constexpr char ClearPageCommand[] = QT_TRANSLATE_NOOP("Texts", "C&lear Page");
+inline constexpr char FillPageCommand[] = QT_TRANSLATE_NOOP("Texts", "&Fill Page");
+inline constexpr char InvertPageCommand[] = QT_TRANSLATE_NOOP("Texts", "&Invert Page");
 
 // The main window's controls.
-inline constexpr char MatrixGroup[] = "Matrix";
-inline constexpr char PreviewGroup[] = "Preview";
-inline constexpr char PositionGroup[] = "Position";
+inline constexpr char MatrixGroup[] = QT_TRANSLATE_NOOP("Texts", "Matrix");
+inline constexpr char PreviewGroup[] = QT_TRANSLATE_NOOP("Texts", "Preview");
+inline constexpr char PositionGroup[] = QT_TRANSLATE_NOOP("Texts", "Position");
 inline constexpr char FirstPageText[] = "1";
-inline constexpr char GoButton[] = "Ok";
-inline constexpr char UpButton[] = "Up";
-inline constexpr char DownButton[] = "Down";
-inline constexpr char LoadFileButton[] = "Load file";
-inline constexpr char PreviewModeGroup[] = "Preview mode";
-inline constexpr char SinglePageBox[] = "Single page";
-inline constexpr char MultiPageBox[] = "Multi page";
-inline constexpr char PreviewEnabledBox[] = "Enable";
-inline constexpr char ClockGroup[] = "Clock";
-inline constexpr char FastestRate[] = "20 Hz";
-inline constexpr char MiddleRate[] = "10 Hz";
-inline constexpr char SlowestRate[] = "1 Hz";
+inline constexpr char GoButton[] = QT_TRANSLATE_NOOP("Texts", "Ok");
+inline constexpr char UpButton[] = QT_TRANSLATE_NOOP("Texts", "Up");
+inline constexpr char DownButton[] = QT_TRANSLATE_NOOP("Texts", "Down");
+inline constexpr char LoadFileButton[] = QT_TRANSLATE_NOOP("Texts", "Load file");
+inline constexpr char PreviewModeGroup[] = QT_TRANSLATE_NOOP("Texts", "Preview mode");
+inline constexpr char SinglePageBox[] = QT_TRANSLATE_NOOP("Texts", "Single page");
+inline constexpr char MultiPageBox[] = QT_TRANSLATE_NOOP("Texts", "Multi page");
+inline constexpr char PreviewEnabledBox[] = QT_TRANSLATE_NOOP("Texts", "Enable");
+inline constexpr char ClockGroup[] = QT_TRANSLATE_NOOP("Texts", "Clock");
+inline constexpr char FastestRate[] = QT_TRANSLATE_NOOP("Texts", "20 Hz");
+inline constexpr char MiddleRate[] = QT_TRANSLATE_NOOP("Texts", "10 Hz");
+inline constexpr char SlowestRate[] = QT_TRANSLATE_NOOP("Texts", "1 Hz");
 
 // The Options dialog.
-inline constexpr char LedColourGroup[] = "LED color";
-inline constexpr char OffLedLabel[] = "Off LED";
-inline constexpr char OkButton[] = "OK";
-inline constexpr char CancelButton[] = "Cancel";
+inline constexpr char LedColourGroup[] = QT_TRANSLATE_NOOP("Texts", "LED color");
+inline constexpr char OffLedLabel[] = QT_TRANSLATE_NOOP("Texts", "Off LED");
+inline constexpr char OkButton[] = QT_TRANSLATE_NOOP("Texts", "OK");
+inline constexpr char CancelButton[] = QT_TRANSLATE_NOOP("Texts", "Cancel");
 
 // The About window.
-inline constexpr char AboutProgramTab[] = "About Program";
-inline constexpr char InternetTab[] = "Internet";
-inline constexpr char TeamLabel[] = "Glimmerview team";
-inline constexpr char CreditsLabel[] = "with thanks to all";
-inline constexpr char CloseButton[] = "Close";
-inline constexpr char HardwareCredit[] = "Serial Interface Concept investigation and hardware embodiment  E-Mail:";
-inline constexpr char SoftwareCredit[] = "Software idea and implementation E-Mail:";
+inline constexpr char AboutProgramTab[] = QT_TRANSLATE_NOOP("Texts", "About Program");
+inline constexpr char InternetTab[] = QT_TRANSLATE_NOOP("Texts", "Internet");
+inline constexpr char TeamLabel[] = QT_TRANSLATE_NOOP("Texts", "Glimmerview team");
+inline constexpr char CreditsLabel[] = QT_TRANSLATE_NOOP("Texts", "with thanks to all");
+inline constexpr char CloseButton[] = QT_TRANSLATE_NOOP("Texts", "Close");
+inline constexpr char HardwareCredit[] = QT_TRANSLATE_NOOP("Texts", "Serial Interface Concept investigation and hardware embodiment  E-Mail:");
+inline constexpr char SoftwareCredit[] = QT_TRANSLATE_NOOP("Texts", "Software idea and implementation E-Mail:");
 inline constexpr char HardwareAddress[] = "hardware@glimmerview.example";
 inline constexpr char SoftwareAddress[] = "software@glimmerview.example";
 inline constexpr char MailPrefix[] = "mailto:";
 inline constexpr char MailSuffix[] = "?Subject=about Other&Body=";
 
 // The file dialog's filter labels, doubled parentheses and all.
-inline constexpr char BinaryFilter[] = "binary(*.bin)";
-inline constexpr char Binary8BitFilter[] = "binary8bit(*.bin8))";
-inline constexpr char Binary16BitFilter[] = "binary16bit(*.bin16))";
-inline constexpr char AllFilesFilter[] = "ALL(*.*)";
+inline constexpr char BinaryFilter[] = QT_TRANSLATE_NOOP("Texts", "binary(*.bin)");
+inline constexpr char Binary8BitFilter[] = QT_TRANSLATE_NOOP("Texts", "binary8bit(*.bin8))");
+inline constexpr char Binary16BitFilter[] = QT_TRANSLATE_NOOP("Texts", "binary16bit(*.bin16))");
+inline constexpr char AllFilesFilter[] = QT_TRANSLATE_NOOP("Texts", "ALL(*.*)");
 
 // Error messages; %1 is the path or the text at fault.
-inline constexpr char CannotOpenFile[] = "Cannot open file \"%1\"";
-inline constexpr char UnableToWrite[] = "Unable to write to %1";
-inline constexpr char NotAnInteger[] = "'%1' is not a valid integer value";
+inline constexpr char CannotOpenFile[] = QT_TRANSLATE_NOOP("Texts", "Cannot open file \"%1\"");
+inline constexpr char UnableToWrite[] = QT_TRANSLATE_NOOP("Texts", "Unable to write to %1");
+inline constexpr char NotAnInteger[] = QT_TRANSLATE_NOOP("Texts", "'%1' is not a valid integer value");
 
 } // namespace Texts

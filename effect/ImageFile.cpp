@@ -8,6 +8,8 @@
 #include "effect/ImageEncoder.h"
 #include "effect/ImageReader.h"
 
+#include <QCoreApplication>
+
 ImageLayout ImageFile::load(const QString &path, EffectImage &image)
 {
     const ImageLayout layout = ImageDecoder::layoutForPath(path);
@@ -26,5 +28,5 @@ void ImageFile::save(const QString &path, const EffectImage &image, ImageLayout 
 {
     QString reason;
     if (!FileReplacer::replace(path, ImageEncoder::encode(image, layout), &reason))
-        throw AppError(QStringLiteral("Cannot save \"%1\": %2").arg(LocalPath::displayed(path), reason));
+        throw AppError(QCoreApplication::translate("ImageFile", "Cannot save \"%1\": %2").arg(LocalPath::displayed(path), reason));
 }

@@ -10,6 +10,6 @@ QByteArray ImageReader::readHead(const QString &path, qsizetype maxBytes)
 {
     std::optional<QByteArray> bytes = RegularFile::readHead(path, maxBytes);
     if (!bytes)
-        throw AppError(QString::fromUtf8(Texts::CannotOpenFile).arg(LocalPath::displayed(path)));
+        throw AppError(Texts::shown(Texts::CannotOpenFile).arg(LocalPath::displayed(path)));
     return *std::move(bytes);
 }

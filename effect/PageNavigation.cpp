@@ -12,7 +12,7 @@ std::uint16_t PageNavigation::pageFromText(const QString &text)
         return 1;
     const std::optional<std::int32_t> value = DecimalText::parse(text);
     if (!value)
-        throw AppError(QString::fromUtf8(Texts::NotAnInteger).arg(text));
+        throw AppError(Texts::shown(Texts::NotAnInteger).arg(text));
     const auto page = static_cast<std::uint16_t>(static_cast<std::uint32_t>(*value) & 0xFFFFu);
     if (page == 0)
         return 1;

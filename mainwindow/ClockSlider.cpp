@@ -20,7 +20,7 @@ ClockSlider::ClockSlider(QWidget *parent)
     setInvertedAppearance(true);
     setInvertedControls(true);
     setTickPosition(QSlider::TicksBothSides);
-    setAccessibleName(QStringLiteral("Clock"));
+    setAccessibleName(tr("Clock"));
     // Qt reports the position; the rate follows it, for whoever listens.
     connect(this, &QSlider::valueChanged, this, [this] {
         if (!QAccessible::isActive())
@@ -32,8 +32,8 @@ ClockSlider::ClockSlider(QWidget *parent)
 
 QString ClockSlider::rateText(int rowsPerSecond)
 {
-    return rowsPerSecond == 1 ? QStringLiteral("1 row a second")
-                              : QStringLiteral("%1 rows a second").arg(rowsPerSecond);
+    return rowsPerSecond == 1 ? tr("1 row a second")
+                              : tr("%1 rows a second").arg(rowsPerSecond);
 }
 
 ClockSliderAccessible::ClockSliderAccessible(ClockSlider *slider)

@@ -12,16 +12,16 @@
 const QList<ImageFileDialog::Filter> &ImageFileDialog::filters()
 {
     static const QList<Filter> table {
-        {QString::fromUtf8(Texts::BinaryFilter), {QStringLiteral("*.bin")}},
-        {QString::fromUtf8(Texts::Binary8BitFilter), {QStringLiteral("*.bin8")}},
-        {QString::fromUtf8(Texts::Binary16BitFilter), {QStringLiteral("*.bin16")}},
-        {QString::fromUtf8(Texts::AllFilesFilter), {QStringLiteral("*")}}, // every file, with a dot or without
+        {Texts::shown(Texts::BinaryFilter), {QStringLiteral("*.bin")}},
+        {Texts::shown(Texts::Binary8BitFilter), {QStringLiteral("*.bin8")}},
+        {Texts::shown(Texts::Binary16BitFilter), {QStringLiteral("*.bin16")}},
+        {Texts::shown(Texts::AllFilesFilter), {QStringLiteral("*")}}, // every file, with a dot or without
     };
     return table;
 }
 
 ImageFileDialog::ImageFileDialog(QWidget *parent, const QString &initialDir, const QString &defaultExt)
-    : QFileDialog(parent, QString::fromUtf8(Texts::OpenDialogTitle))
+    : QFileDialog(parent, Texts::shown(Texts::OpenDialogTitle))
 {
     setObjectName(QStringLiteral("OpenDialog"));
     // Qt's own widgets, so the filter patterns below apply and the dialog is the same everywhere.

@@ -10,6 +10,7 @@
 #include "widgets/LedIndicator.h"
 #include "widgets/LedPanel.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHash>
@@ -104,7 +105,7 @@ QString MainLayout::previewLedName(int i)
 
 QWidget *MainLayout::create(const Control &control, QWidget *parent)
 {
-    const QString caption = QString::fromUtf8(control.caption);
+    const QString caption = Texts::shown(control.caption);
     switch (control.kind) {
     case Kind::GroupBox: {
         auto *box = new QGroupBox(caption, parent);
@@ -162,21 +163,21 @@ MainControls MainLayout::build(QWidget *clientArea)
     made.loadButton->raise();
     // Screen readers name the LEDs by the numbers the label strips show: rows 1..16 from the
     // top, columns 16..1 from the left.
-    made.matrix->setAccessibleName(QStringLiteral("LED matrix"));
+    made.matrix->setAccessibleName(QCoreApplication::translate("MainLayout", "LED matrix"));
     for (int n = 1; n <= LedStates::MatrixLedCount; ++n) {
         LedIndicator *led = made.matrix->addIndicator(matrixLedName(n), matrixLedBounds(n).topLeft());
         const int row = (n - 1) / 16 + 1;
-        led->setAccessibility(QStringLiteral("Row %1, column %2").arg(row).arg(columnLabel((n - 1) % 16)), true, true);
+        led->setAccessibility(QCoreApplication::translate("MainLayout", "Row %1, column %2").arg(row).arg(columnLabel((n - 1) % 16)), true, true);
     }
     // The preview LEDs are placed relative to their group: their panel covers it, see-through.
     QWidget *group = byName.value("previewGroup");
     made.previewStrip = new LedPanel(group);
     made.previewStrip->setObjectName(QStringLiteral("previewStrip"));
     made.previewStrip->setGeometry(group->rect());
-    made.previewStrip->setAccessibleName(QStringLiteral("Preview strip"));
+    made.previewStrip->setAccessibleName(QCoreApplication::translate("MainLayout", "Preview strip"));
     for (int i = 1; i <= LedStates::PreviewLedCount; ++i) {
         LedIndicator *led = made.previewStrip->addIndicator(previewLedName(i), previewLedBounds(i).topLeft());
-        led->setAccessibility(QStringLiteral("Preview, column %1").arg(columnLabel(i - 1)), true, false);
+        led->setAccessibility(QCoreApplication::translate("MainLayout", "Preview, column %1").arg(columnLabel(i - 1)), true, false);
     }
     return made;
 }
@@ -197,11 +198,11 @@ void MainLayout::writeLabelStrips(const MainControls &controls)
     }
     // What the strips show, for screen readers: they are painted, not made of labels.
     for (LabelStrip *strip : {controls.topColumnLabels, controls.bottomColumnLabels}) {
-        strip->setAccessibleName(QStringLiteral("Column numbers"));
+        strip->setAccessibleName(QCoreApplication::translate("MainLayout", "Column numbers"));
         strip->setAccessibleDescription(columns.join(QLatin1Char(' ')));
     }
     for (LabelStrip *strip : {controls.leftRowLabels, controls.rightRowLabels}) {
-        strip->setAccessibleName(QStringLiteral("Row numbers"));
+        strip->setAccessibleName(QCoreApplication::translate("MainLayout", "Row numbers"));
         strip->setAccessibleDescription(rows.join(QLatin1Char(' ')));
     }
 }

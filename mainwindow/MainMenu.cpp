@@ -46,7 +46,7 @@ void addEntries(QMenu *menu, const QList<Entry> &entries, const MainMenu::Comman
             menu->addSeparator();
             continue;
         }
-        QAction *action = menu->addAction(QString::fromUtf8(entry.caption), menu, commands.*entry.command);
+        QAction *action = menu->addAction(Texts::shown(entry.caption), menu, commands.*entry.command);
         action->setShortcut(entry.shortcut);
         action->setObjectName(QString::fromLatin1(entry.objectName));
     }
@@ -56,27 +56,27 @@ void addEntries(QMenu *menu, const QList<Entry> &entries, const MainMenu::Comman
 void MainMenu::build(QMainWindow *window, const Commands &commands, QUndoStack *history)
 {
     QMenuBar *bar = window->menuBar();
-    QMenu *file = bar->addMenu(QString::fromUtf8(Texts::FileMenu));
+    QMenu *file = bar->addMenu(Texts::shown(Texts::FileMenu));
     addEntries(file, FileEntries, commands);
     QIcon folder; // the drawing for each screen resolution
     for (const QImage &drawing : GlyphBitmaps::allScales(QStringLiteral(":/resources/OpenFolder"), true))
         folder.addPixmap(QPixmap::fromImage(drawing));
     file->actions().constFirst()->setIcon(folder);
 
-    QMenu *edit = bar->addMenu(QString::fromUtf8(Texts::EditMenu));
-    QAction *undo = history->createUndoAction(edit, QString::fromUtf8(Texts::UndoCommand));
+    QMenu *edit = bar->addMenu(Texts::shown(Texts::EditMenu));
+    QAction *undo = history->createUndoAction(edit, Texts::shown(Texts::UndoCommand));
     undo->setObjectName(QStringLiteral("undoAction"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction *redo = history->createRedoAction(edit, QString::fromUtf8(Texts::RedoCommand));
+    QAction *redo = history->createRedoAction(edit, Texts::shown(Texts::RedoCommand));
     redo->setObjectName(QStringLiteral("redoAction"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addActions({undo, redo});
     edit->addSeparator();
     addEntries(edit, PageEntries, commands);
 
-    bar->addAction(QString::fromUtf8(Texts::OptionsCommand), bar, commands.options)
+    bar->addAction(Texts::shown(Texts::OptionsCommand), bar, commands.options)
         ->setObjectName(QStringLiteral("optionsAction"));
-    bar->addAction(QString::fromUtf8(Texts::AboutCommand), bar, commands.about)
+    bar->addAction(Texts::shown(Texts::AboutCommand), bar, commands.about)
         ->setObjectName(QStringLiteral("aboutAction"));
     // F10 opens the menu bar at its first menu, as desktops have it.
     auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), window);

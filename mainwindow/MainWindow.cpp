@@ -164,7 +164,7 @@ void MainWindow::startUp()
     m_settingsLocation = SettingsLocation::choose(*m_environment, m_executableDir);
     m_openDialog.initialDir = m_settingsLocation.openDialogFolder;
     m_clientArea->createNoiseBitmap(MainLayout::ClientSize);
-    setWindowTitle(text(Texts::MainWindowTitle));
+    setWindowTitle(Texts::shown(Texts::MainWindowTitle));
     m_settings->setIniFileName(m_settingsLocation.iniPath);
     m_settings->restorePass();
     m_settings->reloadStoredValues();
@@ -235,7 +235,7 @@ void MainWindow::endOnRequest()
 
 void MainWindow::showFileInTitle(const QString &path)
 {
-    const QString title = text(Texts::MainWindowTitle);
+    const QString title = Texts::shown(Texts::MainWindowTitle);
     // Without a file the title is the program's alone; Qt shows "*" for [*] while modified.
     if (path.isEmpty()) {
         setWindowTitle(title);

@@ -12,15 +12,14 @@
 void RecoveryOffer::offer(
     QWidget *window, RecoveryKeeper &keeper, const std::function<void(const RecoveryCopy &)> &recover)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("RecoveryOffer", text); };
     for (const RecoveryStore::LeftBehind &left : keeper.store().claimLeftBehind()) {
         const QString file
-            = left.copy.imagePath.isEmpty() ? tr("Untitled") : LocalPath::displayed(left.copy.imagePath);
+            = left.copy.imagePath.isEmpty() ? QCoreApplication::translate("RecoveryOffer", "Untitled") : LocalPath::displayed(left.copy.imagePath);
         QuestionBox box(window, QStringLiteral("RecoveryQuestion"),
-            tr("Recover the unsaved changes to %1 from %2?")
+            QCoreApplication::translate("RecoveryOffer", "Recover the unsaved changes to %1 from %2?")
                 .arg(file, QLocale().toString(left.copy.savedAt.toLocalTime(), QLocale::ShortFormat)));
-        QAbstractButton *discard = box.addAnswer(QMessageBox::Discard, tr("&Discard"));
-        QPushButton *recoverButton = box.addButton(tr("&Recover"), QMessageBox::AcceptRole);
+        QAbstractButton *discard = box.addAnswer(QMessageBox::Discard, QCoreApplication::translate("RecoveryOffer", "&Discard"));
+        QPushButton *recoverButton = box.addButton(QCoreApplication::translate("RecoveryOffer", "&Recover"), QMessageBox::AcceptRole);
         box.setDefaultButton(recoverButton);
         box.exec();
         if (box.clickedButton() == recoverButton) {

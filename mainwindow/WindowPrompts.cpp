@@ -9,13 +9,6 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 
-namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("WindowPrompts", text);
-}
-} // namespace
-
 std::optional<QString> WindowPrompts::savePath(Target target, const QString &title, const QString &suggested)
 {
     // Images in the Load dialog's own form, with its filters' patterns; exports in a plain one.

@@ -3,12 +3,16 @@
 
 #include "document/DocumentPrompts.h"
 
+#include <QCoreApplication>
+
 class QWidget;
 
 // The document's questions as the window asks them: file dialogs, question boxes and the
 // error box, modal over the window given.
 class WindowPrompts : public DocumentPrompts
 {
+    Q_DECLARE_TR_FUNCTIONS(WindowPrompts)
+
 public:
     explicit WindowPrompts(QWidget *window)
         : m_window(window)

@@ -8,6 +8,7 @@
 #include "widgets/LedPanel.h"
 #include "widgets/WindowFont.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -45,7 +46,7 @@ OptionsDialog::OptionsDialog(const ColourSettings &current, const GlyphBitmaps &
 {
     setObjectName(QStringLiteral("optionsDialog"));
     setFont(WindowFont::font(font()));
-    setWindowTitle(QString::fromUtf8(Texts::OptionsTitle));
+    setWindowTitle(Texts::shown(Texts::OptionsTitle));
     resize(ClientSize);
     buildLayout();
     showAllEntries();
@@ -53,10 +54,10 @@ OptionsDialog::OptionsDialog(const ColourSettings &current, const GlyphBitmaps &
 
 void OptionsDialog::buildLayout()
 {
-    auto *group = new QGroupBox(QString::fromUtf8(Group.caption), this);
+    auto *group = new QGroupBox(Texts::shown(Group.caption), this);
     group->setObjectName(QString::fromUtf8(Group.name));
     group->setGeometry(Group.bounds);
-    auto *label = new QLabel(QString::fromUtf8(OffLedLabel.caption), group);
+    auto *label = new QLabel(Texts::shown(OffLedLabel.caption), group);
     label->setObjectName(QString::fromUtf8(OffLedLabel.name));
     // At least as large as the caption needs at the window's font.
     label->setGeometry(QRect(OffLedLabel.bounds.topLeft(), OffLedLabel.bounds.size().expandedTo(label->sizeHint())));
@@ -72,12 +73,12 @@ void OptionsDialog::buildLayout()
     // From the keyboard: Tab to the buttons, the arrows between them, Space to change one.
     m_buttons->setKeyboardGrid(ColourSettings::ColumnCount);
     m_buttons->setPictureSource(&m_glyphs);
-    m_buttons->setAccessibleName(QString::fromUtf8(Texts::LedColourGroup));
+    m_buttons->setAccessibleName(Texts::shown(Texts::LedColourGroup));
     connect(m_buttons, &LedPanel::clicked, this,
         [this](LedIndicator *button) { cycleEntry(static_cast<int>(m_buttons->indicators().indexOf(button)) + 1); });
 
     const auto pushButton = [this](const Control &control, QStyle::StandardPixmap picture) {
-        auto *button = new QPushButton(style()->standardIcon(picture), QString::fromUtf8(control.caption), this);
+        auto *button = new QPushButton(style()->standardIcon(picture), Texts::shown(control.caption), this);
         button->setObjectName(QString::fromUtf8(control.name));
         button->setGeometry(control.bounds);
         return button;
@@ -121,10 +122,10 @@ void OptionsDialog::showEntry(int entry, bool advance)
     button->setGlyph(pickGlyph(entry, advance));
     // Named as the strips number the columns (16 at the left), with what the button shows.
     const QString what = entry == ColourSettings::OffStyleEntry
-        ? QString::fromUtf8(Texts::OffLedLabel)
-        : QStringLiteral("Column %1").arg(ColourSettings::ColumnCount + 1 - entry);
+        ? Texts::shown(Texts::OffLedLabel)
+        : tr("Column %1").arg(ColourSettings::ColumnCount + 1 - entry);
     button->setAccessibility(
-        what + QStringLiteral(": ") + QLatin1String(ColourCycle::valueName(entry, m_copy.entry(entry))), false, true);
+        what + QStringLiteral(": ") + QCoreApplication::translate("ColourCycle", ColourCycle::valueName(entry, m_copy.entry(entry))), false, true);
 }
 
 void OptionsDialog::acceptColours()

@@ -21,7 +21,8 @@ ensure_packages() {
 }
 
 # What building and running the program needs.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins fonts-dejavu-core)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
+    qt6-qpa-plugins fonts-dejavu-core)
 # What the test suite needs on top: an X server for the end-to-end tests, a driver for it,
 # window properties (xprop), xcb to send a close box's message, the benchmark library, the
 # validators of the desktop files, the accessibility bus and a reader of it, and what packaging

@@ -3,6 +3,8 @@
 
 #include "common/ColourSettings.h"
 
+#include <QCoreApplication>
+
 std::uint8_t ColourCycle::next(int entry, std::uint8_t value)
 {
     const auto advanced = static_cast<std::uint8_t>(value + 1);
@@ -31,18 +33,18 @@ const char *ColourCycle::valueName(int entry, std::uint8_t value)
 {
     switch (buttonGlyph(entry, value)) {
     case Glyph::RedRing:
-        return "ring";
+        return QT_TRANSLATE_NOOP("ColourCycle", "ring");
     case Glyph::CrossedOff:
-        return "crossed";
+        return QT_TRANSLATE_NOOP("ColourCycle", "crossed");
     case Glyph::None:
-        return "blank";
+        return QT_TRANSLATE_NOOP("ColourCycle", "blank");
     case Glyph::GreenLit:
-        return "green";
+        return QT_TRANSLATE_NOOP("ColourCycle", "green");
     case Glyph::BlueLit:
-        return "blue";
+        return QT_TRANSLATE_NOOP("ColourCycle", "blue");
     case Glyph::YellowLit:
-        return "yellow";
+        return QT_TRANSLATE_NOOP("ColourCycle", "yellow");
     default:
-        return "red";
+        return QT_TRANSLATE_NOOP("ColourCycle", "red");
     }
 }

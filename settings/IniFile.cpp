@@ -30,7 +30,7 @@ IniDocument IniFile::load() const
 
 void IniFile::cannotWrite() const
 {
-    throw AppError(QString::fromUtf8(Texts::UnableToWrite).arg(m_path));
+    throw AppError(Texts::shown(Texts::UnableToWrite).arg(m_path));
 }
 
 void IniFile::store(const IniDocument &document)

@@ -11,8 +11,6 @@
 #include <xcb/xcb.h>
 
 namespace {
-// With a file loaded its name comes first: "effect.bin — Glimmerview FINAL Version".
-const QString MainTitlePattern = QStringLiteral("^(.* )?Glimmerview FINAL Version$");
 constexpr int PollMs = 20;
 } // namespace
 
@@ -75,7 +73,7 @@ bool X11Driver::launch(const QString &program, const QStringList &arguments)
     m_process->start(program, arguments);
     if (!m_process->waitForStarted())
         return false;
-    m_mainWindow = waitForWindowMatching(MainTitlePattern);
+    m_mainWindow = waitForWindowMatching(m_mainTitlePattern);
     return m_mainWindow != 0;
 }
 
@@ -121,6 +119,14 @@ bool X11Driver::waitForWindowGone(qulonglong window, int timeoutMs)
         QThread::msleep(PollMs);
     }
     return false;
+}
+
+QString X11Driver::windowName(qulonglong window)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), QString::number(window)});
+    tool.waitForFinished(10000);
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
 }
 
 QString X11Driver::xprop(qulonglong window, const QString &property)

@@ -29,6 +29,8 @@ public:
     QString programDir() const { return m_dir.path(); }
     // Set in the program's environment from its next start on (for example QT_SCALE_FACTOR).
     void setEnvironment(const QString &name, const QString &value) { m_environment.insert(name, value); }
+    // How the main window's title reads in the program's language (a regular expression).
+    void setMainTitlePattern(const QString &pattern) { m_mainTitlePattern = pattern; }
     QProcess &process() { return *m_process; }
     bool waitForExit(int timeoutMs = 10000);
 
@@ -38,6 +40,8 @@ public:
     static bool waitForWindowGone(qulonglong window, int timeoutMs = 10000);
     static QString xdotool(const QStringList &arguments);
     static QString xprop(qulonglong window, const QString &property);
+    // The window's title as the program set it (UTF-8).
+    static QString windowName(qulonglong window);
     static QRect geometry(qulonglong window);
 
     qulonglong mainWindow() const { return m_mainWindow; }
@@ -64,6 +68,8 @@ private:
     qulonglong m_mainWindow = 0;
     QProcessEnvironment m_environment;
     bool m_captureErrors = false;
+    // With a file loaded its name comes first: "effect.bin — Glimmerview FINAL Version".
+    QString m_mainTitlePattern = QStringLiteral("^(.* )?Glimmerview FINAL Version$");
 
     bool copyProgram();
     bool launch(const QString &program, const QStringList &arguments);

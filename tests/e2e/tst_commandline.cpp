@@ -15,16 +15,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("language");
         QTest::newRow("--help") << QStringList {"--help"} << 0 << "Usage: "
-                                << "";
+                                << "" << QString();
         QTest::newRow("-h") << QStringList {"-h"} << 0 << "[FILE]"
-                            << "";
+                            << "" << QString();
         QTest::newRow("--version") << QStringList {"--version"} << 0 << "Glimmerview 1.0\n"
-                                   << "";
+                                   << "" << QString();
         QTest::newRow("unknown option: usage on stderr") << QStringList {"--frobnicate"} << 1 << ""
-                                                         << "Unknown option 'frobnicate'.";
+                                                         << "Unknown option 'frobnicate'." << QString();
         QTest::newRow("two files") << QStringList {"a.bin", "b.bin"} << 1 << ""
-                                   << "Usage: ";
+                                   << "Usage: " << QString();
+        // Qt's own words and ours, in German.
+        QTest::newRow("--help in German") << QStringList {"--help"} << 0 << "Aufruf: "
+                                          << "" << "de_DE.UTF-8";
+        QTest::newRow("--help in German: our description") << QStringList {"--help"} << 0 << "Den Lichteffekt eines 16-Kbit"
+                                                 << "" << "de_DE.UTF-8";
     }
     void answers()
     {
@@ -32,11 +38,14 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
+        QFETCH(QString, language);
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        if (!language.isEmpty())
+            environment.insert(QStringLiteral("LANG"), language);
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(GLIMMERVIEW_BINARY), arguments);
         QVERIFY(program.waitForFinished(10000));

@@ -1,0 +1,576 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Glimmerview: see the light effect before the chip does.</source>
+        <translation>Glimmerview: den Lichteffekt sehen, bevor der Chip ihn zeigt.</translation>
+    </message>
+    <message>
+        <source>Dynamic Glimmerview. FINAL Version.</source>
+        <translation>Dynamic Glimmerview. FINAL-Version.</translation>
+    </message>
+    <message>
+        <source>Dynamic Glimmerview program is designed for reading of </source>
+        <translation>Das Programm Dynamic Glimmerview liest eine </translation>
+    </message>
+    <message>
+        <source>16KBits binary file</source>
+        <translation>16-KBit-Binärdatei,</translation>
+    </message>
+    <message>
+        <source>which is used for programming 16K EEPROM Integrated Circuit (IC) by </source>
+        <translation>mit der ein integrierter 16K-EEPROM-Schaltkreis (IC) </translation>
+    </message>
+    <message>
+        <source>means of standard programmator.</source>
+        <translation>über ein übliches Programmiergerät programmiert wird.</translation>
+    </message>
+    <message>
+        <source>Main purpose of the program is to prevent IC from programming </source>
+        <translation>Hauptzweck des Programms ist es, dank der Vorschau zu verhindern, </translation>
+    </message>
+    <message>
+        <source>incorrect dynamic light effects due to preview mode.</source>
+        <translation>dass falsche Lichteffekte in den IC programmiert werden.</translation>
+    </message>
+    <message>
+        <source>General features:</source>
+        <translation>Allgemeine Funktionen:</translation>
+    </message>
+    <message>
+        <source>1. Continuous playback of the created effects in two following modes:</source>
+        <translation>1. Fortlaufende Wiedergabe der erstellten Effekte in zwei Modi:</translation>
+    </message>
+    <message>
+        <source>   - Single-page mode</source>
+        <translation>   - Einzelseitenmodus</translation>
+    </message>
+    <message>
+        <source>   - Multi-page mode</source>
+        <translation>   - Mehrseitenmodus</translation>
+    </message>
+    <message>
+        <source>2. Four selectable colors of dynamic lights string </source>
+        <translation>2. Vier wählbare Farben der Lichterkette </translation>
+    </message>
+    <message>
+        <source>   are available: RED, GREEN, BLUE, YELLOW.</source>
+        <translation>   stehen zur Verfügung: ROT, GRÜN, BLAU, GELB.</translation>
+    </message>
+    <message>
+        <source>sees the light before the chip does</source>
+        <translation>sieht das Licht vor dem Chip</translation>
+    </message>
+    <message>
+        <source>Idea and hardware</source>
+        <translation>Idee und Hardware</translation>
+    </message>
+    <message>
+        <source>the Glimmerview hardware bench</source>
+        <translation>die Glimmerview-Hardwarewerkbank</translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>the Glimmerview software desk</source>
+        <translation>der Glimmerview-Softwaretisch</translation>
+    </message>
+    <message>
+        <source>Pictures drawn pixel by pixel</source>
+        <translation>Bilder Pixel für Pixel gezeichnet</translation>
+    </message>
+    <message>
+        <source>With thanks to</source>
+        <translation>Mit Dank an</translation>
+    </message>
+    <message>
+        <source>every tester who sent an image</source>
+        <translation>alle, die ein Abbild zum Testen schickten</translation>
+    </message>
+    <message>
+        <source>every chip that lit up</source>
+        <translation>jeden Chip, der aufleuchtete</translation>
+    </message>
+    <message>
+        <source>every LED that stayed dark</source>
+        <translation>jede LED, die dunkel blieb,</translation>
+    </message>
+    <message>
+        <source>when it was meant to</source>
+        <translation>wenn sie es sollte</translation>
+    </message>
+    <message>
+        <source>Built with Qt and CMake</source>
+        <translation>Gebaut mit Qt und CMake</translation>
+    </message>
+    <message>
+        <source>on a quiet evening</source>
+        <translation>an einem ruhigen Abend</translation>
+    </message>
+    <message>
+        <source>Thank you for watching</source>
+        <translation>Danke fürs Zuschauen</translation>
+    </message>
+    <message>
+        <source>The end</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Picture of an LED string</source>
+        <translation>Bild einer LED-Kette</translation>
+    </message>
+    <message>
+        <source>Glimmerview icon</source>
+        <translation>Glimmerview-Symbol</translation>
+    </message>
+</context>
+<context>
+    <name>ClockSlider</name>
+    <message>
+        <source>Clock</source>
+        <translation>Takt</translation>
+    </message>
+    <message>
+        <source>1 row a second</source>
+        <translation>1 Zeile pro Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 rows a second</source>
+        <translation>%1 Zeilen pro Sekunde</translation>
+    </message>
+</context>
+<context>
+    <name>ColourCycle</name>
+    <message>
+        <source>ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>crossed</source>
+        <translation>durchgestrichen</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Check the light effect of a 16-Kbit EEPROM image before it goes into the chip.</source>
+        <translation>Den Lichteffekt eines 16-Kbit-EEPROM-Abbilds prüfen, bevor er in den Chip geht.</translation>
+    </message>
+    <message>
+        <source>An effect image to show: .bin or .bin16 (two bytes a row), .bin8 (one byte a row).</source>
+        <translation>Ein anzuzeigendes Effektabbild: .bin oder .bin16 (zwei Bytes je Zeile), .bin8 (ein Byte je Zeile).</translation>
+    </message>
+    <message>
+        <source>Only one FILE can be shown.</source>
+        <translation>Es kann nur eine Datei (FILE) angezeigt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>EffectDocument</name>
+    <message>
+        <source>Paint</source>
+        <translation>Malen</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>%1 has changed on disk since it was loaded. Overwrite it?</source>
+        <translation>%1 wurde seit dem Laden auf dem Datenträger geändert. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes; saving keeps only the first %3. Replace it?</source>
+        <translation>%1 enthält %2 Bytes; beim Speichern bleiben nur die ersten %3. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>The 8-bit layout holds the left half of each row only. Lit LEDs in the right half are lost on page %1. Save all the same?</source>
+        <translation>Das 8-Bit-Format enthält nur die linke Hälfte jeder Zeile. Leuchtende LEDs in der rechten Hälfte gehen auf Seite %1 verloren. Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>Export as C Array</source>
+        <translation>Als C-Array exportieren</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Export as PNG</source>
+        <translation>Als PNG exportieren</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no page: copy one in Glimmerview, or 32 bytes as hex text (&quot;0x12, 0x34, ...&quot; or &quot;1234...&quot;)</source>
+        <translation>Die Zwischenablage enthält keine Seite: Kopieren Sie eine in Glimmerview oder 32 Bytes als Hex-Text („0x12, 0x34, ...“ oder „1234...“)</translation>
+    </message>
+    <message>
+        <source>Paste Page</source>
+        <translation>Seite einfügen</translation>
+    </message>
+    <message>
+        <source>Clear Page</source>
+        <translation>Seite leeren</translation>
+    </message>
+    <message>
+        <source>Fill Page</source>
+        <translation>Seite füllen</translation>
+    </message>
+    <message>
+        <source>Invert Page</source>
+        <translation>Seite invertieren</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFile</name>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainLayout</name>
+    <message>
+        <source>LED matrix</source>
+        <translation>LED-Matrix</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Preview strip</source>
+        <translation>Vorschauleiste</translation>
+    </message>
+    <message>
+        <source>Preview, column %1</source>
+        <translation>Vorschau, Spalte %1</translation>
+    </message>
+    <message>
+        <source>Column numbers</source>
+        <translation>Spaltennummern</translation>
+    </message>
+    <message>
+        <source>Row numbers</source>
+        <translation>Zeilennummern</translation>
+    </message>
+</context>
+<context>
+    <name>MatrixEditor</name>
+    <message>
+        <source>Toggle LED</source>
+        <translation>LED umschalten</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Recover the unsaved changes to %1 from %2?</source>
+        <translation>Die nicht gespeicherten Änderungen an %1 vom %2 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>Glimmerview FINAL Version</source>
+        <translation>Glimmerview FINAL-Version</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;C Array…</source>
+        <translation>Als &amp;C-Array exportieren…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;PNG…</source>
+        <translation>Als &amp;PNG exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Page</source>
+        <translation>Seite &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Page</source>
+        <translation>Seite &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Page</source>
+        <translation>Seite &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Fill Page</source>
+        <translation>Seite &amp;füllen</translation>
+    </message>
+    <message>
+        <source>&amp;Invert Page</source>
+        <translation>Seite &amp;invertieren</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>Matrix</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
+    </message>
+    <message>
+        <source>Load file</source>
+        <translation>Datei laden</translation>
+    </message>
+    <message>
+        <source>Preview mode</source>
+        <translation>Vorschaumodus</translation>
+    </message>
+    <message>
+        <source>Single page</source>
+        <translation>Einzelseite</translation>
+    </message>
+    <message>
+        <source>Multi page</source>
+        <translation>Alle Seiten</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Takt</translation>
+    </message>
+    <message>
+        <source>20 Hz</source>
+        <translation>20 Hz</translation>
+    </message>
+    <message>
+        <source>10 Hz</source>
+        <translation>10 Hz</translation>
+    </message>
+    <message>
+        <source>1 Hz</source>
+        <translation>1 Hz</translation>
+    </message>
+    <message>
+        <source>LED color</source>
+        <translation>LED-Farbe</translation>
+    </message>
+    <message>
+        <source>Off LED</source>
+        <translation>Aus-LED</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>About Program</source>
+        <translation>Über das Programm</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Glimmerview team</source>
+        <translation>Glimmerview-Team</translation>
+    </message>
+    <message>
+        <source>with thanks to all</source>
+        <translation>mit Dank an alle</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Serial Interface Concept investigation and hardware embodiment  E-Mail:</source>
+        <translation>Konzept der seriellen Schnittstelle und Umsetzung in Hardware  E-Mail:</translation>
+    </message>
+    <message>
+        <source>Software idea and implementation E-Mail:</source>
+        <translation>Idee und Umsetzung der Software E-Mail:</translation>
+    </message>
+    <message>
+        <source>binary(*.bin)</source>
+        <translation>binär(*.bin)</translation>
+    </message>
+    <message>
+        <source>binary8bit(*.bin8))</source>
+        <translation>binär8bit(*.bin8))</translation>
+    </message>
+    <message>
+        <source>binary16bit(*.bin16))</source>
+        <translation>binär16bit(*.bin16))</translation>
+    </message>
+    <message>
+        <source>ALL(*.*)</source>
+        <translation>ALLE(*.*)</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPrompts</name>
+    <message>
+        <source>C header (*.h)</source>
+        <translation>C-Header (*.h)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Überschreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+</context>
+</TS>
