@@ -55,7 +55,7 @@ void LedDisplay::showWorkingPage(bool force)
     m_matrix.endUpdate();
 }
 
-void LedDisplay::showPreviewRow(const std::array<std::uint8_t, 16> &row)
+void LedDisplay::showPreviewRow(const std::array<std::uint8_t, LedStates::PreviewLedCount> &row)
 {
     m_previewStrip.beginUpdate();
     for (int i = 0; i < LedStates::PreviewLedCount; ++i)

@@ -31,7 +31,7 @@ public:
 
     // Every matrix LED from the working page; forced, each is redrawn in the present colours.
     void showWorkingPage(bool force);
-    void showPreviewRow(const std::array<std::uint8_t, 16> &row);
+    void showPreviewRow(const std::array<std::uint8_t, LedStates::PreviewLedCount> &row);
     // The preview strip off until the next tick lights it.
     void clearPreviewStrip();
 

@@ -3,6 +3,7 @@
 
 #include "mainwindow/ClockSlider.h"
 
+#include "common/ColumnLabels.h"
 #include "common/ProgramTexts.h"
 #include "effect/EffectImage.h"
 #include "effect/LedStates.h"
@@ -76,15 +77,10 @@ const QList<MainLayout::Control> &MainLayout::controls()
     return Controls;
 }
 
-int MainLayout::columnLabel(int column)
-{
-    return 16 - column;
-}
-
 QRect MainLayout::matrixLedBounds(int n)
 {
-    const int row = (n - 1) / 16;
-    const int column = (n - 1) % 16;
+    const int row = (n - 1) / EffectImage::ColumnCount;
+    const int column = (n - 1) % EffectImage::ColumnCount;
     return {QPoint(LedOrigin + LedPitch * column, LedOrigin + LedPitch * row), LedIndicator::FaceSize};
 }
 
@@ -95,12 +91,13 @@ QRect MainLayout::previewLedBounds(int i)
 
 QString MainLayout::matrixLedName(int n)
 {
-    return QStringLiteral("ledRow%1Column%2").arg((n - 1) / 16 + 1).arg(columnLabel((n - 1) % 16));
+    return QStringLiteral("ledRow%1Column%2").arg((n - 1) / EffectImage::ColumnCount + 1)
+        .arg(ColumnLabels::number((n - 1) % EffectImage::ColumnCount));
 }
 
 QString MainLayout::previewLedName(int i)
 {
-    return QStringLiteral("previewLedColumn%1").arg(columnLabel(i - 1));
+    return QStringLiteral("previewLedColumn%1").arg(ColumnLabels::number(i - 1));
 }
 
 QWidget *MainLayout::create(const Control &control, QWidget *parent)
@@ -166,8 +163,8 @@ MainControls MainLayout::build(QWidget *clientArea)
     made.matrix->setAccessibleName(QCoreApplication::translate("MainLayout", "LED matrix"));
     for (int n = 1; n <= LedStates::MatrixLedCount; ++n) {
         LedIndicator *led = made.matrix->addIndicator(matrixLedName(n), matrixLedBounds(n).topLeft());
-        const int row = (n - 1) / 16 + 1;
-        led->setAccessibility(QCoreApplication::translate("MainLayout", "Row %1, column %2").arg(row).arg(columnLabel((n - 1) % 16)), true, true);
+        const int row = (n - 1) / EffectImage::ColumnCount + 1;
+        led->setAccessibility(QCoreApplication::translate("MainLayout", "Row %1, column %2").arg(row).arg(ColumnLabels::number((n - 1) % EffectImage::ColumnCount)), true, true);
     }
     // The preview LEDs are placed relative to their group: their panel covers it, see-through.
     QWidget *group = byName.value("previewGroup");
@@ -177,7 +174,7 @@ MainControls MainLayout::build(QWidget *clientArea)
     made.previewStrip->setAccessibleName(QCoreApplication::translate("MainLayout", "Preview strip"));
     for (int i = 1; i <= LedStates::PreviewLedCount; ++i) {
         LedIndicator *led = made.previewStrip->addIndicator(previewLedName(i), previewLedBounds(i).topLeft());
-        led->setAccessibility(QCoreApplication::translate("MainLayout", "Preview, column %1").arg(columnLabel(i - 1)), true, false);
+        led->setAccessibility(QCoreApplication::translate("MainLayout", "Preview, column %1").arg(ColumnLabels::number(i - 1)), true, false);
     }
     return made;
 }
@@ -188,7 +185,7 @@ void MainLayout::writeLabelStrips(const MainControls &controls)
     QStringList columns;
     QStringList rows;
     for (int c = 1; c <= EffectImage::ColumnCount; ++c) {
-        const QString column = QString::number(columnLabel(c - 1));
+        const QString column = QString::number(ColumnLabels::number(c - 1));
         controls.topColumnLabels->setCell(c, 0, column);
         controls.bottomColumnLabels->setCell(c, 0, column);
         controls.leftRowLabels->setCell(0, c - 1, QString::number(c));

@@ -63,8 +63,6 @@ public:
     static QRect previewLedBounds(int i);
     // "ledRow3Column12": rows and columns numbered as the label strips show them.
     static QString matrixLedName(int n);
-    // The number the label strips show over column `column` (0 at the left): 16 down to 1.
-    static int columnLabel(int column);
     // "previewLedColumn12", numbered as the label strips show the columns.
     static QString previewLedName(int i);
 

@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "options/OptionsDialog.h"
 
+#include "common/ColumnLabels.h"
 #include "common/GlyphBitmaps.h"
 #include "common/ProgramTexts.h"
 #include "settings/ColourCycle.h"
@@ -123,7 +124,7 @@ void OptionsDialog::showEntry(int entry, bool advance)
     // Named as the strips number the columns (16 at the left), with what the button shows.
     const QString what = entry == ColourSettings::OffStyleEntry
         ? Texts::shown(Texts::OffLedLabel)
-        : tr("Column %1").arg(ColourSettings::ColumnCount + 1 - entry);
+        : tr("Column %1").arg(ColumnLabels::number(entry - 1));
     button->setAccessibility(
         what + QStringLiteral(": ") + QCoreApplication::translate("ColourCycle", ColourCycle::valueName(entry, m_copy.entry(entry))), false, true);
 }

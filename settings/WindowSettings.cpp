@@ -147,7 +147,7 @@ QList<WindowSettings::Entry> WindowSettings::entriesToSave(bool destroying) cons
 {
     WindowPlacement placement = m_host.placement();
     if (m_host.isProgramMinimised())
-        placement.showCmd = 2;
+        placement.showCmd = WindowPlacement::ShownMinimised;
     const QRect &r = placement.normal;
     const QString minMax = positionText(
         placement.minPosition.x(), placement.minPosition.y(), placement.maxPosition.x(), placement.maxPosition.y());

@@ -14,7 +14,9 @@
 struct WindowPlacement
 {
     int flags = 0;
-    int showCmd = 1; // 1 normal, 2 minimised
+    // How the window shows, as the file records it.
+    enum ShowCommand { ShownNormal = 1, ShownMinimised = 2 };
+    int showCmd = ShownNormal;
     QPoint minPosition {-1, -1};
     QPoint maxPosition;
     QRect normal;

@@ -28,6 +28,9 @@ class LedIndicator : public QObject
 
 public:
     static constexpr QSize FaceSize {23, 22};
+    // Glyphs are centred as if they were this wide and high, which puts the 19x19 pictures at
+    // (2,2) in a face, where they were drawn to sit.
+    static constexpr int GlyphCentringSize = 18;
 
     // The indicator belongs to `panel`, which draws it through `surface`.
     LedIndicator(const QString &name, QRect geometry, QWidget *panel, IndicatorSurface &surface);
@@ -35,7 +38,10 @@ public:
     QWidget *panel() const;
     QRect geometry() const { return m_geometry; }
     // Where the 19x19 glyph sits: centred, (2,2) in a 23x22 face.
-    QPoint glyphOffset() const { return {(m_geometry.width() - 18) / 2, (m_geometry.height() - 18) / 2}; }
+    QPoint glyphOffset() const
+    {
+        return {(m_geometry.width() - GlyphCentringSize) / 2, (m_geometry.height() - GlyphCentringSize) / 2};
+    }
 
     // The glyph must outlive the indicator (the process-wide bitmaps do); nullptr: an empty face.
     const QImage *glyph() const { return m_glyph; }
