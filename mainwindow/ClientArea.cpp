@@ -2,9 +2,11 @@
 #include "mainwindow/ClientArea.h"
 
 #include <QKeyEvent>
+#include <QScreen>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 constexpr int NoiseInterval = 5; // ms
@@ -22,6 +24,14 @@ ClientArea::ClientArea(QWidget *parent)
     m_noiseTimer->setTimerType(Qt::PreciseTimer);
     m_noiseTimer->setInterval(NoiseInterval);
     connect(m_noiseTimer, &QTimer::timeout, this, &ClientArea::drawNoise);
+    m_noiseRepaint = new QTimer(this);
+    m_noiseRepaint->setSingleShot(true);
+    m_noiseRepaint->setTimerType(Qt::PreciseTimer);
+    connect(m_noiseRepaint, &QTimer::timeout, this, [this] {
+        m_noisePending = true;
+        update(gapRegion());
+    });
+    m_sinceNoisePainted.start();
 }
 
 void ClientArea::listenForNoiseKey(QWidget *keys)
@@ -54,18 +64,34 @@ void ClientArea::drawNoise()
 {
     if (m_noise.isNull())
         return;
-    const auto rowBytes = static_cast<std::size_t>(m_noise.width()) * 3;
-    for (int y = 0; y < m_noise.height(); ++y)
-        m_generator.fill(m_noise.scanLine(y), rowBytes);
-    m_noisePending = true;
-    repaint(gapRegion());
+    ++m_frame;
+    // Ticks come faster than the screen draws: the gaps are repainted at the screen's pace, each
+    // time with the frame the ticks have reached by then.
+    if (m_noiseRepaint->isActive())
+        return;
+    const QScreen *shownOn = screen();
+    const int period = qRound(1000.0 / (shownOn && shownOn->refreshRate() > 0 ? shownOn->refreshRate() : 60.0));
+    m_noiseRepaint->start(std::max(0, period - static_cast<int>(m_sinceNoisePainted.elapsed())));
+}
+
+const QImage &ClientArea::noiseBitmap() const
+{
+    if (m_frameInPicture != m_frame && !m_noise.isNull()) {
+        if (!m_frames)
+            m_frames.emplace(m_noise.size(), gapRegion());
+        m_frames->paint(m_frame, m_noise);
+        m_frameInPicture = m_frame;
+    }
+    return m_noise;
 }
 
 bool ClientArea::event(QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type == QEvent::ChildAdded || type == QEvent::ChildRemoved || type == QEvent::Resize)
+    if (type == QEvent::ChildAdded || type == QEvent::ChildRemoved || type == QEvent::Resize) {
         m_gaps.reset();
+        m_frames.reset();
+    }
     return QWidget::event(event);
 }
 
@@ -88,7 +114,10 @@ void ClientArea::paintEvent(QPaintEvent *event)
     if (!m_noisePending || m_noise.isNull())
         return; // the background was filled by Qt
     m_noisePending = false;
+    m_sinceNoisePainted.restart();
     QPainter painter(this);
-    painter.setClipRegion(event->region());
-    painter.drawImage(QPoint(0, 0), m_noise);
+    // Rectangle by rectangle: only the pixels shown are converted for the screen.
+    const QImage &noise = noiseBitmap();
+    for (const QRect &rect : event->region())
+        painter.drawImage(rect.topLeft(), noise, rect);
 }

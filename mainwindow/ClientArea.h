@@ -1,10 +1,12 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
-#include "noise/NoiseGenerator.h"
+#include "noise/NoiseFrames.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
+#include <cstdint>
 #include <optional>
 
 class QTimer;
@@ -24,10 +26,12 @@ public:
 
     void createNoiseBitmap(QSize size);
     void freeNoiseBitmap() { m_noise = QImage(); }
-    const QImage &noiseBitmap() const { return m_noise; }
+    // The picture with the current frame in the gaps, worked out when first asked for.
+    const QImage &noiseBitmap() const;
+    std::uint64_t noiseFrame() const { return m_frame; }
 
-    // One tick of the animation: fresh noise for every pixel, red, green, blue each, rows from the
-    // top; then the gaps between the controls are repainted with it.
+    // One tick of the animation: the next frame belongs to the gaps between the controls, which
+    // are repainted with it when the screen next draws.
     void drawNoise();
     // The part of the client area that no control covers. The layout is fixed, so it is worked
     // out once and again only when the children or the size change.
@@ -40,9 +44,13 @@ protected:
 
 private:
     QTimer *m_noiseTimer = nullptr;
+    QTimer *m_noiseRepaint = nullptr; // the next repaint of the gaps, at the screen's pace
+    QElapsedTimer m_sinceNoisePainted;
     QWidget *m_noiseKeys = nullptr;
-    QImage m_noise;
-    NoiseGenerator m_generator;
+    mutable QImage m_noise;
+    std::uint64_t m_frame = 0; // ticks so far
+    mutable std::uint64_t m_frameInPicture = 0;
+    mutable std::optional<NoiseFrames> m_frames; // for the gaps as they are
     mutable std::optional<QRegion> m_gaps;
     bool m_noisePending = false; // a repaint of our own shows the noise; any other shows the face
 };

@@ -8,11 +8,7 @@ constexpr std::size_t Lanes = 32;
 
 // Stepping a lane `Lanes` places ahead at once: seed' = a * seed + c, with a = M^Lanes and
 // c = 1 + M + ... + M^(Lanes-1), all modulo 2^32.
-struct Jump
-{
-    std::uint32_t a = 1;
-    std::uint32_t c = 0;
-};
+using Jump = NoiseGenerator::Jump;
 
 constexpr Jump jumpAhead()
 {
@@ -25,6 +21,20 @@ constexpr Jump jumpAhead()
 }
 constexpr Jump LaneJump = jumpAhead();
 } // namespace
+
+NoiseGenerator::Jump NoiseGenerator::jump(std::uint64_t steps)
+{
+    // The step is the affine map s -> M*s + I; applying it n times is again affine, and its
+    // powers are squared up bit by bit of n.
+    Jump total;
+    Jump power {Multiplier, Increment};
+    for (; steps > 0; steps >>= 1) {
+        if (steps & 1u)
+            total = {power.a * total.a, power.a * total.c + power.c};
+        power = {power.a * power.a, power.a * power.c + power.c};
+    }
+    return total;
+}
 
 std::uint8_t NoiseGenerator::next()
 {

@@ -13,6 +13,24 @@ public:
     static constexpr std::uint32_t Multiplier = 134775813u;
     static constexpr std::uint32_t Increment = 1u;
 
+    // Many steps of the stream at once: a step is the affine map seed -> M * seed + I, and so
+    // is any number of them.
+    struct Jump
+    {
+        std::uint32_t a = 1;
+        std::uint32_t c = 0;
+        std::uint32_t applied(std::uint32_t seed) const { return a * seed + c; }
+    };
+    // `steps` steps, found in a few dozen multiplications: any byte of any frame is reached
+    // without the bytes before it.
+    static Jump jump(std::uint64_t steps);
+    static std::uint32_t advanced(std::uint32_t seed, std::uint64_t steps) { return jump(steps).applied(seed); }
+
+    explicit NoiseGenerator(std::uint32_t seed = 0)
+        : m_seed(seed)
+    {
+    }
+
     std::uint8_t next();
     // The same bytes as `count` calls of next(), many lanes at a time.
     void fill(std::uint8_t *bytes, std::size_t count);

@@ -1,4 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "noise/NoiseFrames.h"
 #include "noise/NoiseGenerator.h"
 
 #include <QTest>
@@ -58,6 +59,49 @@ private Q_SLOTS:
         QCOMPARE(fast.back(), 0xAB); // nothing written past the end
         QCOMPARE(generator.seed(), static_cast<std::uint32_t>(seed)); // the stream runs on
         QCOMPARE(generator.next(), serialByte());
+    }
+
+    void aJumpLandsWhereTheStepsDo_data()
+    {
+        QTest::addColumn<quint64>("steps");
+        QTest::newRow("none") << quint64(0);
+        QTest::newRow("one") << quint64(1);
+        QTest::newRow("past a lane block") << quint64(33);
+        QTest::newRow("two frames and a bit") << quint64(2 * 567 * 528 * 3 + 5);
+    }
+    void aJumpLandsWhereTheStepsDo()
+    {
+        QFETCH(quint64, steps);
+        NoiseGenerator stepped(0x12345678u);
+        for (quint64 i = 0; i < steps; ++i)
+            stepped.next();
+        QCOMPARE(NoiseGenerator::advanced(0x12345678u, steps), stepped.seed());
+    }
+
+    // Frames of a small picture, only two parts of it visible: those get exactly the bytes the
+    // serial stream gives them in that frame; the hidden pixels are never written.
+    void aFrameFillsTheVisiblePixelsOnly()
+    {
+        const QSize size(7, 5);
+        QRegion visible(QRect(0, 0, 7, 1));
+        visible += QRect(2, 2, 3, 2);
+        const NoiseFrames frames(size, visible);
+        QCOMPARE(frames.visiblePixels(), 13);
+        NoiseGenerator reference;
+        for (int frame = 1; frame <= 4; ++frame) {
+            QImage picture(size, QImage::Format_RGB888);
+            picture.fill(Qt::black);
+            frames.paint(static_cast<std::uint64_t>(frame), picture);
+            for (int y = 0; y < size.height(); ++y) {
+                for (int x = 0; x < size.width(); ++x) {
+                    for (int channel = 0; channel < 3; ++channel) {
+                        const std::uint8_t streamByte = reference.next();
+                        const bool shown = visible.contains(QPoint(x, y));
+                        QCOMPARE(picture.constScanLine(y)[3 * x + channel], shown ? streamByte : std::uint8_t {0});
+                    }
+                }
+            }
+        }
     }
 };
 
