@@ -7,17 +7,36 @@
 #include <QFile>
 #include <cerrno>
 #include <fcntl.h>
+#include <cstdint>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-bool holdsDataAtRest(int fd)
+// The size of a regular file (what it holds now, which may still change), 0 for a device; or
+// nothing for any other kind.
+std::optional<qsizetype> dataAtRest(int fd)
 {
     struct stat status
     {
     };
-    return ::fstat(fd, &status) == 0 && (S_ISREG(status.st_mode) || S_ISBLK(status.st_mode));
+    if (::fstat(fd, &status) != 0 || !(S_ISREG(status.st_mode) || S_ISBLK(status.st_mode)))
+        return std::nullopt;
+    return S_ISREG(status.st_mode) ? static_cast<qsizetype>(status.st_size) : 0;
+}
+// Maps the pages of a large array in at once, where the system can: filling it then takes no
+// page fault every 4 KB, which on a 100 MB file is half the time of the read.
+void mapInAtOnce(QByteArray &bytes)
+{
+    constexpr qsizetype Large = 1 << 20;
+    if (bytes.size() < Large)
+        return;
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto begin = reinterpret_cast<std::uintptr_t>(bytes.data());
+    const std::uintptr_t first = (begin + page - 1) & ~(page - 1);
+    const std::uintptr_t last = (begin + static_cast<std::uintptr_t>(bytes.size())) & ~(page - 1);
+    ::madvise(reinterpret_cast<void *>(first), last - first, MADV_POPULATE_WRITE); // a hint: failure costs nothing
 }
 } // namespace
 
@@ -25,21 +44,27 @@ std::optional<QByteArray> RegularFile::readHead(const QString &path, qsizetype m
 {
     // Without O_NONBLOCK, open() itself waits for a writer on a named pipe.
     const FileDescriptor file(::open(LocalPath::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0 || !holdsDataAtRest(file.get()))
+    const std::optional<qsizetype> size = file.get() < 0 ? std::nullopt : dataAtRest(file.get());
+    if (!size)
         return std::nullopt;
-    QByteArray bytes;
-    char chunk[65536];
-    while (maxBytes < 0 || bytes.size() < maxBytes) {
-        const qsizetype wanted
-            = maxBytes < 0 ? qsizetype(sizeof chunk) : std::min<qsizetype>(sizeof chunk, maxBytes - bytes.size());
-        const ssize_t got = ::read(file.get(), chunk, static_cast<std::size_t>(wanted));
+    // Read straight into an array of the size expected, grown only if the file grows meanwhile:
+    // a large file is neither copied nor held twice.
+    QByteArray bytes(maxBytes < 0 ? *size : std::min(*size, maxBytes), Qt::Uninitialized);
+    mapInAtOnce(bytes);
+    qsizetype filled = 0;
+    constexpr qsizetype Chunk = 65536;
+    while (maxBytes < 0 || filled < maxBytes) {
+        if (filled == bytes.size())
+            bytes.resize(maxBytes < 0 ? filled + Chunk : std::min(filled + Chunk, maxBytes));
+        const ssize_t got = ::read(file.get(), bytes.data() + filled, static_cast<std::size_t>(bytes.size() - filled));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             return std::nullopt;
         if (got == 0)
             break;
-        bytes.append(chunk, got);
+        filled += got;
     }
+    bytes.truncate(filled);
     return bytes;
 }

@@ -166,6 +166,7 @@ void MainWindow::startUp()
     m_clientArea->createNoiseBitmap(MainLayout::ClientSize);
     setWindowTitle(Texts::shown(Texts::MainWindowTitle));
     m_settings->setIniFileName(m_settingsLocation.iniPath);
+    m_settings->beginStart(); // until the restore at the first show
     m_settings->restorePass();
     m_settings->reloadStoredValues();
     ColourValues::copyIn(*m_settings, m_colours);
@@ -252,6 +253,7 @@ void MainWindow::showEvent(QShowEvent *event)
         // The first control of the design takes the keys: a stray Space edits nothing.
         m_controls.pageEdit->setFocus(Qt::OtherFocusReason);
         m_settings->restorePass(); // restored once more on first show, where the frame is known
+        m_settings->endStart();
         // Larger than the screen (a high scale on a small screen), it still opens with its title
         // and menu bar where they can be reached.
         const QPoint reachable

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
+#include <QHash>
 #include <QStringConverter>
 #include <optional>
 
@@ -17,6 +17,8 @@
 // A change rewrites only the line it concerns; every other byte stays as it was. New lines end
 // in CRLF. Names and values are UTF-8 (or any bytes); a file that starts with a UTF-8 byte-order
 // mark keeps it, and one in UTF-16 with its mark is read and written in UTF-16.
+// The text is kept whole, as one array, and lines are found where they are needed: a file of any
+// size is read in linear time, held once, and a change replaces its line's bytes in place.
 class IniDocument
 {
 public:
@@ -38,15 +40,17 @@ public:
 private:
     enum class Encoding { Utf8, Utf8WithBom, Utf16LE, Utf16BE };
 
-    struct Line
+    // What is known of the section last asked for: its first header line's start (-1: there is
+    // none), its first line after the header, one past its last line; where each key asked for
+    // so far starts (-1: missing), by its lower-case name; its last key line (-2: not yet known).
+    struct SectionMemo
     {
-        QByteArray text; // without its line break
-        QByteArray lineBreak; // "\r\n", "\n", "\r", or empty on a last line without one
-    };
-    struct SectionRange
-    {
-        qsizetype header = -1; // index of the section's header line
-        qsizetype end = -1; // one past its last line
+        QByteArray name;
+        qsizetype header = -1;
+        qsizetype body = -1;
+        qsizetype end = -1;
+        QHash<QByteArray, qsizetype> keys;
+        qsizetype lastKeyLine = -2;
     };
 
     // The file's text as UTF-8, with its encoding noted.
@@ -54,16 +58,29 @@ private:
     static QByteArray byteOrderMark(Encoding encoding);
     static QStringConverter::Encoding converterFor(Encoding encoding);
     static QByteArray encoded(const QByteArray &utf8, Encoding encoding);
-    static QByteArray trimmed(const QByteArray &text);
-    static bool sameName(const QByteArray &a, const QByteArray &b);
-    static std::optional<QByteArray> sectionName(const QByteArray &line);
-    static bool isComment(const QByteArray &line);
+
+    // The line starting at `start`: where its text ends (its break excluded), and where the next
+    // line starts.
+    qsizetype lineEnd(qsizetype start) const;
+    qsizetype nextLine(qsizetype start) const;
+    // Where the next line starts, for a line whose text ends at `end`.
+    qsizetype breakEnd(qsizetype end) const;
+    QByteArrayView lineText(qsizetype start) const;
+    static QByteArrayView trimmed(QByteArrayView text);
+    static bool sameName(QByteArrayView a, QByteArrayView b);
+    static std::optional<QByteArrayView> sectionName(QByteArrayView line);
     // The key of a key line, or nothing for any other line.
-    static std::optional<QByteArray> keyOf(const QByteArray &line);
+    static std::optional<QByteArrayView> keyOf(QByteArrayView line);
 
-    SectionRange findSection(const QByteArray &section) const;
-    qsizetype findKey(const SectionRange &range, const QByteArray &key) const;
+    SectionMemo &sectionMemo(const QByteArray &section) const;
+    // The first key line of the section with this key, or -1.
+    qsizetype findKey(SectionMemo &memo, const QByteArray &key) const;
+    qsizetype lastKeyLine(SectionMemo &memo) const;
+    // Replaces `removed` bytes at `at` and moves what is known of the lines after them.
+    void splice(qsizetype at, qsizetype removed, const QByteArray &inserted);
 
-    QList<Line> m_lines;
+    QByteArray m_text;
     Encoding m_encoding = Encoding::Utf8;
+    bool m_loneCarriageReturns = false; // some "\r" ends a line by itself: lines end at either
+    mutable std::optional<SectionMemo> m_memo;
 };

@@ -18,6 +18,7 @@ void IniFile::setPath(const QString &path)
 {
     Q_ASSERT(!m_inPass);
     m_path = path;
+    m_held.reset();
 }
 
 IniDocument IniFile::load() const
@@ -77,6 +78,9 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
 
 std::optional<QByteArray> IniFile::readBytes(const QString &section, const QString &key) const
 {
+    // Within a pass the pass's document answers, its index kept from one read to the next.
+    if (m_inPass)
+        return m_passDocument.value(section.toUtf8(), key.toUtf8());
     return load().value(section.toUtf8(), key.toUtf8());
 }
 
@@ -105,7 +109,13 @@ void IniFile::writeInteger(const QString &section, const QString &key, int value
 void IniFile::beginPass()
 {
     Q_ASSERT(!m_inPass);
-    m_passDocument = load();
+    std::optional<std::pair<FileStamp, IniDocument>> held = std::exchange(m_held, std::nullopt);
+    // Noted before the read: a change made while it reads shows as another file next time.
+    m_passStamp = FileStamp::of(m_path);
+    if (held && m_passStamp == held->first)
+        m_passDocument = std::move(held->second); // the file has not changed since
+    else
+        m_passDocument = load();
     m_passChanged = false;
     m_inPass = true;
 }
@@ -114,13 +124,34 @@ void IniFile::endPass()
 {
     Q_ASSERT(m_inPass);
     m_inPass = false;
-    if (m_passChanged)
-        store(m_passDocument);
-    m_passDocument = IniDocument();
+    if (m_passChanged) {
+        try {
+            store(m_passDocument);
+        } catch (...) {
+            m_passDocument = IniDocument();
+            throw;
+        }
+    }
+    keepAfterPass(m_passChanged ? FileStamp::of(m_path) : m_passStamp);
 }
 
 void IniFile::abandonPass()
 {
     m_inPass = false;
+    // Changes the pass made are not in the file: the file is read anew next time.
+    keepAfterPass(m_passChanged ? std::nullopt : m_passStamp);
+}
+
+void IniFile::keepAfterPass(std::optional<FileStamp> stamp)
+{
+    if (m_holdBetweenPasses && stamp)
+        m_held.emplace(*stamp, std::move(m_passDocument));
     m_passDocument = IniDocument();
+}
+
+void IniFile::holdBetweenPasses(bool hold)
+{
+    m_holdBetweenPasses = hold;
+    if (!hold)
+        m_held.reset();
 }

@@ -1,10 +1,12 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/FileStamp.h"
 #include "settings/IniDocument.h"
 
 #include <QString>
 #include <optional>
+#include <utility>
 
 // Text access to one ini file, as the Windows profile functions give it. Text is UTF-8 (the
 // system's 8-bit code page here). Each read and write opens and closes the file by itself,
@@ -41,6 +43,10 @@ public:
     void endPass();
     // Leaves a pass without writing (after a failure).
     void abandonPass();
+    // While held, the file as the last pass left it stays in memory, and the next pass reads it
+    // from there when the file on disk is still the same one, unchanged: a start's several
+    // passes read a large file once. Releasing frees it.
+    void holdBetweenPasses(bool hold);
 
     static std::optional<int> parseInteger(const QString &text);
 
@@ -49,8 +55,14 @@ private:
     void store(const IniDocument &document);
     [[noreturn]] void cannotWrite() const;
 
+    // The document the pass ends with, kept when held and its file known.
+    void keepAfterPass(std::optional<FileStamp> stamp);
+
     QString m_path;
+    bool m_holdBetweenPasses = false;
+    std::optional<std::pair<FileStamp, IniDocument>> m_held;
     bool m_inPass = false;
+    std::optional<FileStamp> m_passStamp; // the file as the pass found it
     bool m_passChanged = false;
     IniDocument m_passDocument;
 };

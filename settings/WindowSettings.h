@@ -30,6 +30,9 @@ public:
 
     QString iniFileName() const { return m_ini.path(); }
     void setIniFileName(const QString &path) { m_ini.setPath(path); }
+    // The passes of a start, from the first to the last, read the file once (see IniFile).
+    void beginStart() { m_ini.holdBetweenPasses(true); }
+    void endStart() { m_ini.holdBetweenPasses(false); }
 
     void restorePass();
     // Writes the position, the stored properties and the values (the values first) in one

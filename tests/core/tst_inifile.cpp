@@ -273,6 +273,43 @@ private Q_SLOTS:
         QCOMPARE(readAll(ini.path()), QByteArray("[TForm1]\r\na=2\r\nb=3\r\n"));
     }
 
+    // Passes held between a start's reads take the file from memory only while it is the same
+    // file, unchanged: one another program rewrote or replaced is read anew, and so is one a
+    // pass wrote.
+    void aHeldFileIsReadAnewWhenItChanged_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("rewritten in place") << "rewrite";
+        QTest::newRow("replaced by a new file") << "replace";
+        QTest::newRow("written by a pass") << "pass";
+    }
+    void aHeldFileIsReadAnewWhenItChanged()
+    {
+        QFETCH(QString, change);
+        QTemporaryDir dir;
+        const QString path = writeAll(dir.filePath(QStringLiteral("a.ini")), "[S]\r\nk=1\r\n");
+        IniFile ini(path);
+        ini.holdBetweenPasses(true);
+        ini.beginPass();
+        QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("k"), {}), QStringLiteral("1"));
+        ini.endPass();
+        if (change == QLatin1String("rewrite")) {
+            writeAll(path, "[S]\r\nk=2\r\n"); // the same size
+        } else if (change == QLatin1String("replace")) {
+            writeAll(path + QStringLiteral(".new"), "[S]\r\nk=2\r\n");
+            QVERIFY(::rename(QFile::encodeName(path + QStringLiteral(".new")), QFile::encodeName(path)) == 0);
+        } else {
+            ini.beginPass();
+            ini.writeString(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("2"));
+            ini.endPass();
+        }
+        ini.beginPass();
+        QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("k"), {}), QStringLiteral("2"));
+        ini.abandonPass();
+        ini.holdBetweenPasses(false);
+        QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("k"), {}), QStringLiteral("2"));
+    }
+
     void writesGoThroughALinkToItsTarget()
     {
         QTemporaryDir dir;
