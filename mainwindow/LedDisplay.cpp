@@ -15,6 +15,8 @@ LedDisplay::LedDisplay(LedPanel &matrix, LedPanel &previewStrip, const EffectIma
     , m_colours(colours)
     , m_glyphs(glyphs)
 {
+    matrix.setPictureSource(&glyphs);
+    previewStrip.setPictureSource(&glyphs);
 }
 
 LedIndicator *LedDisplay::indicator(int n) const

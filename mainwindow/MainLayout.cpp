@@ -176,6 +176,9 @@ MainControls MainLayout::build(QWidget *clientArea)
         LedIndicator *led = made.previewStrip->addIndicator(previewLedName(i), previewLedBounds(i).topLeft());
         led->setAccessibility(QCoreApplication::translate("MainLayout", "Preview, column %1").arg(ColumnLabels::number(i - 1)), true, false);
     }
+    // Arrow keys move across the matrix by rows and columns; it is the last stop of the Tab key.
+    made.matrix->setKeyboardGrid(EffectImage::ColumnCount);
+    QWidget::setTabOrder(made.clockSlider, made.matrix);
     return made;
 }
 

@@ -11,6 +11,7 @@
 #include "effect/ImageFile.h"
 #include "effect/PreviewController.h"
 #include "mainwindow/ClientArea.h"
+#include "mainwindow/ImageDropFilter.h"
 #include "mainwindow/ImageFileDialog.h"
 #include "mainwindow/LedDisplay.h"
 #include "mainwindow/MainMenu.h"
@@ -33,12 +34,9 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QSlider>
 #include <cstdio>
@@ -57,7 +55,6 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     , m_openDialog {QString(), text(Texts::DefaultImagePattern)}
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setAcceptDrops(true); // one image file, dropped from a file manager
     setFont(WindowFont::font(font()));
     // A fixed single border with the system menu only: no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -79,7 +76,7 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     m_previewControls = new PreviewControls(m_controls, *m_preview, this);
     m_matrixEditor = new MatrixEditor(*m_controls.matrix, *m_leds, m_image, *m_document, this);
     m_pageControls = new PageControls(m_controls, m_image, *m_leds, *m_preview, this);
-    setUpControls();
+    m_clientArea->listenForNoiseKey(m_controls.clockSlider); // the hidden animation's key
     createMenu();
     // The client area below the menu bar has the designed size; the window fits around it.
     m_clientArea->setFixedSize(MainLayout::ClientSize);
@@ -113,17 +110,6 @@ MainWindow::~MainWindow()
     m_clientArea->freeNoiseBitmap();
 }
 
-void MainWindow::setUpControls()
-{
-    QSlider *clock = m_controls.clockSlider;
-    m_clientArea->listenForNoiseKey(clock); // the hidden animation's key
-    // The matrix is the last stop of the Tab key.
-    m_controls.matrix->setKeyboardGrid(EffectImage::ColumnCount);
-    m_controls.matrix->setPictureSource(&m_glyphs);
-    m_controls.previewStrip->setPictureSource(&m_glyphs);
-    setTabOrder(clock, m_controls.matrix);
-}
-
 void MainWindow::createMenu()
 {
     MainMenu::Commands commands;
@@ -146,6 +132,7 @@ void MainWindow::createMenu()
 void MainWindow::connectControls()
 {
     connect(m_controls.loadButton, &QPushButton::clicked, this, &MainWindow::loadImage);
+    connect(new ImageDropFilter(this), &ImageDropFilter::dropped, this, &MainWindow::loadImageFile);
     connect(m_previewControls, &PreviewControls::stopped, this, &MainWindow::clearPreviewStrip);
     connect(m_preview, &PreviewController::pageTurned, this, &MainWindow::showCurrentPage);
     connect(m_preview, &PreviewController::rowChanged, this, [this] { m_leds->showPreviewRow(m_preview->rowStates()); });
@@ -307,34 +294,6 @@ void MainWindow::offerRecovery()
         m_image.setCurrentPage(1);
         showCurrentPage();
     });
-}
-
-std::optional<QString> MainWindow::droppedImagePath(const QMimeData *data)
-{
-    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile())
-        return std::nullopt;
-    const QString path = data->urls().constFirst().toLocalFile();
-    return QFileInfo(path).isFile() ? std::optional<QString>(path) : std::nullopt;
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent *event)
-{
-    // Refused here, the pointer shows before the drop that nothing would happen.
-    if (droppedImagePath(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void MainWindow::dropEvent(QDropEvent *event)
-{
-    const std::optional<QString> path = droppedImagePath(event->mimeData());
-    if (!path) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    loadImageFile(*path);
 }
 
 std::unique_ptr<OptionsDialog> MainWindow::createOptionsDialog()

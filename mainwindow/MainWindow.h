@@ -26,7 +26,6 @@ class MainWindowSettingsHost;
 class PageControls;
 class OptionsDialog;
 class PreviewControls;
-class QMimeData;
 class QSlider;
 class QTimer;
 class RecoveryKeeper;
@@ -98,11 +97,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
-    void setUpControls();
     void createMenu();
     void connectControls();
     void startUp();
@@ -117,8 +113,6 @@ private:
     void saveSettings();
     // The last steps of a close nobody asked for: the recovery copy and the settings.
     void finishWithoutAsking();
-    // The one local file a drop carries, or nothing for any other drop.
-    static std::optional<QString> droppedImagePath(const QMimeData *data);
 
     std::shared_ptr<const DesktopEnvironment> m_environment;
     EffectImage m_image;
