@@ -9,7 +9,7 @@
 #include <algorithm>
 
 namespace {
-constexpr int NoiseInterval = 5; // ms
+constexpr int NoiseInterval = 5; // ms a tick, a frame of noise each
 constexpr Qt::KeyboardModifiers NoiseModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
 } // namespace
 
@@ -22,16 +22,7 @@ ClientArea::ClientArea(QWidget *parent)
     m_noiseTimer = new QTimer(this);
     m_noiseTimer->setObjectName(QStringLiteral("NoiseTimer"));
     m_noiseTimer->setTimerType(Qt::PreciseTimer);
-    m_noiseTimer->setInterval(NoiseInterval);
     connect(m_noiseTimer, &QTimer::timeout, this, &ClientArea::drawNoise);
-    m_noiseRepaint = new QTimer(this);
-    m_noiseRepaint->setSingleShot(true);
-    m_noiseRepaint->setTimerType(Qt::PreciseTimer);
-    connect(m_noiseRepaint, &QTimer::timeout, this, [this] {
-        m_noisePending = true;
-        update(gapRegion());
-    });
-    m_sinceNoisePainted.start();
 }
 
 void ClientArea::listenForNoiseKey(QWidget *keys)
@@ -45,33 +36,45 @@ bool ClientArea::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_noiseKeys && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<const QKeyEvent *>(event);
         if (key->key() == Qt::Key_U && key->modifiers() == NoiseModifiers) {
-            if (m_noiseTimer->isActive())
-                m_noiseTimer->stop();
-            else
-                m_noiseTimer->start();
+            setNoiseRunning(!m_noiseTimer->isActive());
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
+void ClientArea::setNoiseRunning(bool running)
+{
+    if (!running) {
+        m_noiseTimer->stop();
+        return;
+    }
+    // Woken at the screen's pace, not at every tick: each wake shows the frame the ticks since
+    // the start have reached.
+    const QScreen *shownOn = screen();
+    const qreal rate = shownOn && shownOn->refreshRate() > 0 ? shownOn->refreshRate() : 60;
+    m_noiseTimer->setInterval(std::max(NoiseInterval, qRound(1000 / rate)));
+    m_noiseStartFrame = m_frame;
+    m_sinceNoiseStarted.start();
+    m_noiseTimer->start();
+}
+
 void ClientArea::createNoiseBitmap(QSize size)
 {
-    // Byte order red, green, blue. Left unfilled: it is drawn only after a tick has filled it.
-    m_noise = QImage(size, QImage::Format_RGB888);
+    // The screen's own form, so drawing it is a copy. Left unfilled: it is drawn only after a
+    // tick has filled it.
+    m_noise = QImage(size, QImage::Format_RGB32);
 }
 
 void ClientArea::drawNoise()
 {
     if (m_noise.isNull())
         return;
-    ++m_frame;
-    // Ticks come faster than the screen draws: the gaps are repainted at the screen's pace, each
-    // time with the frame the ticks have reached by then.
-    if (m_noiseRepaint->isActive())
-        return;
-    const QScreen *shownOn = screen();
-    const int period = qRound(1000.0 / (shownOn && shownOn->refreshRate() > 0 ? shownOn->refreshRate() : 60.0));
-    m_noiseRepaint->start(std::max(0, period - static_cast<int>(m_sinceNoisePainted.elapsed())));
+    // A frame every 5 ms tick since the start, and never the same frame twice.
+    const std::uint64_t ticks
+        = m_sinceNoiseStarted.isValid() ? static_cast<std::uint64_t>(m_sinceNoiseStarted.elapsed() / NoiseInterval) : 0;
+    m_frame = std::max(m_frame + 1, m_noiseStartFrame + ticks);
+    m_noisePending = true;
+    update(gapRegion());
 }
 
 const QImage &ClientArea::noiseBitmap() const
@@ -114,10 +117,7 @@ void ClientArea::paintEvent(QPaintEvent *event)
     if (!m_noisePending || m_noise.isNull())
         return; // the background was filled by Qt
     m_noisePending = false;
-    m_sinceNoisePainted.restart();
     QPainter painter(this);
-    // Rectangle by rectangle: only the pixels shown are converted for the screen.
-    const QImage &noise = noiseBitmap();
-    for (const QRect &rect : event->region())
-        painter.drawImage(rect.topLeft(), noise, rect);
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPoint(0, 0), noiseBitmap());
 }

@@ -20,9 +20,11 @@ class ClientArea : public QWidget
 public:
     explicit ClientArea(QWidget *parent = nullptr);
 
-    // Shift+Ctrl+Alt+U on `keys` starts and stops the animation, a tick every 5 ms.
+    // Shift+Ctrl+Alt+U on `keys` starts and stops the animation: a frame every 5 ms tick, shown
+    // at the screen's pace.
     void listenForNoiseKey(QWidget *keys);
     QTimer *noiseTimer() const { return m_noiseTimer; }
+    void setNoiseRunning(bool running);
 
     void createNoiseBitmap(QSize size);
     void freeNoiseBitmap() { m_noise = QImage(); }
@@ -30,8 +32,8 @@ public:
     const QImage &noiseBitmap() const;
     std::uint64_t noiseFrame() const { return m_frame; }
 
-    // One tick of the animation: the next frame belongs to the gaps between the controls, which
-    // are repainted with it when the screen next draws.
+    // The noise timer's wake: the gaps between the controls are repainted with the frame the
+    // ticks have reached (at least the next one).
     void drawNoise();
     // The part of the client area that no control covers. The layout is fixed, so it is worked
     // out once and again only when the children or the size change.
@@ -44,8 +46,8 @@ protected:
 
 private:
     QTimer *m_noiseTimer = nullptr;
-    QTimer *m_noiseRepaint = nullptr; // the next repaint of the gaps, at the screen's pace
-    QElapsedTimer m_sinceNoisePainted;
+    QElapsedTimer m_sinceNoiseStarted;
+    std::uint64_t m_noiseStartFrame = 0; // the frame shown when the noise last started
     QWidget *m_noiseKeys = nullptr;
     mutable QImage m_noise;
     std::uint64_t m_frame = 0; // ticks so far

@@ -4,6 +4,7 @@
 #include "noise/NoiseGenerator.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 constexpr int BytesPerPixel = 3;
@@ -30,14 +31,20 @@ NoiseFrames::NoiseFrames(QSize size, const QRegion &visible)
 
 void NoiseFrames::paint(std::uint64_t frame, QImage &picture) const
 {
-    if (frame == 0 || picture.size() != m_size || picture.format() != QImage::Format_RGB888)
+    if (frame == 0 || picture.size() != m_size || picture.format() != QImage::Format_RGB32)
         return;
     const auto frameBytes = static_cast<std::uint64_t>(m_size.width()) * m_size.height() * BytesPerPixel;
     std::uint32_t seed = NoiseGenerator::advanced(0, (frame - 1) * frameBytes); // before the frame's first byte
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(m_size.width()) * BytesPerPixel);
     for (const Run &run : m_runs) {
         NoiseGenerator generator(run.skip.applied(seed));
-        generator.fill(picture.scanLine(run.y) + static_cast<std::ptrdiff_t>(run.x) * BytesPerPixel,
-            static_cast<std::size_t>(run.length) * BytesPerPixel);
+        const auto count = static_cast<std::size_t>(run.length) * BytesPerPixel;
+        generator.fill(bytes.data(), count);
         seed = generator.seed();
+        // Red, green, blue as the stream gives them, in the form the screen takes without a
+        // conversion.
+        auto *pixel = reinterpret_cast<QRgb *>(picture.scanLine(run.y)) + run.x;
+        for (std::size_t at = 0; at < count; at += BytesPerPixel)
+            *pixel++ = qRgb(bytes[at], bytes[at + 1], bytes[at + 2]);
     }
 }

@@ -17,7 +17,7 @@ public:
     // `visible` lies within a picture of `size` pixels.
     NoiseFrames(QSize size, const QRegion &visible);
 
-    // Writes frame `frame` (1: the first tick's) into the visible pixels of `picture`, an RGB888
+    // Writes frame `frame` (1: the first tick's) into the visible pixels of `picture`, an RGB32
     // picture of the size given; the others are left as they are.
     void paint(std::uint64_t frame, QImage &picture) const;
     // How many pixels a frame computes.

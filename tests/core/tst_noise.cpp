@@ -89,7 +89,7 @@ private Q_SLOTS:
         QCOMPARE(frames.visiblePixels(), 13);
         NoiseGenerator reference;
         for (int frame = 1; frame <= 4; ++frame) {
-            QImage picture(size, QImage::Format_RGB888);
+            QImage picture(size, QImage::Format_RGB32);
             picture.fill(Qt::black);
             frames.paint(static_cast<std::uint64_t>(frame), picture);
             for (int y = 0; y < size.height(); ++y) {
@@ -97,7 +97,9 @@ private Q_SLOTS:
                     for (int channel = 0; channel < 3; ++channel) {
                         const std::uint8_t streamByte = reference.next();
                         const bool shown = visible.contains(QPoint(x, y));
-                        QCOMPARE(picture.constScanLine(y)[3 * x + channel], shown ? streamByte : std::uint8_t {0});
+                        const QRgb pixel = picture.pixel(x, y);
+                        const int shownByte = channel == 0 ? qRed(pixel) : channel == 1 ? qGreen(pixel) : qBlue(pixel);
+                        QCOMPARE(shownByte, shown ? int(streamByte) : 0);
                     }
                 }
             }
