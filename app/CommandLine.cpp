@@ -1,13 +1,34 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 
+#include "common/AppError.h"
 #include "common/LocalPath.h"
+#include "compare/ImageComparison.h"
+#include "effect/ImageFile.h"
 #include "common/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
+
+int CommandLine::compareImages(const QString &imagePath, const QString &referencePath)
+{
+    EffectImage image;
+    EffectImage reference;
+    try {
+        ImageFile::load(imagePath, image);
+        ImageFile::load(referencePath, reference);
+    } catch (const AppError &error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+        return 2;
+    }
+    const ImageComparison comparison = ImageComparison::of(image, reference);
+    for (const QString &line : comparison.rowReport())
+        std::printf("%s\n", qPrintable(line));
+    std::printf("%s\n", qPrintable(comparison.summary(LocalPath::displayed(referencePath))));
+    return comparison.isSame() ? 0 : 1;
+}
 
 CommandLine::Outcome CommandLine::parse(int argc, char **argv)
 {
@@ -19,6 +40,12 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
         QCoreApplication::translate("CommandLine", "Check the light effect of a 16-Kbit EEPROM image before it goes into the chip."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption compare(QStringLiteral("compare"),
+        QCoreApplication::translate("CommandLine",
+            "Compare image A with image B, without a window: one line for each row that differs, "
+            "then a summary. Exits with 0 when they are the same, 1 when they differ, 2 when either "
+            "cannot be read. Usage: --compare A B"));
+    parser.addOption(compare);
     // Qt's own window options (-platform xcb, -style fusion, ...) are taken by the window
     // system later; here they are accepted and left alone.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -34,11 +61,15 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << LocalPath::decode(QByteArray(argv[i]));
-    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
-        const QString mistake
-            = parser.errorText().isEmpty() ? QCoreApplication::translate("CommandLine", "Only one FILE can be shown.") : parser.errorText();
+    const bool comparing = parser.parse(arguments) && parser.isSet(compare);
+    if (comparing && parser.positionalArguments().size() == 2)
+        return {compareImages(parser.positionalArguments().at(0), parser.positionalArguments().at(1)), std::nullopt};
+    if (!parser.errorText().isEmpty() || comparing || parser.positionalArguments().size() > 1) {
+        const QString mistake = !parser.errorText().isEmpty() ? parser.errorText()
+            : comparing ? QCoreApplication::translate("CommandLine", "--compare needs two images, A and B.")
+                        : QCoreApplication::translate("CommandLine", "Only one FILE can be shown.");
         std::fprintf(stderr, "%s\n\n%s", qPrintable(mistake), qPrintable(parser.helpText()));
-        return {1, std::nullopt};
+        return {comparing ? 2 : 1, std::nullopt}; // 1 would read as "they differ"
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);

@@ -4,8 +4,8 @@
 #include <QString>
 #include <optional>
 
-// The program's command line: Glimmerview [--help] [--version] [FILE]. Read before any window
-// exists, so --help and --version work without a display.
+// The program's command line: Glimmerview [--help] [--version] [FILE], or --compare A B. Read
+// before any window exists, so --help, --version and --compare work without a display.
 class CommandLine
 {
 public:
@@ -17,4 +17,9 @@ public:
 
     // Prints help, the version or the usage (for a mistake, to stderr) as asked.
     static Outcome parse(int argc, char **argv);
+
+private:
+    // Prints where image A differs from image B; the exit status: 0 the same, 1 they differ,
+    // 2 either cannot be read.
+    static int compareImages(const QString &imagePath, const QString &referencePath);
 };

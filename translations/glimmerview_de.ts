@@ -188,6 +188,14 @@
         <source>Only one FILE can be shown.</source>
         <translation>Es kann nur eine Datei (FILE) angezeigt werden.</translation>
     </message>
+    <message>
+        <source>Compare image A with image B, without a window: one line for each row that differs, then a summary. Exits with 0 when they are the same, 1 when they differ, 2 when either cannot be read. Usage: --compare A B</source>
+        <translation>Abbild A mit Abbild B vergleichen, ohne Fenster: eine Zeile für jede abweichende Zeile, dann eine Zusammenfassung. Endet mit 0, wenn sie gleich sind, 1, wenn sie abweichen, 2, wenn eines nicht gelesen werden kann. Aufruf: --compare A B</translation>
+    </message>
+    <message>
+        <source>--compare needs two images, A and B.</source>
+        <translation>--compare braucht zwei Abbilder, A und B.</translation>
+    </message>
 </context>
 <context>
     <name>EffectDocument</name>
@@ -250,6 +258,17 @@
     <message>
         <source>Invert Page</source>
         <translation>Seite invertieren</translation>
+    </message>
+</context>
+<context>
+    <name>ImageComparison</name>
+    <message>
+        <source>Same as %1</source>
+        <translation>Gleich wie %1</translation>
+    </message>
+    <message>
+        <source>%1 pages differ, %2 LEDs</source>
+        <translation>%1 Seiten weichen ab, %2 LEDs</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The real program's command line, run without any display: a window it tried to open would
@@ -57,6 +59,56 @@ private Q_SLOTS:
         QVERIFY2(stdErr.contains(err), qPrintable(stdErr));
         if (status != 0)
             QVERIFY2(stdErr.contains(QStringLiteral("Usage: ")) && stdOut.isEmpty(), qPrintable(stdErr));
+    }
+
+    // --compare as a script runs it: no display, the report on stdout, the answer in the status.
+    void compareAnswersWithItsStatus_data()
+    {
+        QTest::addColumn<QByteArray>("changedByte"); // at byte 66 of A: empty for no change
+        QTest::addColumn<bool>("referenceExists");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("the same: 0") << QByteArray() << true << 0 << "Same as b.bin\n"
+                                     << "";
+        QTest::newRow("they differ: 1") << QByteArray("\xFE") << true << 1
+                                        << "page 3 row 2: columns 16\n1 pages differ, 1 LEDs\n"
+                                        << "";
+        QTest::newRow("B cannot be read: 2") << QByteArray() << false << 2 << ""
+                                             << "Cannot open file";
+    }
+    void compareAnswersWithItsStatus()
+    {
+        QFETCH(QByteArray, changedByte);
+        QFETCH(bool, referenceExists);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QTemporaryDir dir;
+        QByteArray a(2048, '\xFF');
+        if (!changedByte.isEmpty())
+            a[66] = changedByte[0];
+        writeFile(dir.filePath(QStringLiteral("a.bin")), a);
+        if (referenceExists)
+            writeFile(dir.filePath(QStringLiteral("b.bin")), QByteArray(2048, '\xFF'));
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(dir.path());
+        program.start(QStringLiteral(GLIMMERVIEW_BINARY), {QStringLiteral("--compare"), QStringLiteral("a.bin"), QStringLiteral("b.bin")});
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitCode(), status);
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), out);
+        const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(stdErr.contains(err), qPrintable(stdErr));
+    }
+
+private:
+    static void writeFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
 };
 
