@@ -60,6 +60,11 @@ inline constexpr char PastePageCommand[] = QT_TRANSLATE_NOOP("Texts", "&Paste Pa
 inline constexpr char ClearPageCommand[] = QT_TRANSLATE_NOOP("Texts", "C&lear Page");
 inline constexpr char FillPageCommand[] = QT_TRANSLATE_NOOP("Texts", "&Fill Page");
 inline constexpr char InvertPageCommand[] = QT_TRANSLATE_NOOP("Texts", "&Invert Page");
+inline constexpr char CompareCommand[] = QT_TRANSLATE_NOOP("Texts", "Compare &With…");
+inline constexpr char StopComparingCommand[] = QT_TRANSLATE_NOOP("Texts", "S&top Comparing");
+inline constexpr char NextDifferenceCommand[] = QT_TRANSLATE_NOOP("Texts", "&Next Difference");
+inline constexpr char PreviousDifferenceCommand[] = QT_TRANSLATE_NOOP("Texts", "Pre&vious Difference");
+inline constexpr char CompareDialogTitle[] = QT_TRANSLATE_NOOP("Texts", "Compare With");
 
 // The main window's controls.
 inline constexpr char MatrixGroup[] = QT_TRANSLATE_NOOP("Texts", "Matrix");

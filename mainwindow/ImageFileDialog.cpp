@@ -87,9 +87,12 @@ std::optional<QString> ImageFileDialog::askSavePath(QWidget *parent, const QStri
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> ImageFileDialog::ask(QWidget *parent, const QString &initialDir, const QString &defaultExt)
+std::optional<QString> ImageFileDialog::ask(
+    QWidget *parent, const QString &initialDir, const QString &defaultExt, const QString &title)
 {
     ImageFileDialog dialog(parent, initialDir, defaultExt);
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -24,7 +24,8 @@ public:
     ImageFileDialog(QWidget *parent, const QString &initialDir, const QString &defaultExt);
 
     // Shows the dialog modally; the chosen path, or nothing when the user cancels.
-    static std::optional<QString> ask(QWidget *parent, const QString &initialDir, const QString &defaultExt);
+    static std::optional<QString> ask(
+        QWidget *parent, const QString &initialDir, const QString &defaultExt, const QString &title = {});
     // The same dialog for saving an image, starting at `suggested`; Qt asks before an existing
     // file is replaced.
     static std::optional<QString> askSavePath(QWidget *parent, const QString &title, const QString &suggested);

@@ -29,6 +29,9 @@ const QList<Entry> FileEntries {
     {Texts::ExportCArrayCommand, {}, &C::exportCArray, "exportCArrayAction"},
     {Texts::ExportPictureCommand, {}, &C::exportPicture, "exportPictureAction"},
     {nullptr, {}, nullptr},
+    {Texts::CompareCommand, QKeySequence(Qt::CTRL | Qt::Key_D), &C::compareWith, "compareWithAction"},
+    {Texts::StopComparingCommand, {}, &C::stopComparing, "stopComparingAction"},
+    {nullptr, {}, nullptr},
     {Texts::ExitCommand, QKeySequence(Qt::CTRL | Qt::Key_X), &C::exit, "exitAction"},
 };
 const QList<Entry> PageEntries {
@@ -37,6 +40,10 @@ const QList<Entry> PageEntries {
     {Texts::ClearPageCommand, {}, &C::clearPage, "clearPageAction"},
     {Texts::FillPageCommand, {}, &C::fillPage, "fillPageAction"},
     {Texts::InvertPageCommand, {}, &C::invertPage, "invertPageAction"},
+    {nullptr, {}, nullptr},
+    {Texts::NextDifferenceCommand, QKeySequence(Qt::Key_F8), &C::nextDifference, "nextDifferenceAction"},
+    {Texts::PreviousDifferenceCommand, QKeySequence(Qt::SHIFT | Qt::Key_F8), &C::previousDifference,
+        "previousDifferenceAction"},
 };
 
 void addEntries(QMenu *menu, const QList<Entry> &entries, const MainMenu::Commands &commands)

@@ -16,7 +16,8 @@ public:
     struct Commands
     {
         Command load, save, saveAs, exportCArray, exportPicture, exit;
-        Command copyPage, pastePage, clearPage, fillPage, invertPage;
+        Command compareWith, stopComparing;
+        Command copyPage, pastePage, clearPage, fillPage, invertPage, nextDifference, previousDifference;
         Command options, about;
     };
 

@@ -6,6 +6,8 @@
 #include "common/LocalPath.h"
 #include "common/ProgramTexts.h"
 #include "common/ScreenFit.h"
+#include "compare/ComparisonSession.h"
+#include "compareview/ComparisonView.h"
 #include "document/EffectDocument.h"
 #include "effect/ImageEncoder.h"
 #include "effect/ImageFile.h"
@@ -76,6 +78,8 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     m_previewControls = new PreviewControls(m_controls, *m_preview, this);
     m_matrixEditor = new MatrixEditor(*m_controls.matrix, *m_leds, m_image, *m_document, this);
     m_pageControls = new PageControls(m_controls, m_image, *m_leds, *m_preview, this);
+    m_comparison = new ComparisonSession(m_image, this);
+    m_comparisonView = new ComparisonView(*m_comparison, *m_controls.matrix, m_image, this);
     m_clientArea->listenForNoiseKey(m_controls.clockSlider); // the hidden animation's key
     createMenu();
     // The client area below the menu bar has the designed size; the window fits around it.
@@ -84,7 +88,9 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     layout()->activate();
     connectControls();
 
-    m_askForImagePath = &ImageFileDialog::ask;
+    m_askForImagePath = [](QWidget *parent, const QString &folder, const QString &extension, const QString &title) {
+        return ImageFileDialog::ask(parent, folder, extension, title);
+    };
     m_settingsHost
         = std::make_unique<MainWindowSettingsHost>(*this, *m_controls.clockSlider, m_openDialog, *m_environment);
     m_settings = std::make_unique<WindowSettings>(*m_settingsHost, text(Texts::SettingsSection),
@@ -119,6 +125,10 @@ void MainWindow::createMenu()
     commands.exportCArray = [this] { m_document->exportCArray(); };
     commands.exportPicture = [this] { m_document->exportPicture(m_colours); };
     commands.exit = [this] { close(); };
+    commands.compareWith = [this] { compareWithChosenImage(); };
+    commands.stopComparing = [this] { m_comparison->stop(); };
+    commands.nextDifference = [this] { showNextDifference(true); };
+    commands.previousDifference = [this] { showNextDifference(false); };
     commands.copyPage = [this] { QApplication::clipboard()->setMimeData(m_document->copyPage()); };
     commands.pastePage = [this] { m_document->pastePage(QApplication::clipboard()->mimeData()); };
     commands.clearPage = [this] { m_document->clearPage(); };
@@ -139,6 +149,10 @@ void MainWindow::connectControls()
     connect(m_matrixEditor, &MatrixEditor::pageToShow, m_pageControls, &PageControls::showPage);
     connect(m_document, &EffectDocument::pageChanged, m_pageControls, &PageControls::showPage);
     connect(m_document, &EffectDocument::pathChanged, this, &MainWindow::showFileInTitle);
+    // The differences follow every change of the image, and the marks every page shown.
+    connect(m_document->history(), &QUndoStack::indexChanged, m_comparison, &ComparisonSession::update);
+    connect(m_matrixEditor, &MatrixEditor::edited, m_comparison, &ComparisonSession::update);
+    connect(m_pageControls, &PageControls::pageShown, m_comparisonView, &ComparisonView::showMarks);
     connect(m_document->history(), &QUndoStack::cleanChanged, this, [this](bool clean) {
         if (windowTitle().contains(QLatin1String("[*]")))
             setWindowModified(!clean);
@@ -258,7 +272,7 @@ void MainWindow::showCurrentPage()
 
 void MainWindow::loadImage()
 {
-    loadFrom([this] { return m_askForImagePath(this, m_openDialog.initialDir, m_openDialog.defaultExt); });
+    loadFrom([this] { return m_askForImagePath(this, m_openDialog.initialDir, m_openDialog.defaultExt, {}); });
 }
 
 void MainWindow::loadImageFile(const QString &path)
@@ -275,8 +289,25 @@ void MainWindow::loadFrom(const std::function<std::optional<QString>()> &chooseP
         if (const std::optional<QString> path = choosePath()) // nothing: page 1 all the same
             m_document->loaded(*path, ImageFile::load(*path, m_image));
         m_image.setCurrentPage(1);
+        m_comparison->update();
         showCurrentPage();
     });
+}
+
+void MainWindow::compareWithChosenImage()
+{
+    const std::optional<QString> path = m_askForImagePath(
+        this, m_openDialog.initialDir, m_openDialog.defaultExt, Texts::shown(Texts::CompareDialogTitle));
+    if (path)
+        ErrorBox::guard(this, [&] { m_comparison->compareWith(*path); });
+}
+
+void MainWindow::showNextDifference(bool forward)
+{
+    if (const std::optional<int> page = m_comparison->differences().nextDifferingPage(m_image.currentPage(), forward)) {
+        m_image.storeBack();
+        m_pageControls->showPage(*page);
+    }
 }
 
 void MainWindow::closeWithoutAsking()
@@ -291,6 +322,7 @@ void MainWindow::offerRecovery()
         m_image.storeBack();
         ImageDecoder::decode(copy.image, ImageLayout::Bits16, m_image);
         m_document->recovered(copy);
+        m_comparison->update();
         m_image.setCurrentPage(1);
         showCurrentPage();
     });

@@ -19,6 +19,8 @@
 #include <memory>
 #include <optional>
 
+class ComparisonSession;
+class ComparisonView;
 class EffectDocument;
 class DesktopEnvironment;
 class LedIndicator;
@@ -41,8 +43,8 @@ class MainWindow : public QMainWindow
 
 public:
     // Asks the user for an image file: the chosen path, or nothing on cancel.
-    using ImagePathPrompt
-        = std::function<std::optional<QString>(QWidget *parent, const QString &initialDir, const QString &defaultExt)>;
+    using ImagePathPrompt = std::function<std::optional<QString>(
+        QWidget *parent, const QString &initialDir, const QString &defaultExt, const QString &title)>;
 
     explicit MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QWidget *parent = nullptr);
     ~MainWindow() override;
@@ -69,6 +71,7 @@ public:
     // At start: offers the unsaved edits a run that ended without saving them left behind.
     void offerRecovery();
     EffectDocument &document() { return *m_document; }
+    ComparisonSession &comparison() { return *m_comparison; }
     // A new Options dialog over this window; an accepted change recolours the window at once.
     std::unique_ptr<OptionsDialog> createOptionsDialog();
 
@@ -107,6 +110,10 @@ private:
     void showAbout();
     void applyColours(const ColourSettings &colours);
     void showFileInTitle(const QString &path);
+    // Compare With…: the reference chosen in the file dialog.
+    void compareWithChosenImage();
+    // Next and Previous Difference: the next page that differs, round the end.
+    void showNextDifference(bool forward);
     // Loads the path chosen, if one is; page 1 is shown either way, as File › Load always did.
     void loadFrom(const std::function<std::optional<QString>()> &choosePath);
     // Throws AppError when the file cannot be written.
@@ -128,6 +135,8 @@ private:
     std::unique_ptr<WindowPrompts> m_prompts;
     EffectDocument *m_document = nullptr;
     RecoveryKeeper *m_recovery = nullptr;
+    ComparisonSession *m_comparison = nullptr;
+    ComparisonView *m_comparisonView = nullptr;
     bool m_askBeforeClosing = true;
     QString m_executableDir;
     OpenDialogState m_openDialog;

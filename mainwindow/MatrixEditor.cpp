@@ -53,4 +53,5 @@ void MatrixEditor::press(LedIndicator *indicator)
     m_leds.setLed(n, state, true); // always redrawn: no skip rule here
     m_image.setWorkingEntry(n - 1, state);
     m_image.storeBack();
+    Q_EMIT edited();
 }

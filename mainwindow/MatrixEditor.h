@@ -25,6 +25,8 @@ Q_SIGNALS:
     // A stroke the preview turned the page under became its step; the page playing now is to
     // be shown again.
     void pageToShow(int page);
+    // An LED of the image changed.
+    void edited();
 
 private:
     void onPressed(LedIndicator *indicator, Qt::MouseButton button);

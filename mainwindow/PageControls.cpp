@@ -42,6 +42,7 @@ void PageControls::showCurrentPage()
     m_controls.pageEdit->setText(QString::number(page));
     m_image.loadWorkingPage();
     m_leds.showWorkingPage(false);
+    Q_EMIT pageShown();
 }
 
 void PageControls::showPage(int page)

@@ -27,6 +27,10 @@ public:
     void showPage(int page);
     void goToTypedPage();
 
+Q_SIGNALS:
+    // A page was shown (or shown again): its LEDs are in the matrix.
+    void pageShown();
+
 private:
     // Throws AppError for a text that is no number.
     void showTypedPage();

@@ -556,6 +556,26 @@
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
+    <message>
+        <source>Compare &amp;With…</source>
+        <translation>&amp;Vergleichen mit…</translation>
+    </message>
+    <message>
+        <source>S&amp;top Comparing</source>
+        <translation>Vergleich be&amp;enden</translation>
+    </message>
+    <message>
+        <source>&amp;Next Difference</source>
+        <translation>&amp;Nächster Unterschied</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Difference</source>
+        <translation>&amp;Voriger Unterschied</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Vergleichen mit</translation>
+    </message>
 </context>
 <context>
     <name>WindowPrompts</name>

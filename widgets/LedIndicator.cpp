@@ -37,6 +37,14 @@ void LedIndicator::setAccessibility(const QString &name, bool checkable, bool pr
     }
 }
 
+void LedIndicator::setMarked(bool marked)
+{
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    m_surface.repaintIndicator(this);
+}
+
 void LedIndicator::setLit(bool lit)
 {
     if (lit == m_lit)

@@ -53,6 +53,10 @@ public:
     void setAccessibility(const QString &name, bool checkable, bool pressable);
     bool isLit() const { return m_lit; }
     void setLit(bool lit);
+    // Marked: a small tick in the top-right corner (an LED that differs from a reference), which
+    // leaves the LED's own state and colour readable.
+    bool isMarked() const { return m_marked; }
+    void setMarked(bool marked);
 
 private:
     IndicatorSurface &m_surface;
@@ -62,4 +66,5 @@ private:
     bool m_checkable = false;
     bool m_pressable = false;
     bool m_lit = false;
+    bool m_marked = false;
 };

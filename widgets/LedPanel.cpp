@@ -170,6 +170,16 @@ void LedPanel::drawIndicator(QPainter &painter, const LedIndicator *indicator) c
             painter.restore();
         }
     }
+    if (indicator->isMarked()) {
+        // A corner tick in the text colour: clear of the glyph's round face, readable on it.
+        const QPoint corner = face.topRight();
+        const QPolygon tick {corner, corner + QPoint(-MarkSize, 0), corner + QPoint(0, MarkSize)};
+        painter.save();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette().color(QPalette::WindowText));
+        painter.drawPolygon(tick);
+        painter.restore();
+    }
     if (indicator == focusedIndicator()) {
         painter.save();
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));

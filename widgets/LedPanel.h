@@ -21,6 +21,8 @@ class LedPanel : public QWidget, public IndicatorSurface
     Q_OBJECT
 
 public:
+    static constexpr int MarkSize = 7; // px, the sides of a marked LED's corner tick
+
     explicit LedPanel(QWidget *parent = nullptr);
 
     LedIndicator *addIndicator(const QString &name, QPoint topLeft, QSize size = {23, 22});

@@ -90,7 +90,7 @@ private Q_SLOTS:
     {
         create();
         m_prompts = 0;
-        form->setImagePathPrompt([this](QWidget *, const QString &dir, const QString &) {
+        form->setImagePathPrompt([this](QWidget *, const QString &dir, const QString &, const QString &) {
             ++m_prompts;
             m_promptDir = dir;
             return m_nextPath;
@@ -242,13 +242,14 @@ private Q_SLOTS:
         QCOMPARE(QKeySequence::mnemonic(load->text()), QKeySequence(Qt::ALT | Qt::Key_L));
         QCOMPARE(QKeySequence::mnemonic(exit->text()), QKeySequence(Qt::ALT | Qt::Key_X));
         QVERIFY(!top[2]->menu() && !top[3]->menu()); // they act when clicked
-        // Load, Save and Save As, then the exports, then Exit, each group apart.
+        // Load, Save and Save As, then the exports, then comparing, then Exit, each group apart.
         QStringList file;
         for (const QAction *action : top[0]->menu()->actions())
             file << (action->isSeparator() ? QStringLiteral("|") : shown(action));
         QCOMPARE(file,
             QStringList(
-                {"Load", "Save", "Save As\u2026", "|", "Export as C Array\u2026", "Export as PNG\u2026", "|", "Exit"}));
+                {"Load", "Save", "Save As\u2026", "|", "Export as C Array\u2026", "Export as PNG\u2026", "|",
+                    "Compare With\u2026", "Stop Comparing", "|", "Exit"}));
         QCOMPARE(top[0]->menu()->actions().constFirst(), load);
         QCOMPARE(top[0]->menu()->actions().constLast(), exit);
         QStringList edit;
@@ -260,10 +261,12 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(
-            edit, QStringList({"Undo", "Redo", "Copy Page", "Paste Page", "Clear Page", "Fill Page", "Invert Page"}));
+            edit, QStringList({"Undo", "Redo", "Copy Page", "Paste Page", "Clear Page", "Fill Page", "Invert Page",
+                      "Next Difference", "Previous Difference"}));
         QCOMPARE(keys,
             QList<QKeySequence>({QKeySequence("Ctrl+Z"), QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y"),
-                QKeySequence("Ctrl+Shift+C"), QKeySequence("Ctrl+Shift+V")}));
+                QKeySequence("Ctrl+Shift+C"), QKeySequence("Ctrl+Shift+V"), QKeySequence("F8"),
+                QKeySequence("Shift+F8")}));
     }
 
     void startUpShowsPageOneAllOff()
