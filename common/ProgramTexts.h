@@ -65,6 +65,8 @@ inline constexpr char StopComparingCommand[] = QT_TRANSLATE_NOOP("Texts", "S&top
 inline constexpr char NextDifferenceCommand[] = QT_TRANSLATE_NOOP("Texts", "&Next Difference");
 inline constexpr char PreviousDifferenceCommand[] = QT_TRANSLATE_NOOP("Texts", "Pre&vious Difference");
 inline constexpr char CompareDialogTitle[] = QT_TRANSLATE_NOOP("Texts", "Compare With");
+inline constexpr char ViewMenu[] = QT_TRANSLATE_NOOP("Texts", "&View");
+inline constexpr char OverviewCommand[] = QT_TRANSLATE_NOOP("Texts", "&Overview");
 
 // The main window's controls.
 inline constexpr char MatrixGroup[] = QT_TRANSLATE_NOOP("Texts", "Matrix");

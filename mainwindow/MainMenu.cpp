@@ -60,7 +60,7 @@ void addEntries(QMenu *menu, const QList<Entry> &entries, const MainMenu::Comman
 }
 } // namespace
 
-void MainMenu::build(QMainWindow *window, const Commands &commands, QUndoStack *history)
+void MainMenu::build(QMainWindow *window, const Commands &commands, QUndoStack *history, const QList<QAction *> &panels)
 {
     QMenuBar *bar = window->menuBar();
     QMenu *file = bar->addMenu(Texts::shown(Texts::FileMenu));
@@ -80,6 +80,8 @@ void MainMenu::build(QMainWindow *window, const Commands &commands, QUndoStack *
     edit->addActions({undo, redo});
     edit->addSeparator();
     addEntries(edit, PageEntries, commands);
+    QMenu *view = bar->addMenu(Texts::shown(Texts::ViewMenu));
+    view->addActions(panels);
 
     bar->addAction(Texts::shown(Texts::OptionsCommand), bar, commands.options)
         ->setObjectName(QStringLiteral("optionsAction"));

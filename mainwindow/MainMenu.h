@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <functional>
 
+class QAction;
 class QMainWindow;
 class QUndoStack;
 
@@ -22,5 +23,6 @@ public:
     };
 
     // Undo and Redo come from the history itself, so they show what they would undo.
-    static void build(QMainWindow *window, const Commands &commands, QUndoStack *history);
+    // `panels` go into the View menu, each an action that shows or hides its panel.
+    static void build(QMainWindow *window, const Commands &commands, QUndoStack *history, const QList<QAction *> &panels);
 };

@@ -23,6 +23,7 @@
 #include "mainwindow/PreviewControls.h"
 #include "mainwindow/RecoveryOffer.h"
 #include "mainwindow/WindowPrompts.h"
+#include "overview/PagesView.h"
 #include "options/OptionsDialog.h"
 #include "recovery/RecoveryKeeper.h"
 #include "settings/ColourValues.h"
@@ -36,6 +37,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
@@ -81,6 +83,7 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     m_comparison = new ComparisonSession(m_image, this);
     m_comparisonView = new ComparisonView(*m_comparison, *m_controls.matrix, m_image, this);
     m_clientArea->listenForNoiseKey(m_controls.clockSlider); // the hidden animation's key
+    createOverview();
     createMenu();
     // The client area below the menu bar has the designed size; the window fits around it.
     m_clientArea->setFixedSize(MainLayout::ClientSize);
@@ -116,6 +119,29 @@ MainWindow::~MainWindow()
     m_clientArea->freeNoiseBitmap();
 }
 
+void MainWindow::createOverview()
+{
+    m_pagesView = new PagesView(m_image, m_colours, *m_comparison);
+    m_overviewDock = new QDockWidget(Texts::shown(Texts::OverviewCommand).remove(QLatin1Char('&')), this);
+    m_overviewDock->setObjectName(QStringLiteral("overviewDock"));
+    m_overviewDock->setWidget(m_pagesView);
+    m_overviewDock->setFeatures(QDockWidget::DockWidgetClosable);
+    m_overviewDock->toggleViewAction()->setText(Texts::shown(Texts::OverviewCommand));
+    m_overviewDock->toggleViewAction()->setShortcut(QKeySequence(Qt::Key_F9));
+    m_overviewDock->toggleViewAction()->setObjectName(QStringLiteral("overviewAction"));
+    addDockWidget(Qt::RightDockWidgetArea, m_overviewDock);
+    m_overviewDock->hide(); // brought up with View > Overview
+    connect(m_pagesView, &PagesView::pageChosen, this, [this](int page) {
+        m_image.storeBack();
+        m_pageControls->showPage(page);
+    });
+    // The pictures follow every change of the image, the shown page, the colours and the comparison.
+    connect(m_document->history(), &QUndoStack::indexChanged, m_pagesView, &PagesView::refresh);
+    connect(m_matrixEditor, &MatrixEditor::edited, m_pagesView, &PagesView::refresh);
+    connect(m_pageControls, &PageControls::pageShown, m_pagesView, &PagesView::refresh);
+    connect(m_comparison, &ComparisonSession::changed, m_pagesView, &PagesView::refresh);
+}
+
 void MainWindow::createMenu()
 {
     MainMenu::Commands commands;
@@ -136,7 +162,7 @@ void MainWindow::createMenu()
     commands.invertPage = [this] { m_document->invertPage(); };
     commands.options = [this] { showOptions(); };
     commands.about = [this] { showAbout(); };
-    MainMenu::build(this, commands, m_document->history());
+    MainMenu::build(this, commands, m_document->history(), {m_overviewDock->toggleViewAction()});
 }
 
 void MainWindow::connectControls()
@@ -343,6 +369,7 @@ void MainWindow::showOptions()
 void MainWindow::applyColours(const ColourSettings &colours)
 {
     m_colours = colours;
+    m_pagesView->refresh();
     refreshMatrix();
     clearPreviewStrip();
 }

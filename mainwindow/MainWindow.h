@@ -26,6 +26,8 @@ class DesktopEnvironment;
 class LedIndicator;
 class MainWindowSettingsHost;
 class PageControls;
+class PagesView;
+class QDockWidget;
 class OptionsDialog;
 class PreviewControls;
 class QSlider;
@@ -102,6 +104,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void createOverview();
     void createMenu();
     void connectControls();
     void startUp();
@@ -137,6 +140,8 @@ private:
     RecoveryKeeper *m_recovery = nullptr;
     ComparisonSession *m_comparison = nullptr;
     ComparisonView *m_comparisonView = nullptr;
+    PagesView *m_pagesView = nullptr;
+    QDockWidget *m_overviewDock = nullptr;
     bool m_askBeforeClosing = true;
     QString m_executableDir;
     OpenDialogState m_openDialog;

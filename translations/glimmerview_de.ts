@@ -320,6 +320,13 @@
     </message>
 </context>
 <context>
+    <name>PagesView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryOffer</name>
     <message>
         <source>Untitled</source>
@@ -575,6 +582,14 @@
     <message>
         <source>Compare With</source>
         <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Overview</source>
+        <translation>Ü&amp;bersicht</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,147 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "overview/PagesView.h"
+
+#include "common/ColourSettings.h"
+#include "compare/ComparisonSession.h"
+#include "effect/EffectImage.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int PictureSide = EffectImage::ColumnCount * PagesView::LedPitch;
+constexpr int Margin = 3; // px round a picture, where its frame goes
+constexpr int CaptionHeight = 11;
+constexpr int CellWidth = PictureSide + 2 * Margin;
+constexpr int CellHeight = PictureSide + 2 * Margin + CaptionHeight;
+constexpr int Rows = EffectImage::PageCount / PagesView::PagesPerRow;
+
+QColor columnColour(const ColourSettings &colours, int column, bool lit)
+{
+    static const QColor bright[] = {Qt::red, QColor(0, 200, 0), QColor(40, 80, 255), QColor(240, 220, 0)};
+    const int code = colours.entry(column + 1);
+    const QColor colour = code >= ColourSettings::Red && code <= ColourSettings::Yellow ? bright[code - 1] : bright[0];
+    return lit ? colour : colour.darker(400); // unlit: the same colour, dim
+}
+} // namespace
+
+PagesView::PagesView(
+    const EffectImage &image, const ColourSettings &colours, const ComparisonSession &comparison, QWidget *parent)
+    : QWidget(parent)
+    , m_image(image)
+    , m_colours(colours)
+    , m_comparison(comparison)
+{
+    setObjectName(QStringLiteral("pagesView"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Pages"));
+    setMinimumSize(sizeHint());
+}
+
+QSize PagesView::sizeHint() const
+{
+    return {PagesPerRow * CellWidth, Rows * CellHeight};
+}
+
+QRect PagesView::pageRect(int page) const
+{
+    const int index = page - 1;
+    return {(index % PagesPerRow) * CellWidth, (index / PagesPerRow) * CellHeight, CellWidth, CellHeight};
+}
+
+QRect PagesView::pictureRect(int page) const
+{
+    return {pageRect(page).topLeft() + QPoint(Margin, Margin), QSize(PictureSide, PictureSide)};
+}
+
+int PagesView::pageAt(QPoint point) const
+{
+    if (point.x() < 0 || point.y() < 0 || point.x() >= PagesPerRow * CellWidth || point.y() >= Rows * CellHeight)
+        return 0;
+    return point.y() / CellHeight * PagesPerRow + point.x() / CellWidth + 1;
+}
+
+void PagesView::refresh()
+{
+    update();
+}
+
+void PagesView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    for (int page = 1; page <= EffectImage::PageCount; ++page) {
+        const QRect cell = pageRect(page);
+        if (!event->region().intersects(cell))
+            continue;
+        const QRect picture = pictureRect(page);
+        painter.fillRect(picture, Qt::black);
+        const EffectImage::Page &leds = m_image.page(page);
+        for (int index = 0; index < EffectImage::LedsPerPage; ++index) {
+            const int column = index % EffectImage::ColumnCount;
+            const QPoint at = picture.topLeft()
+                + QPoint(column * LedPitch, index / EffectImage::ColumnCount * LedPitch);
+            painter.fillRect(QRect(at, QSize(LedPitch - 1, LedPitch - 1)),
+                columnColour(m_colours, column, leds[static_cast<std::size_t>(index)] == EffectImage::On));
+        }
+        if (page == m_image.currentPage()) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            painter.drawRect(picture.adjusted(-2, -2, 1, 1));
+        }
+        if (hasFocus() && page == m_keyboardPage) {
+            painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+            painter.drawRect(cell.adjusted(0, 0, -1, -1));
+        }
+        const QRect caption(cell.left(), picture.bottom() + 2, cell.width(), CaptionHeight);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const int differing = m_comparison.isActive() ? m_comparison.differences().differingLeds(page) : 0;
+        QString text = QString::number(page);
+        if (differing > 0) {
+            painter.setPen(Qt::red); // a page that differs from the reference, and by how many LEDs
+            text += QStringLiteral(" \u2260%1").arg(differing);
+        }
+        painter.drawText(caption, Qt::AlignHCenter | Qt::AlignTop, text);
+    }
+}
+
+void PagesView::mousePressEvent(QMouseEvent *event)
+{
+    if (const int page = pageAt(event->position().toPoint()); page > 0 && event->button() == Qt::LeftButton) {
+        m_keyboardPage = page;
+        Q_EMIT pageChosen(page);
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void PagesView::keyPressEvent(QKeyEvent *event)
+{
+    int page = m_keyboardPage;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        page -= 1;
+        break;
+    case Qt::Key_Right:
+        page += 1;
+        break;
+    case Qt::Key_Up:
+        page -= PagesPerRow;
+        break;
+    case Qt::Key_Down:
+        page += PagesPerRow;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Q_EMIT pageChosen(m_keyboardPage);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (EffectImage::isValidPage(page)) {
+        update(pageRect(m_keyboardPage));
+        m_keyboardPage = page;
+        update(pageRect(m_keyboardPage));
+    }
+}

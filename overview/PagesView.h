@@ -1,0 +1,51 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class ColourSettings;
+class ComparisonSession;
+class EffectImage;
+
+// All 64 pages at once, 8 a row, each a small picture of its 16x16 LEDs in the column colours,
+// lit LEDs bright and unlit ones dim, with its number. The shown page is framed; while
+// comparing, a page that differs carries the number of its differing LEDs. A click, or Enter on
+// the page the arrow keys reached, asks for that page to be shown.
+class PagesView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int PagesPerRow = 8;
+    static constexpr int LedPitch = 3; // px a LED in a page's picture
+
+    PagesView(const EffectImage &image, const ColourSettings &colours, const ComparisonSession &comparison,
+        QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+    // The page under a point, or 0.
+    int pageAt(QPoint point) const;
+    QRect pageRect(int page) const;
+    // Where a page's picture of its LEDs is, within its place.
+    QRect pictureRect(int page) const;
+    int keyboardPage() const { return m_keyboardPage; }
+
+public Q_SLOTS:
+    // The image, the colours or the comparison changed: every picture is drawn again.
+    void refresh();
+
+Q_SIGNALS:
+    void pageChosen(int page);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    const EffectImage &m_image;
+    const ColourSettings &m_colours;
+    const ComparisonSession &m_comparison;
+    int m_keyboardPage = 1;
+};

@@ -1,0 +1,69 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "FormFixture.h"
+#include "overview/PagesView.h"
+
+#include <QDockWidget>
+#include <QLineEdit>
+
+// The overview of all pages beside the designed window: View > Overview brings it, a click on a
+// page's picture shows that page, and every edit shows in its picture at once.
+class TestOverview : public QObject, private FormFixture
+{
+    Q_OBJECT
+
+private:
+    PagesView *pages() const { return control<PagesView>("pagesView"); }
+    // The colour the overview shows for LED `index` (0..255) of `page`.
+    QRgb pictureColour(int page, int index) const
+    {
+        const QImage shot = pages()->grab().toImage();
+        const QPoint picture = pages()->pictureRect(page).topLeft();
+        return shot.pixel(picture + QPoint(index % 16, index / 16) * PagesView::LedPitch);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(createShown());
+        QVERIFY(!control<QDockWidget>("overviewDock")->isVisible());
+        triggerMenu("overviewAction");
+        QVERIFY(control<QDockWidget>("overviewDock")->isVisible());
+        QCOMPARE(form->centralWidget()->size(), QSize(567, 528)); // the designed area as it was
+    }
+    void cleanup()
+    {
+        form->closeWithoutAsking();
+        destroy();
+    }
+
+    void aClickOnAPageShowsIt_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::newRow("first") << 1;
+        QTest::newRow("second row") << 10;
+        QTest::newRow("last") << 64;
+    }
+    void aClickOnAPageShowsIt()
+    {
+        QFETCH(int, page);
+        QTest::mouseClick(pages(), Qt::LeftButton, {}, pages()->pageRect(page).center());
+        QCOMPARE(form->image().currentPage(), page);
+        QCOMPARE(control<QLineEdit>("position")->text(), QString::number(page));
+        QCOMPARE(pages()->pageAt(pages()->pageRect(page).center()), page);
+    }
+
+    void anEditShowsAtOnce()
+    {
+        const QRgb before = pictureColour(1, 0);
+        press(1, Qt::LeftButton);
+        release(1, Qt::LeftButton);
+        const QRgb lit = pictureColour(1, 0);
+        QVERIFY(qRed(lit) > qRed(before)); // column 16 is red: lit is bright
+        QCOMPARE(pictureColour(1, 1), pictureColour(2, 1)); // the rest as it was
+        triggerMenu("undoAction");
+        QCOMPARE(pictureColour(1, 0), before);
+    }
+};
+
+QTEST_MAIN(TestOverview)
+#include "tst_overview.moc"
