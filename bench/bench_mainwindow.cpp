@@ -9,6 +9,7 @@
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -50,6 +51,19 @@ void positionChangeAllDiffer(benchmark::State &state)
         page = page == 1 ? 2 : 1;
         window->show(page);
     }
+}
+
+// The same with the overview of all pages shown beside the window, its repaint included.
+void positionChangeWithOverview(benchmark::State &state)
+{
+    QAction *overview = window->form.findChild<QAction *>(QStringLiteral("overviewAction"));
+    overview->trigger();
+    std::uint16_t page = 1;
+    for (auto _ : state) {
+        page = page == 1 ? 2 : 1;
+        window->show(page);
+    }
+    overview->trigger();
 }
 
 void positionChangeAlreadyShown(benchmark::State &state)
@@ -143,9 +157,13 @@ void saveImage(benchmark::State &state)
         ImageFile::save(path, image, ImageLayout::Bits16);
 }
 
-// One undo or redo of a page tool (every LED of the page changes), with the repaint it causes.
+// One undo or redo of a page tool (every LED of the page changes), with the repaint it causes;
+// with the argument 1, the overview is shown and redrawn too.
 void undoOrRedoPageTool(benchmark::State &state)
 {
+    QAction *overview = window->form.findChild<QAction *>(QStringLiteral("overviewAction"));
+    if (state.range(0) == 1)
+        overview->trigger();
     window->show(1);
     window->form.document().fillPage();
     QUndoStack *history = window->form.document().history();
@@ -158,6 +176,8 @@ void undoOrRedoPageTool(benchmark::State &state)
         undo = !undo;
         QCoreApplication::sendPostedEvents(); // the repaint of what changed
     }
+    if (state.range(0) == 1)
+        overview->trigger();
 }
 
 void loadImage(benchmark::State &state)
@@ -179,13 +199,14 @@ void loadImage(benchmark::State &state)
 
 BENCHMARK(positionChangeAllDiffer)->Unit(benchmark::kMicrosecond);
 BENCHMARK(positionChangeAlreadyShown)->Unit(benchmark::kMicrosecond);
+BENCHMARK(positionChangeWithOverview)->Unit(benchmark::kMicrosecond);
 BENCHMARK(noiseTick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(noiseFrameComputed)->Unit(benchmark::kMicrosecond);
 BENCHMARK(noiseFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(noiseCpuShare)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(closeSavesSettings)->Unit(benchmark::kMillisecond)->Iterations(50);
 BENCHMARK(saveImage)->Unit(benchmark::kMillisecond);
-BENCHMARK(undoOrRedoPageTool)->Unit(benchmark::kMicrosecond);
+BENCHMARK(undoOrRedoPageTool)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(loadImage)->Arg(2048)->Arg(int64_t(4) << 30)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)

@@ -136,9 +136,10 @@ void MainWindow::createOverview()
         m_pageControls->showPage(page);
     });
     // The pictures follow every change of the image, the shown page, the colours and the comparison.
-    connect(m_document->history(), &QUndoStack::indexChanged, m_pagesView, &PagesView::refresh);
-    connect(m_matrixEditor, &MatrixEditor::edited, m_pagesView, &PagesView::refresh);
-    connect(m_pageControls, &PageControls::pageShown, m_pagesView, &PagesView::refresh);
+    connect(m_document, &EffectDocument::pageChanged, m_pagesView, &PagesView::refreshPage);
+    connect(m_matrixEditor, &MatrixEditor::edited, m_pagesView,
+        [this] { m_pagesView->refreshPage(m_image.currentPage()); });
+    connect(m_pageControls, &PageControls::pageShown, m_pagesView, &PagesView::followShownPage);
     connect(m_comparison, &ComparisonSession::changed, m_pagesView, &PagesView::refresh);
 }
 
@@ -316,6 +317,7 @@ void MainWindow::loadFrom(const std::function<std::optional<QString>()> &chooseP
             m_document->loaded(*path, ImageFile::load(*path, m_image));
         m_image.setCurrentPage(1);
         m_comparison->update();
+        m_pagesView->refresh();
         showCurrentPage();
     });
 }
@@ -349,6 +351,7 @@ void MainWindow::offerRecovery()
         ImageDecoder::decode(copy.image, ImageLayout::Bits16, m_image);
         m_document->recovered(copy);
         m_comparison->update();
+        m_pagesView->refresh();
         m_image.setCurrentPage(1);
         showCurrentPage();
     });

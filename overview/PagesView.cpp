@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 constexpr int PictureSide = EffectImage::ColumnCount * PagesView::LedPitch;
@@ -64,7 +65,49 @@ int PagesView::pageAt(QPoint point) const
 
 void PagesView::refresh()
 {
+    for (QImage &picture : m_pictures)
+        picture = QImage();
     update();
+}
+
+void PagesView::refreshPage(int page)
+{
+    if (!EffectImage::isValidPage(page))
+        return;
+    m_pictures[static_cast<std::size_t>(page - 1)] = QImage();
+    update(pageRect(page));
+}
+
+void PagesView::followShownPage()
+{
+    const int shown = m_image.currentPage();
+    if (shown == m_framedPage || !EffectImage::isValidPage(shown))
+        return;
+    update(pageRect(m_framedPage));
+    m_framedPage = shown;
+    update(pageRect(m_framedPage));
+}
+
+const QImage &PagesView::picture(int page) const
+{
+    QImage &picture = m_pictures[static_cast<std::size_t>(page - 1)];
+    if (!picture.isNull())
+        return picture;
+    picture = QImage(PictureSide, PictureSide, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    const EffectImage::Page &leds = m_image.page(page);
+    for (int index = 0; index < EffectImage::LedsPerPage; ++index) {
+        const int column = index % EffectImage::ColumnCount;
+        const QRgb colour
+            = columnColour(m_colours, column, leds[static_cast<std::size_t>(index)] == EffectImage::On).rgb();
+        const int left = column * LedPitch;
+        const int top = index / EffectImage::ColumnCount * LedPitch;
+        for (int y = top; y < top + LedPitch - 1; ++y) {
+            auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+            std::fill(line + left, line + left + LedPitch - 1, colour);
+        }
+    }
+    return picture;
 }
 
 void PagesView::paintEvent(QPaintEvent *event)
@@ -75,16 +118,8 @@ void PagesView::paintEvent(QPaintEvent *event)
         if (!event->region().intersects(cell))
             continue;
         const QRect picture = pictureRect(page);
-        painter.fillRect(picture, Qt::black);
-        const EffectImage::Page &leds = m_image.page(page);
-        for (int index = 0; index < EffectImage::LedsPerPage; ++index) {
-            const int column = index % EffectImage::ColumnCount;
-            const QPoint at = picture.topLeft()
-                + QPoint(column * LedPitch, index / EffectImage::ColumnCount * LedPitch);
-            painter.fillRect(QRect(at, QSize(LedPitch - 1, LedPitch - 1)),
-                columnColour(m_colours, column, leds[static_cast<std::size_t>(index)] == EffectImage::On));
-        }
-        if (page == m_image.currentPage()) {
+        painter.drawImage(picture.topLeft(), this->picture(page));
+        if (page == m_framedPage) {
             painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
             painter.drawRect(picture.adjusted(-2, -2, 1, 1));
         }

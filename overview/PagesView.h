@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <array>
 
@@ -34,6 +35,10 @@ public:
 public Q_SLOTS:
     // The image, the colours or the comparison changed: every picture is drawn again.
     void refresh();
+    // One page's LEDs changed (an edit in the matrix).
+    void refreshPage(int page);
+    // Another page is shown: only its frame moves.
+    void followShownPage();
 
 Q_SIGNALS:
     void pageChosen(int page);
@@ -47,5 +52,10 @@ private:
     const EffectImage &m_image;
     const ColourSettings &m_colours;
     const ComparisonSession &m_comparison;
+    // A page's picture, drawn when first needed after a change.
+    const QImage &picture(int page) const;
+
     int m_keyboardPage = 1;
+    int m_framedPage = 1;
+    mutable std::array<QImage, 64> m_pictures; // null: to be drawn
 };
