@@ -28,6 +28,9 @@ inline constexpr char MinMaxPosKey[] = "MinMaxPos";
 inline constexpr char NormPosKey[] = "NormPos";
 inline constexpr char VisibleKey[] = "Visible";
 inline constexpr char ColourKeyPattern[] = "led_col%1"; // led_col1 .. led_col17
+// The program's own section, for what the stored section never held (the panels shown).
+inline constexpr char OwnSection[] = "Glimmerview";
+inline constexpr char OverviewShownKey[] = "Overview"; // 1 shown, 0 hidden
 
 // Stored properties as "Control.Property"; each is kept under its name with "." turned into "_"
 // (OpenDialog_DefaultExt, TrackBar1_Position, OpenDialog_InitialDir).

@@ -100,6 +100,7 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
         QStringList {
             text(Texts::DefaultExtProperty), text(Texts::ClockPositionProperty), text(Texts::InitialDirProperty)},
         ColourValues::storedValues());
+    m_settings->addOwnValue(text(Texts::OwnSection), text(Texts::OverviewShownKey), QStringLiteral("0"));
     startUp();
 }
 
@@ -197,6 +198,7 @@ void MainWindow::startUp()
     m_settings->beginStart(); // until the restore at the first show
     m_settings->restorePass();
     m_settings->reloadStoredValues();
+    m_overviewDock->setVisible(m_settings->ownValue(text(Texts::OverviewShownKey)) == QLatin1String("1"));
     ColourValues::copyIn(*m_settings, m_colours);
     m_glyphs.load();
     m_image.clearWorkingPage();
@@ -213,6 +215,8 @@ void MainWindow::saveSettings()
     if (!m_settingsLocation.besideExecutable) // the user's folder is made when first needed
         QDir().mkpath(QFileInfo(m_settingsLocation.iniPath).path());
     ColourValues::copyOut(m_colours, *m_settings);
+    m_settings->setOwnValue(
+        text(Texts::OverviewShownKey), m_overviewDock->isHidden() ? QStringLiteral("0") : QStringLiteral("1"));
     m_settings->saveOnClose();
 }
 

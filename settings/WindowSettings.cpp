@@ -215,11 +215,44 @@ void WindowSettings::writeEntries(const QList<Entry> &entries)
         writeUnlessOthersChanged(entry);
 }
 
+void WindowSettings::addOwnValue(const QString &section, const QString &key, const QString &defaultText)
+{
+    m_ownValues.append({section, key, defaultText, defaultText});
+}
+
+QString WindowSettings::ownValue(const QString &key) const
+{
+    for (const OwnValue &value : m_ownValues) {
+        if (value.key == key)
+            return value.text;
+    }
+    return {};
+}
+
+void WindowSettings::setOwnValue(const QString &key, const QString &text)
+{
+    for (OwnValue &value : m_ownValues) {
+        if (value.key == key)
+            value.text = text;
+    }
+}
+
+void WindowSettings::writeOwnValues()
+{
+    for (OwnValue &value : m_ownValues) {
+        if (value.inFile || value.text != value.defaultText) {
+            m_ini.writeString(value.section, value.key, value.text);
+            value.inFile = true;
+        }
+    }
+}
+
 void WindowSettings::writeInOnePass(const QList<Entry> &entries)
 {
     m_ini.beginPass();
     try {
         writeEntries(entries);
+        writeOwnValues();
         m_ini.endPass();
     } catch (...) {
         m_ini.abandonPass();
@@ -264,6 +297,11 @@ void WindowSettings::reloadStoredValues()
     m_ini.beginPass(); // one read of the file for all of them
     for (auto &[name, content] : m_values)
         content = m_ini.readString(m_section, name, content);
+    for (OwnValue &value : m_ownValues) {
+        const std::optional<QByteArray> stored = m_ini.readBytes(value.section, value.key);
+        value.inFile = stored.has_value();
+        value.text = stored ? QString::fromUtf8(*stored) : value.defaultText;
+    }
     rememberStart();
     m_ini.abandonPass();
 }

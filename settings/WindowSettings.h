@@ -48,6 +48,13 @@ public:
     void setValue(const QString &name, int value);
     void reloadStoredValues();
 
+    // Values of the program's own, in a section of their own, never in the stored section. One
+    // still at its default and not in the file is not written: a file that never had it keeps
+    // its bytes. Read with the stored values, written with every save.
+    void addOwnValue(const QString &section, const QString &key, const QString &defaultText);
+    QString ownValue(const QString &key) const;
+    void setOwnValue(const QString &key, const QString &text);
+
     // "MinMaxPos" + "(1024x768)" for a 1024 by 768 screen.
     QString screenSuffix() const;
 
@@ -74,12 +81,22 @@ private:
     // One read and one replacement of the file; throws AppError when it cannot be written.
     void writeInOnePass(const QList<Entry> &entries);
     void writeUnlessOthersChanged(const Entry &entry);
+    void writeOwnValues();
 
     WindowSettingsHost &m_host;
     IniFile m_ini;
     QString m_section;
     QStringList m_storedProperties;
     QList<std::pair<QString, QString>> m_values;
+    struct OwnValue
+    {
+        QString section;
+        QString key;
+        QString defaultText;
+        QString text;
+        bool inFile = false;
+    };
+    QList<OwnValue> m_ownValues;
     bool m_restored = false;
     bool m_saved = false;
     QHash<QString, QString> m_startTexts;

@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "FormFixture.h"
 #include "overview/PagesView.h"
+#include "tests/TestFiles.h"
 
 #include <QDockWidget>
 #include <QLineEdit>
@@ -62,6 +63,26 @@ private Q_SLOTS:
         QCOMPARE(pictureColour(1, 1), pictureColour(2, 1)); // the rest as it was
         triggerMenu("undoAction");
         QCOMPARE(pictureColour(1, 0), before);
+    }
+
+    // Shown or not, the overview comes back as it was left, kept in a section of the program's
+    // own after the stored one; a window that never showed it writes nothing of it.
+    void whetherItIsShownIsKeptInASectionOfItsOwn()
+    {
+        form->close();
+        QByteArray ini = TestFiles::readAll(iniPath());
+        QVERIFY2(ini.endsWith("[Glimmerview]\r\nOverview=1\r\n"), ini.constData());
+        QCOMPARE(ini.count("Overview"), 1);
+        restart();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(control<QDockWidget>("overviewDock")->isVisible());
+        triggerMenu("overviewAction");
+        form->close();
+        ini = TestFiles::readAll(iniPath());
+        QVERIFY2(ini.endsWith("[Glimmerview]\r\nOverview=0\r\n"), ini.constData());
+        restart();
+        QVERIFY(control<QDockWidget>("overviewDock")->isHidden());
     }
 };
 
