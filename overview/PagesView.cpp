@@ -4,7 +4,9 @@
 #include "common/ColourSettings.h"
 #include "compare/ComparisonSession.h"
 #include "effect/EffectImage.h"
+#include "overview/PagesViewAccessible.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,6 +39,7 @@ PagesView::PagesView(
     setObjectName(QStringLiteral("pagesView"));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Pages"));
+    PagesViewAccessible::installFactory();
     setMinimumSize(sizeHint());
 }
 
@@ -54,6 +57,24 @@ QRect PagesView::pageRect(int page) const
 QRect PagesView::pictureRect(int page) const
 {
     return {pageRect(page).topLeft() + QPoint(Margin, Margin), QSize(PictureSide, PictureSide)};
+}
+
+int PagesView::litLeds(int page) const
+{
+    const EffectImage::Page &leds = m_image.page(page);
+    return static_cast<int>(std::count(leds.begin(), leds.end(), EffectImage::On));
+}
+
+void PagesView::moveKeyboardPage(int page)
+{
+    update(pageRect(m_keyboardPage));
+    m_keyboardPage = page;
+    update(pageRect(m_keyboardPage));
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(page - 1);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 int PagesView::pageAt(QPoint point) const
@@ -174,9 +195,6 @@ void PagesView::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    if (EffectImage::isValidPage(page)) {
-        update(pageRect(m_keyboardPage));
-        m_keyboardPage = page;
-        update(pageRect(m_keyboardPage));
-    }
+    if (EffectImage::isValidPage(page))
+        moveKeyboardPage(page);
 }

@@ -31,6 +31,8 @@ public:
     // Where a page's picture of its LEDs is, within its place.
     QRect pictureRect(int page) const;
     int keyboardPage() const { return m_keyboardPage; }
+    int shownPage() const { return m_framedPage; }
+    int litLeds(int page) const;
 
 public Q_SLOTS:
     // The image, the colours or the comparison changed: every picture is drawn again.
@@ -52,6 +54,8 @@ private:
     const EffectImage &m_image;
     const ColourSettings &m_colours;
     const ComparisonSession &m_comparison;
+    // The page the arrow keys reached, told to assistive technology.
+    void moveKeyboardPage(int page);
     // A page's picture, drawn when first needed after a change.
     const QImage &picture(int page) const;
 

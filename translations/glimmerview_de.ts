@@ -325,6 +325,14 @@
         <source>Pages</source>
         <translation>Seiten</translation>
     </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>%1 lit LEDs</source>
+        <translation>%1 leuchtende LEDs</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryOffer</name>

@@ -3,6 +3,7 @@
 #include "overview/PagesView.h"
 #include "tests/TestFiles.h"
 
+#include <QAccessible>
 #include <QDockWidget>
 #include <QLineEdit>
 
@@ -63,6 +64,25 @@ private Q_SLOTS:
         QCOMPARE(pictureColour(1, 1), pictureColour(2, 1)); // the rest as it was
         triggerMenu("undoAction");
         QCOMPARE(pictureColour(1, 0), before);
+    }
+
+    // A screen reader hears each page by its number, described by its lit LEDs.
+    void eachPageIsAnItemForScreenReaders()
+    {
+        form->image().setSlotEntry(7, 0, EffectImage::On);
+        form->image().setSlotEntry(7, 255, EffectImage::On);
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(pages());
+        QVERIFY(list);
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->childCount(), 64);
+        QAccessibleInterface *seventh = list->child(6);
+        QCOMPARE(seventh->text(QAccessible::Name), QStringLiteral("Page 7"));
+        QCOMPARE(seventh->text(QAccessible::Description), QStringLiteral("2 lit LEDs"));
+        QCOMPARE(list->indexOfChild(seventh), 6);
+        QCOMPARE(seventh->parent(), list);
+        QCOMPARE(list->childAt(seventh->rect().center().x(), seventh->rect().center().y()), seventh);
+        QVERIFY(list->child(0)->state().selected); // the page shown
+        QVERIFY(!seventh->state().selected);
     }
 
     // Shown or not, the overview comes back as it was left, kept in a section of the program's
