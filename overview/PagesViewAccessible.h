@@ -1,6 +1,8 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include "widgets/AccessibleLeaf.h"
+
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <array>
@@ -30,7 +32,7 @@ private:
 };
 
 // One page of the overview; it has no object of its own, so it reaches its view through the list.
-class PageItemAccessible : public QAccessibleInterface
+class PageItemAccessible : public AccessibleLeaf
 {
 public:
     PageItemAccessible(PagesView *view, int page);
@@ -39,12 +41,7 @@ public:
     QObject *object() const override { return nullptr; }
     QWindow *window() const override;
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString &) override { }
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override;

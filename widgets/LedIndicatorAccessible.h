@@ -1,6 +1,8 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include "widgets/AccessibleLeaf.h"
+
 #include <QAccessibleActionInterface>
 #include <QAccessibleInterface>
 #include <QPointer>
@@ -9,7 +11,7 @@ class LedIndicator;
 
 // One LED as assistive technology sees it: named as its owner named it ("Row 3, column 12"), a
 // check box that is checked while lit, or a button; pressable where a click would act on it.
-class LedIndicatorAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+class LedIndicatorAccessible : public AccessibleLeaf, public QAccessibleActionInterface
 {
 public:
     explicit LedIndicatorAccessible(LedIndicator *indicator);
@@ -18,12 +20,7 @@ public:
     QObject *object() const override;
     QWindow *window() const override;
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString &) override { }
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
