@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
 
 namespace {
@@ -111,21 +112,25 @@ void PagesView::followShownPage()
 
 const QImage &PagesView::picture(int page) const
 {
+    // Drawn for the screen, in whole device pixels a LED, as the matrix is.
+    const int scale = std::max(1, qCeil(devicePixelRatioF()));
     QImage &picture = m_pictures[static_cast<std::size_t>(page - 1)];
-    if (!picture.isNull())
+    if (!picture.isNull() && qRound(picture.devicePixelRatio()) == scale)
         return picture;
-    picture = QImage(PictureSide, PictureSide, QImage::Format_RGB32);
+    picture = QImage(PictureSide * scale, PictureSide * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
     picture.fill(Qt::black);
     const EffectImage::Page &leds = m_image.page(page);
+    const int side = (LedPitch - 1) * scale;
     for (int index = 0; index < EffectImage::LedsPerPage; ++index) {
         const int column = index % EffectImage::ColumnCount;
         const QRgb colour
             = columnColour(m_colours, column, leds[static_cast<std::size_t>(index)] == EffectImage::On).rgb();
-        const int left = column * LedPitch;
-        const int top = index / EffectImage::ColumnCount * LedPitch;
-        for (int y = top; y < top + LedPitch - 1; ++y) {
+        const int left = column * LedPitch * scale;
+        const int top = index / EffectImage::ColumnCount * LedPitch * scale;
+        for (int y = top; y < top + side; ++y) {
             auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
-            std::fill(line + left, line + left + LedPitch - 1, colour);
+            std::fill(line + left, line + left + side, colour);
         }
     }
     return picture;

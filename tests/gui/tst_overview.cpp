@@ -20,7 +20,8 @@ private:
     {
         const QImage shot = pages()->grab().toImage();
         const QPoint picture = pages()->pictureRect(page).topLeft();
-        return shot.pixel(picture + QPoint(index % 16, index / 16) * PagesView::LedPitch);
+        const QPoint logical = picture + QPoint(index % 16, index / 16) * PagesView::LedPitch;
+        return shot.pixel(logical * shot.devicePixelRatio()); // drawn for the screen: device pixels
     }
 
 private Q_SLOTS:
