@@ -141,7 +141,8 @@ void MainWindow::createOverview()
     connect(m_matrixEditor, &MatrixEditor::edited, m_pagesView,
         [this] { m_pagesView->refreshPage(m_image.currentPage()); });
     connect(m_pageControls, &PageControls::pageShown, m_pagesView, &PagesView::followShownPage);
-    connect(m_comparison, &ComparisonSession::changed, m_pagesView, &PagesView::refresh);
+    // The pictures do not hold the comparison's counts, which are written as the view paints.
+    connect(m_comparison, &ComparisonSession::changed, m_pagesView, qOverload<>(&QWidget::update));
 }
 
 void MainWindow::createMenu()
