@@ -41,6 +41,15 @@ void PreviewController::restartPeriod()
         m_timer->start();
 }
 
+void PreviewController::playFrom(int row)
+{
+    if (!m_timer->isActive())
+        return;
+    m_player.setRow(row);
+    m_timer->start();
+    Q_EMIT rowChanged();
+}
+
 void PreviewController::tick()
 {
     if (m_player.step(m_mode))

@@ -35,6 +35,9 @@ public:
     void setRowsPerSecond(int rowsPerSecond);
     // The page was changed by hand: while running, a fresh period starts.
     void restartPeriod();
+    // A row chosen along the effect (precondition 0..15, its page already current): while
+    // running, it is shown at once and a fresh period starts from it.
+    void playFrom(int row);
 
 public Q_SLOTS:
     void tick();

@@ -22,6 +22,8 @@ public:
     int row() const { return m_row; }
     // Starts over: the next tick shows row 1.
     void rewind() { m_row = 0; }
+    // Precondition: 0..15. That row is the one shown now; the next tick goes on from it.
+    void setRow(int row) { m_row = row; }
 
     // One tick: the next row. True when the tick also moved the image's current page on (only in
     // AllPages mode, after row 15); the caller then shows that page before the row.

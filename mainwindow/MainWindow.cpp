@@ -23,8 +23,10 @@
 #include "mainwindow/PreviewControls.h"
 #include "mainwindow/RecoveryOffer.h"
 #include "mainwindow/WindowPrompts.h"
-#include "overview/PagesView.h"
 #include "options/OptionsDialog.h"
+#include "overview/OverviewDock.h"
+#include "overview/PagesView.h"
+#include "overview/TimeStrip.h"
 #include "recovery/RecoveryKeeper.h"
 #include "settings/ColourValues.h"
 #include "settings/WindowSettings.h"
@@ -37,11 +39,11 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
-#include <QDockWidget>
 #include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <cstdio>
 
@@ -100,7 +102,9 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
         QStringList {
             text(Texts::DefaultExtProperty), text(Texts::ClockPositionProperty), text(Texts::InitialDirProperty)},
         ColourValues::storedValues());
-    m_settings->addOwnValue(text(Texts::OwnSection), text(Texts::OverviewShownKey), QStringLiteral("0"));
+    // Shown by default where the screen has room for it beside the designed window.
+    m_settings->addOwnValue(text(Texts::OwnSection), text(Texts::OverviewShownKey),
+        overviewFitsScreen() ? QStringLiteral("1") : QStringLiteral("0"));
     startUp();
 }
 
@@ -108,6 +112,8 @@ MainWindow::~MainWindow()
 {
     // Before the history: a history that goes clears itself, which would look like a save.
     delete m_recovery;
+    // The history clears itself as it goes, after this window's parts: it tells none of them.
+    m_document->history()->blockSignals(true);
     // Destroyed without a close (never in normal use): the settings are saved once more. No box
     // from a window that is going: a failure goes to standard error.
     if (!m_closed && !m_settings->savedSinceRestore()) {
@@ -122,27 +128,40 @@ MainWindow::~MainWindow()
 
 void MainWindow::createOverview()
 {
-    m_pagesView = new PagesView(m_image, m_colours, *m_comparison);
-    m_overviewDock = new QDockWidget(Texts::shown(Texts::OverviewCommand).remove(QLatin1Char('&')), this);
-    m_overviewDock->setObjectName(QStringLiteral("overviewDock"));
-    m_overviewDock->setWidget(m_pagesView);
-    m_overviewDock->setFeatures(QDockWidget::DockWidgetClosable);
-    m_overviewDock->toggleViewAction()->setText(Texts::shown(Texts::OverviewCommand));
-    m_overviewDock->toggleViewAction()->setShortcut(QKeySequence(Qt::Key_F9));
-    m_overviewDock->toggleViewAction()->setObjectName(QStringLiteral("overviewAction"));
-    addDockWidget(Qt::RightDockWidgetArea, m_overviewDock);
-    m_overviewDock->hide(); // brought up with View > Overview
-    connect(m_pagesView, &PagesView::pageChosen, this, [this](int page) {
+    m_overview = new OverviewDock(m_image, m_colours, *m_comparison, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_overview);
+    m_overview->hide(); // the settings say whether it shows
+    // After the designed controls, whose last is the matrix.
+    setTabOrder(m_controls.matrix, m_overview->pages());
+    setTabOrder(m_overview->pages(), m_overview->timeStrip());
+    connect(m_overview, &OverviewDock::pageChosen, this, [this](int page) {
         m_image.storeBack();
         m_pageControls->showPage(page);
     });
-    // The pictures follow every change of the image, the shown page, the colours and the comparison.
-    connect(m_document, &EffectDocument::pageChanged, m_pagesView, &PagesView::refreshPage);
-    connect(m_matrixEditor, &MatrixEditor::edited, m_pagesView,
-        [this] { m_pagesView->refreshPage(m_image.currentPage()); });
-    connect(m_pageControls, &PageControls::pageShown, m_pagesView, &PagesView::followShownPage);
-    // The pictures do not hold the comparison's counts, which are written as the view paints.
-    connect(m_comparison, &ComparisonSession::changed, m_pagesView, qOverload<>(&QWidget::update));
+    connect(m_overview, &OverviewDock::rowChosen, this, [this](int page, int row) {
+        m_image.storeBack();
+        m_pageControls->showPage(page);
+        m_preview->playFrom(row); // only while the preview runs
+    });
+    // The overview follows every change of the image, the shown page, the comparison and the preview.
+    connect(m_document, &EffectDocument::pageChanged, m_overview, &OverviewDock::refreshPage);
+    connect(
+        m_matrixEditor, &MatrixEditor::edited, m_overview, [this] { m_overview->refreshPage(m_image.currentPage()); });
+    connect(m_pageControls, &PageControls::pageShown, m_overview, &OverviewDock::followShownPage);
+    connect(m_comparison, &ComparisonSession::changed, m_overview, &OverviewDock::showDifferences);
+    connect(m_preview, &PreviewController::rowChanged, m_overview,
+        [this] { m_overview->showPlayingRow(m_preview->row()); });
+    connect(m_previewControls, &PreviewControls::stopped, m_overview, [this] { m_overview->showPlayingRow(-1); });
+}
+
+bool MainWindow::overviewFitsScreen()
+{
+    m_overview->show();
+    layout()->activate(); // the window's fixed size with the overview beside the client area
+    const QSize needed = size() + QSize(0, ScreenFit::MinimumTitleHeight);
+    const QScreen *screen = this->screen();
+    return screen && screen->availableGeometry().width() >= needed.width()
+        && screen->availableGeometry().height() >= needed.height();
 }
 
 void MainWindow::createMenu()
@@ -165,7 +184,7 @@ void MainWindow::createMenu()
     commands.invertPage = [this] { m_document->invertPage(); };
     commands.options = [this] { showOptions(); };
     commands.about = [this] { showAbout(); };
-    MainMenu::build(this, commands, m_document->history(), {m_overviewDock->toggleViewAction()});
+    MainMenu::build(this, commands, m_document->history(), {m_overview->toggleViewAction()});
 }
 
 void MainWindow::connectControls()
@@ -174,7 +193,8 @@ void MainWindow::connectControls()
     connect(new ImageDropFilter(this), &ImageDropFilter::dropped, this, &MainWindow::loadImageFile);
     connect(m_previewControls, &PreviewControls::stopped, this, &MainWindow::clearPreviewStrip);
     connect(m_preview, &PreviewController::pageTurned, this, &MainWindow::showCurrentPage);
-    connect(m_preview, &PreviewController::rowChanged, this, [this] { m_leds->showPreviewRow(m_preview->rowStates()); });
+    connect(
+        m_preview, &PreviewController::rowChanged, this, [this] { m_leds->showPreviewRow(m_preview->rowStates()); });
     connect(m_matrixEditor, &MatrixEditor::pageToShow, m_pageControls, &PageControls::showPage);
     connect(m_document, &EffectDocument::pageChanged, m_pageControls, &PageControls::showPage);
     connect(m_document, &EffectDocument::pathChanged, this, &MainWindow::showFileInTitle);
@@ -199,7 +219,7 @@ void MainWindow::startUp()
     m_settings->beginStart(); // until the restore at the first show
     m_settings->restorePass();
     m_settings->reloadStoredValues();
-    m_overviewDock->setVisible(m_settings->ownValue(text(Texts::OverviewShownKey)) == QLatin1String("1"));
+    m_overview->setVisible(m_settings->ownValue(text(Texts::OverviewShownKey)) == QLatin1String("1"));
     ColourValues::copyIn(*m_settings, m_colours);
     m_glyphs.load();
     m_image.clearWorkingPage();
@@ -217,7 +237,7 @@ void MainWindow::saveSettings()
         QDir().mkpath(QFileInfo(m_settingsLocation.iniPath).path());
     ColourValues::copyOut(m_colours, *m_settings);
     m_settings->setOwnValue(
-        text(Texts::OverviewShownKey), m_overviewDock->isHidden() ? QStringLiteral("0") : QStringLiteral("1"));
+        text(Texts::OverviewShownKey), m_overview->isHidden() ? QStringLiteral("0") : QStringLiteral("1"));
     m_settings->saveOnClose();
 }
 
@@ -322,7 +342,7 @@ void MainWindow::loadFrom(const std::function<std::optional<QString>()> &chooseP
             m_document->loaded(*path, ImageFile::load(*path, m_image));
         m_image.setCurrentPage(1);
         m_comparison->update();
-        m_pagesView->refresh();
+        m_overview->refresh();
         showCurrentPage();
     });
 }
@@ -356,7 +376,7 @@ void MainWindow::offerRecovery()
         ImageDecoder::decode(copy.image, ImageLayout::Bits16, m_image);
         m_document->recovered(copy);
         m_comparison->update();
-        m_pagesView->refresh();
+        m_overview->refresh();
         m_image.setCurrentPage(1);
         showCurrentPage();
     });
@@ -377,7 +397,7 @@ void MainWindow::showOptions()
 void MainWindow::applyColours(const ColourSettings &colours)
 {
     m_colours = colours;
-    m_pagesView->refresh();
+    m_overview->refresh();
     refreshMatrix();
     clearPreviewStrip();
 }
@@ -387,4 +407,3 @@ void MainWindow::showAbout()
     AboutDialog about(this);
     about.exec();
 }
-

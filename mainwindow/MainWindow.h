@@ -8,8 +8,8 @@
 #include "effect/PreviewController.h"
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/LedDisplay.h"
-#include "mainwindow/MatrixEditor.h"
 #include "mainwindow/MainLayout.h"
+#include "mainwindow/MatrixEditor.h"
 #include "mainwindow/OpenDialogState.h"
 #include "settings/SettingsLocation.h"
 
@@ -26,8 +26,7 @@ class DesktopEnvironment;
 class LedIndicator;
 class MainWindowSettingsHost;
 class PageControls;
-class PagesView;
-class QDockWidget;
+class OverviewDock;
 class OptionsDialog;
 class PreviewControls;
 class QSlider;
@@ -105,6 +104,8 @@ protected:
 
 private:
     void createOverview();
+    // Whether the window with the overview shown fits the available area of its screen.
+    bool overviewFitsScreen();
     void createMenu();
     void connectControls();
     void startUp();
@@ -140,8 +141,7 @@ private:
     RecoveryKeeper *m_recovery = nullptr;
     ComparisonSession *m_comparison = nullptr;
     ComparisonView *m_comparisonView = nullptr;
-    PagesView *m_pagesView = nullptr;
-    QDockWidget *m_overviewDock = nullptr;
+    OverviewDock *m_overview = nullptr;
     bool m_askBeforeClosing = true;
     QString m_executableDir;
     OpenDialogState m_openDialog;

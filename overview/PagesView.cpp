@@ -4,6 +4,7 @@
 #include "common/ColourSettings.h"
 #include "compare/ComparisonSession.h"
 #include "effect/EffectImage.h"
+#include "overview/OverviewColours.h"
 #include "overview/PagesViewAccessible.h"
 
 #include <QAccessible>
@@ -15,19 +16,12 @@
 
 namespace {
 constexpr int PictureSide = EffectImage::ColumnCount * PagesView::LedPitch;
-constexpr int Margin = 3; // px round a picture, where its frame goes
-constexpr int CaptionHeight = 11;
+constexpr int Margin = 4; // px round a picture: its frame outside, the playing row's bars inside
+constexpr int CaptionHeight = 10;
 constexpr int CellWidth = PictureSide + 2 * Margin;
 constexpr int CellHeight = PictureSide + 2 * Margin + CaptionHeight;
 constexpr int Rows = EffectImage::PageCount / PagesView::PagesPerRow;
 
-QColor columnColour(const ColourSettings &colours, int column, bool lit)
-{
-    static const QColor bright[] = {Qt::red, QColor(0, 200, 0), QColor(40, 80, 255), QColor(240, 220, 0)};
-    const int code = colours.entry(column + 1);
-    const QColor colour = code >= ColourSettings::Red && code <= ColourSettings::Yellow ? bright[code - 1] : bright[0];
-    return lit ? colour : colour.darker(400); // unlit: the same colour, dim
-}
 } // namespace
 
 PagesView::PagesView(
@@ -100,6 +94,18 @@ void PagesView::refreshPage(int page)
     update(pageRect(page));
 }
 
+void PagesView::showPlayingRow(int page, int row)
+{
+    if (page == m_playingPage && row == m_playingRow)
+        return;
+    if (EffectImage::isValidPage(m_playingPage))
+        update(pageRect(m_playingPage));
+    m_playingPage = page;
+    m_playingRow = row;
+    if (EffectImage::isValidPage(m_playingPage))
+        update(pageRect(m_playingPage));
+}
+
 void PagesView::followShownPage()
 {
     const int shown = m_image.currentPage();
@@ -121,11 +127,11 @@ const QImage &PagesView::picture(int page) const
     picture.setDevicePixelRatio(scale);
     picture.fill(Qt::black);
     const EffectImage::Page &leds = m_image.page(page);
-    const int side = (LedPitch - 1) * scale;
+    const int side = LedPitch * scale;
     for (int index = 0; index < EffectImage::LedsPerPage; ++index) {
         const int column = index % EffectImage::ColumnCount;
         const QRgb colour
-            = columnColour(m_colours, column, leds[static_cast<std::size_t>(index)] == EffectImage::On).rgb();
+            = OverviewColours::led(m_colours, column, leds[static_cast<std::size_t>(index)] == EffectImage::On);
         const int left = column * LedPitch * scale;
         const int top = index / EffectImage::ColumnCount * LedPitch * scale;
         for (int y = top; y < top + side; ++y) {
@@ -147,7 +153,14 @@ void PagesView::paintEvent(QPaintEvent *event)
         painter.drawImage(picture.topLeft(), this->picture(page));
         if (page == m_framedPage) {
             painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-            painter.drawRect(picture.adjusted(-2, -2, 1, 1));
+            painter.drawRect(picture.adjusted(-3, -3, 2, 2));
+        }
+        if (page == m_playingPage) {
+            // Bars either side of the row being played, inside the frame.
+            const QRect row(picture.left(), picture.top() + m_playingRow * LedPitch, picture.width(), LedPitch);
+            const QColor bar = palette().color(QPalette::WindowText);
+            painter.fillRect(QRect(row.left() - 2, row.top(), 2, row.height()), bar);
+            painter.fillRect(QRect(row.right() + 1, row.top(), 2, row.height()), bar);
         }
         if (hasFocus() && page == m_keyboardPage) {
             painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));

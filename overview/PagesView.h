@@ -19,7 +19,7 @@ class PagesView : public QWidget
 
 public:
     static constexpr int PagesPerRow = 8;
-    static constexpr int LedPitch = 3; // px a LED in a page's picture
+    static constexpr int LedPitch = 2; // px a LED in a page's picture, edge to edge
 
     PagesView(const EffectImage &image, const ColourSettings &colours, const ComparisonSession &comparison,
         QWidget *parent = nullptr);
@@ -41,6 +41,8 @@ public Q_SLOTS:
     void refreshPage(int page);
     // Another page is shown: only its frame moves.
     void followShownPage();
+    // The preview plays `row` (0..15) of `page`; page 0 when it is not playing.
+    void showPlayingRow(int page, int row);
 
 Q_SIGNALS:
     void pageChosen(int page);
@@ -61,5 +63,7 @@ private:
 
     int m_keyboardPage = 1;
     int m_framedPage = 1;
+    int m_playingPage = 0;
+    int m_playingRow = 0;
     mutable std::array<QImage, 64> m_pictures; // null: to be drawn
 };

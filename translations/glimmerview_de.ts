@@ -601,6 +601,17 @@
     </message>
 </context>
 <context>
+    <name>TimeStrip</name>
+    <message>
+        <source>Time strip</source>
+        <translation>Zeitstreifen</translation>
+    </message>
+    <message>
+        <source>Page %1, row %2</source>
+        <translation>Seite %1, Zeile %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowPrompts</name>
     <message>
         <source>C header (*.h)</source>

@@ -25,6 +25,11 @@ private Q_SLOTS:
             = TestFiles::writeAll(driver.programDir() + QStringLiteral("/reference.bin"), QByteArray(2048, '\xFF'));
         QVERIFY(driver.start({image}));
         QTRY_COMPARE_WITH_TIMEOUT(m_screen.litCount(X11Driver::grab(driver.mainWindow())), 0, 5000); // page 1
+        // The screen has room: the overview is shown beside the designed client area, whose
+        // 256 + 16 LEDs are all there.
+        const QImage shot = X11Driver::grab(driver.mainWindow());
+        QVERIFY(shot.width() > 567 + 200);
+        QCOMPARE(m_screen.ringCount(shot.copy(0, 0, 567, shot.height())), 256 + 16);
 
         X11Driver::keys(driver.mainWindow(), QStringLiteral("ctrl+d"));
         const qulonglong dialog = X11Driver::waitForWindow(QStringLiteral("Compare With"));
@@ -37,7 +42,8 @@ private Q_SLOTS:
 
         // The leftmost LED (column 16, red) carries a dark tick at the top-right corner of its
         // face, which goes when the comparison stops.
-        const QPoint glyph = ScreenReader::findGlyph(X11Driver::grab(driver.mainWindow()), m_screen.glyph(Glyph::RedLit));
+        const QPoint glyph
+            = ScreenReader::findGlyph(X11Driver::grab(driver.mainWindow()), m_screen.glyph(Glyph::RedLit));
         QVERIFY(glyph.x() >= 0);
         const auto darkAtTheCorner = [&glyph](const QImage &shot) {
             int dark = 0;

@@ -34,6 +34,9 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
+        // The designed window alone: the overview beside it closed, as a user may leave it.
+        TestFiles::writeAll(
+            m_driver.programDir() + QStringLiteral("/Glimmerview.ini"), "[Glimmerview]\r\nOverview=0\r\n");
         QVERIFY2(m_driver.start(), "the main window did not show");
         const QRect frame = X11Driver::geometry(m_driver.mainWindow());
         m_menuHeight = frame.height() - ClientSize.height();

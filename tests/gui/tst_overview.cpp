@@ -1,11 +1,14 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "FormFixture.h"
 #include "overview/PagesView.h"
+#include "overview/TimeStrip.h"
 #include "tests/TestFiles.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QDockWidget>
 #include <QLineEdit>
+#include <QScrollBar>
 
 // The overview of all pages beside the designed window: View > Overview brings it, a click on a
 // page's picture shows that page, and every edit shows in its picture at once.
@@ -22,6 +25,24 @@ private:
         const QPoint picture = pages()->pictureRect(page).topLeft();
         const QPoint logical = picture + QPoint(index % 16, index / 16) * PagesView::LedPitch;
         return shot.pixel(logical * shot.devicePixelRatio()); // drawn for the screen: device pixels
+    }
+
+    TimeStrip *strip() const { return control<TimeStrip>("timeStrip"); }
+    // The colour the time strip shows for the LED of `column` (0..15) in row `index` (0..1023).
+    QRgb stripColour(int index, int column) const
+    {
+        strip()->horizontalScrollBar()->setValue(strip()->axis().left(index) - 20);
+        const QImage shot = strip()->viewport()->grab().toImage();
+        return shot.pixel(strip()->ledRect(index, column).center() * shot.devicePixelRatio());
+    }
+    // Whether the row carries the red mark of a difference below its LEDs.
+    bool rowMarkedAsDiffering(int index) const
+    {
+        strip()->horizontalScrollBar()->setValue(strip()->axis().left(index) - 20);
+        const QImage shot = strip()->viewport()->grab().toImage();
+        const QRect led = strip()->ledRect(index, 15);
+        const QPoint band(led.center().x(), led.bottom() + 2 + TimeStrip::DifferenceBandHeight / 2);
+        return shot.pixel(band * shot.devicePixelRatio()) == QColor(Qt::red).rgb();
     }
 
 private Q_SLOTS:
@@ -55,6 +76,65 @@ private Q_SLOTS:
         QCOMPARE(pages()->pageAt(pages()->pageRect(page).center()), page);
     }
 
+    // A click on a row of the time strip shows its page; a running preview goes on from that row.
+    void aClickOnAStripRowShowsItsPage_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("previewing");
+        QTest::newRow("first row") << 1 << 0 << false;
+        QTest::newRow("inside a later page") << 20 << 9 << false;
+        QTest::newRow("last row, previewing") << 64 << 15 << true;
+        QTest::newRow("previewing from the middle") << 7 << 4 << true;
+    }
+    void aClickOnAStripRowShowsItsPage()
+    {
+        QFETCH(int, page);
+        QFETCH(int, row);
+        QFETCH(bool, previewing);
+        if (previewing)
+            control<QCheckBox>("singlePageBox")->click();
+        const int index = TimeAxis::rowIndex(page, row);
+        strip()->horizontalScrollBar()->setValue(strip()->axis().left(index) - 20);
+        QTest::mouseClick(strip()->viewport(), Qt::LeftButton, {}, strip()->ledRect(index, 3).center());
+        QCOMPARE(form->image().currentPage(), page);
+        QCOMPARE(control<QLineEdit>("position")->text(), QString::number(page));
+        if (!previewing) {
+            QCOMPARE(form->previewRow(), 0);
+            QCOMPARE(strip()->playingRow(), -1);
+            return;
+        }
+        QCOMPARE(form->previewRow(), row);
+        QCOMPARE(strip()->playingRow(), index);
+        tickPreview();
+        QCOMPARE(form->previewRow(), (row + 1) % 16);
+        QCOMPARE(strip()->playingRow(), TimeAxis::rowIndex(page, (row + 1) % 16));
+        control<QCheckBox>("singlePageBox")->click(); // stopped: no row is marked
+        QCOMPARE(strip()->playingRow(), -1);
+    }
+
+    // The keyboard walks the strip row by row, tells a screen reader where it is, and zooms.
+    void theKeyboardWalksAndZoomsTheStrip()
+    {
+        strip()->setFocus();
+        QTest::keyClick(strip(), Qt::Key_PageDown);
+        QTest::keyClick(strip(), Qt::Key_Right);
+        QTest::keyClick(strip(), Qt::Key_Right);
+        QCOMPARE(strip()->keyboardRow(), 18);
+        QCOMPARE(strip()->accessibleDescription(), QStringLiteral("Page 2, row 3"));
+        QTest::keyClick(strip(), Qt::Key_Return);
+        QCOMPARE(form->image().currentPage(), 2);
+        const int width = strip()->axis().pixelsPerRow();
+        QTest::keyClick(strip(), Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(strip()->axis().pixelsPerRow(), 2 * width);
+        QWheelEvent outward(QPointF(10, 40), strip()->viewport()->mapToGlobal(QPointF(10, 40)), {}, QPoint(0, -120),
+            Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(strip()->viewport(), &outward);
+        QCOMPARE(strip()->axis().pixelsPerRow(), width);
+        QCOMPARE(strip()->horizontalScrollBar()->maximum(),
+            strip()->axis().length() - strip()->viewport()->width()); // the whole effect can be reached
+    }
+
     void anEditShowsAtOnce()
     {
         const QRgb before = pictureColour(1, 0);
@@ -63,8 +143,32 @@ private Q_SLOTS:
         const QRgb lit = pictureColour(1, 0);
         QVERIFY(qRed(lit) > qRed(before)); // column 16 is red: lit is bright
         QCOMPARE(pictureColour(1, 1), pictureColour(2, 1)); // the rest as it was
+        const QRgb stripBefore = stripColour(1, 0);
+        QCOMPARE(stripColour(0, 0), lit); // the strip too: row 0 of page 1, its left LED
         triggerMenu("undoAction");
         QCOMPARE(pictureColour(1, 0), before);
+        QCOMPARE(stripColour(0, 0), stripBefore);
+    }
+
+    // While comparing, the strip marks each row that differs, and an edit back to the reference
+    // takes the mark away.
+    void theStripMarksTheDifferingRows()
+    {
+        form->loadImageFile(TestFiles::writeAll(folder->filePath(QStringLiteral("a.bin")), QByteArray(2048, '\xFF')));
+        QByteArray reference(2048, '\xFF');
+        reference[4 * 32 + 2 * 2] = '\xFE'; // page 5, row 2, the left LED lit
+        const QString referencePath = TestFiles::writeAll(folder->filePath(QStringLiteral("b.bin")), reference);
+        form->setImagePathPrompt(
+            [&](QWidget *, const QString &, const QString &, const QString &) { return std::optional(referencePath); });
+        triggerMenu("compareWithAction");
+        const int differing = TimeAxis::rowIndex(5, 2);
+        QVERIFY(rowMarkedAsDiffering(differing));
+        QVERIFY(!rowMarkedAsDiffering(differing - 1));
+        QVERIFY(!rowMarkedAsDiffering(differing + 1));
+        triggerMenu("nextDifferenceAction");
+        press(2 * 16 + 1, Qt::LeftButton);
+        release(2 * 16 + 1, Qt::LeftButton);
+        QVERIFY(!rowMarkedAsDiffering(differing));
     }
 
     // A screen reader hears each page by its number, described by its lit LEDs.

@@ -1,0 +1,70 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "overview/OverviewDock.h"
+
+#include "common/ProgramTexts.h"
+#include "effect/EffectImage.h"
+#include "effect/TimeAxis.h"
+#include "overview/PagesView.h"
+#include "overview/TimeStrip.h"
+
+#include <QAction>
+#include <QVBoxLayout>
+
+OverviewDock::OverviewDock(
+    const EffectImage &image, const ColourSettings &colours, const ComparisonSession &comparison, QWidget *parent)
+    : QDockWidget(Texts::shown(Texts::OverviewCommand).remove(QLatin1Char('&')), parent)
+    , m_image(image)
+    , m_pages(new PagesView(image, colours, comparison))
+    , m_strip(new TimeStrip(image, colours, comparison))
+{
+    setObjectName(QStringLiteral("overviewDock"));
+    setFeatures(QDockWidget::DockWidgetClosable);
+    toggleViewAction()->setText(Texts::shown(Texts::OverviewCommand));
+    toggleViewAction()->setShortcut(QKeySequence(Qt::Key_F9));
+    toggleViewAction()->setObjectName(QStringLiteral("overviewAction"));
+    auto *panel = new QWidget;
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(4, 0, 4, 0); // no higher than the designed window
+    layout->addWidget(m_pages);
+    layout->addWidget(m_strip);
+    layout->addStretch();
+    setWidget(panel);
+    connect(m_pages, &PagesView::pageChosen, this, &OverviewDock::pageChosen);
+    connect(m_strip, &TimeStrip::rowChosen, this, &OverviewDock::rowChosen);
+}
+
+void OverviewDock::refresh()
+{
+    m_pages->refresh();
+    m_strip->refresh();
+}
+
+void OverviewDock::refreshPage(int page)
+{
+    m_pages->refreshPage(page);
+    m_strip->refreshPage(page);
+}
+
+void OverviewDock::followShownPage()
+{
+    m_pages->followShownPage();
+}
+
+void OverviewDock::showDifferences()
+{
+    // The pictures do not hold the marks, which are drawn as the views paint.
+    m_pages->update();
+    m_strip->viewport()->update();
+}
+
+void OverviewDock::showPlayingRow(int row)
+{
+    const int page = m_image.currentPage();
+    if (row < 0 || !EffectImage::isValidPage(page)) {
+        m_pages->showPlayingRow(0, 0);
+        m_strip->showPlayingRow(-1);
+        return;
+    }
+    m_pages->showPlayingRow(page, row);
+    m_strip->showPlayingRow(TimeAxis::rowIndex(page, row));
+}
