@@ -4,8 +4,9 @@
 #include <QString>
 #include <optional>
 
-// The program's command line: Glimmerview [--help] [--version] [FILE], or --compare A B. Read
-// before any window exists, so --help, --version and --compare work without a display.
+// The program's command line: Glimmerview [--help] [--version] [FILE], --compare A B, or the
+// chip's --list-chips and --chip TARGET --read/--write/--verify FILE. Read before any window
+// exists, so all but FILE work without a display.
 class CommandLine
 {
 public:

@@ -17,10 +17,11 @@ struct Run
 {
     double milliseconds;
     long peakKiB;
+    std::string size; // "width height" of the window painted
 };
 
 // The probe prints its own time to first paint, counted from the launch time it is given.
-Run runOnce(const char *probe)
+Run runOnce(const char *probe, const std::string &size = {})
 {
     int output[2];
     if (pipe(output) != 0)
@@ -32,7 +33,12 @@ Run runOnce(const char *probe)
     if (child == 0) {
         dup2(output[1], STDOUT_FILENO);
         close(output[0]);
-        execl(probe, probe, launchText.c_str(), static_cast<char *>(nullptr));
+        const std::size_t space = size.find(' ');
+        if (space == std::string::npos)
+            execl(probe, probe, launchText.c_str(), static_cast<char *>(nullptr));
+        else
+            execl(probe, probe, launchText.c_str(), size.substr(0, space).c_str(), size.substr(space + 1).c_str(),
+                static_cast<char *>(nullptr));
         _exit(127);
     }
     close(output[1]);
@@ -46,7 +52,12 @@ Run runOnce(const char *probe)
         std::fprintf(stderr, "%s failed\n", probe);
         std::exit(1);
     }
-    return {std::atof(text), usage.ru_maxrss};
+    char *rest = nullptr;
+    const double milliseconds = std::strtod(text, &rest);
+    std::string painted = rest ? std::string(rest) : std::string();
+    painted.erase(0, painted.find_first_not_of(' '));
+    painted.erase(painted.find_last_not_of(" \n") + 1);
+    return {milliseconds, usage.ru_maxrss, painted};
 }
 
 template<typename T>
@@ -66,11 +77,12 @@ int main(int argc, char **argv)
     const int runs = argc > 3 ? std::atoi(argv[3]) : 21;
     std::vector<double> timeG, timeB;
     std::vector<long> memG, memB;
-    runOnce(argv[1]); // warm the file cache for both
-    runOnce(argv[2]);
+    // The bare window is made as large as Glimmerview's, the overview included where it shows.
+    const std::string size = runOnce(argv[1]).size; // and the file cache warmed for both
+    runOnce(argv[2], size);
     for (int i = 0; i < runs; ++i) {
         const Run g = runOnce(argv[1]);
-        const Run b = runOnce(argv[2]);
+        const Run b = runOnce(argv[2], size);
         timeG.push_back(g.milliseconds);
         timeB.push_back(b.milliseconds);
         memG.push_back(g.peakKiB);
@@ -78,8 +90,9 @@ int main(int argc, char **argv)
     }
     const double tg = median(timeG), tb = median(timeB);
     const long mg = median(memG), mb = median(memB);
-    std::printf("start-up to first paint, median of %d: Glimmerview %.1f ms, bare main window %.1f ms, ratio %.3f\n",
-        runs, tg, tb, tg / tb);
+    std::printf("windows of %s px; start-up to first paint, median of %d: Glimmerview %.1f ms, bare main window "
+                "%.1f ms, ratio %.3f\n",
+        size.c_str(), runs, tg, tb, tg / tb);
     // Each pair ran back to back; the median of the pairs' ratios is the least swayed by the load.
     std::vector<double> ratios;
     for (std::size_t i = 0; i < timeG.size(); ++i)

@@ -23,16 +23,18 @@ long long launchNanoseconds = 0;
 class QuitOnFirstPaint : public QObject
 {
 public:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
+            const QSize size = static_cast<QWidget *>(watched)->size();
             // After this paint has reached the screen.
-            QTimer::singleShot(0, qApp, [] {
+            QTimer::singleShot(0, qApp, [size] {
                 const long long now = std::chrono::duration_cast<std::chrono::nanoseconds>(
                     std::chrono::steady_clock::now().time_since_epoch())
                                           .count();
-                std::printf("%.3f\n", (now - launchNanoseconds) / 1e6);
+                // The time, then the window's size, which the bare window takes on.
+                std::printf("%.3f %d %d\n", (now - launchNanoseconds) / 1e6, size.width(), size.height());
                 std::fflush(stdout);
                 _exit(0);
             });
@@ -56,7 +58,8 @@ int main(int argc, char **argv)
     QMainWindow window;
     window.menuBar()->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("Exit"));
     window.setCentralWidget(new QWidget);
-    window.resize(567, 547);
+    // As large as the program's window, given after the launch time: the same pixels to paint.
+    window.resize(argc > 3 ? std::atoi(argv[2]) : 567, argc > 3 ? std::atoi(argv[3]) : 547);
 #endif
     window.installEventFilter(&quit);
     window.show();

@@ -24,3 +24,8 @@ QString XdgFolders::stateHome()
 {
     return folder("XDG_STATE_HOME", ".local/state");
 }
+
+QString XdgFolders::dataHome()
+{
+    return folder("XDG_DATA_HOME", ".local/share");
+}

@@ -8,4 +8,5 @@
 namespace XdgFolders {
 QString configHome(); // $XDG_CONFIG_HOME, else ~/.config
 QString stateHome(); // $XDG_STATE_HOME, else ~/.local/state
+QString dataHome(); // $XDG_DATA_HOME, else ~/.local/share
 } // namespace XdgFolders

@@ -129,6 +129,139 @@
     </message>
 </context>
 <context>
+    <name>ChipCommand</name>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 chip page %2, %3 of %4 bytes
+</source>
+        <translation>%1 Chipseite %2, %3 von %4 Bytes
+</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes
+</source>
+        <translation>%1: %2 Bytes
+</translation>
+    </message>
+    <message>
+        <source>The chip holds this image.</source>
+        <translation>Der Chip enthält dieses Bild.</translation>
+    </message>
+    <message>
+        <source>%1 chip pages to write (%2 bytes), pages that change: %3</source>
+        <translation>%1 Chipseiten zu schreiben (%2 Bytes), Seiten, die sich ändern: %3</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Backup of the chip&apos;s old contents: %1</source>
+        <translation>Sicherung des alten Chipinhalts: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChipTargets</name>
+    <message>
+        <source>EEPROM file, %1 bytes, driver %2, %3</source>
+        <translation>EEPROM-Datei, %1 Bytes, Treiber %2, %3</translation>
+    </message>
+    <message>
+        <source>I2C adapter, %1</source>
+        <translation>I2C-Adapter, %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no chip. A chip is an EEPROM file (/sys/bus/nvmem/devices/…/nvmem), i2c:/dev/i2c-N (i2c8: for the 1024-byte part), sim:FILE or sim8:FILE.</source>
+        <translation>„%1“ bezeichnet keinen Chip. Ein Chip ist eine EEPROM-Datei (/sys/bus/nvmem/devices/…/nvmem), i2c:/dev/i2c-N (i2c8: für den 1024-Byte-Baustein), sim:DATEI oder sim8:DATEI.</translation>
+    </message>
+    <message>
+        <source>The simulated chip&apos;s file %1 cannot be opened: %2</source>
+        <translation>Die Datei %1 des simulierten Chips kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The simulated chip&apos;s file %1 cannot be written: %2</source>
+        <translation>Die Datei %1 des simulierten Chips kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The simulated chip&apos;s file %1 holds %2 bytes, not %3.</source>
+        <translation>Die Datei %1 des simulierten Chips enthält %2 Bytes, nicht %3.</translation>
+    </message>
+    <message>
+        <source>you may read and write it</source>
+        <translation>Sie dürfen sie lesen und schreiben</translation>
+    </message>
+    <message>
+        <source>you may read it, not write it</source>
+        <translation>Sie dürfen sie lesen, nicht schreiben</translation>
+    </message>
+    <message>
+        <source>you may not read it</source>
+        <translation>Sie dürfen sie nicht lesen</translation>
+    </message>
+    <message>
+        <source>no driver</source>
+        <translation>kein Treiber</translation>
+    </message>
+</context>
+<context>
+    <name>ChipTransfer</name>
+    <message>
+        <source>Reading</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>This image holds %1 bytes and the chip %2: a .bin8 image does not go into the 2048-byte chip. Save it in the 16-bit layout (.bin) first.</source>
+        <translation>Dieses Bild enthält %1 Bytes und der Chip %2: Ein .bin8-Bild passt nicht in den 2048-Byte-Chip. Speichern Sie es zuerst im 16-Bit-Format (.bin).</translation>
+    </message>
+    <message>
+        <source>This image holds %1 bytes and the chip only %2: save it in the 8-bit layout (.bin8) first.</source>
+        <translation>Dieses Bild enthält %1 Bytes und der Chip nur %2: Speichern Sie es zuerst im 8-Bit-Format (.bin8).</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be written (%2); nothing was written to the chip.</source>
+        <translation>Die Sicherung %1 kann nicht geschrieben werden (%2); in den Chip wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Reading back</source>
+        <translation>Zurücklesen</translation>
+    </message>
+    <message>
+        <source>The chip holds this image.</source>
+        <translation>Der Chip enthält dieses Bild.</translation>
+    </message>
+    <message>
+        <source>Stopped between two chip pages.</source>
+        <translation>Zwischen zwei Chipseiten angehalten.</translation>
+    </message>
+    <message>
+        <source>Pages holding the new image: %1.</source>
+        <translation>Seiten mit dem neuen Bild: %1.</translation>
+    </message>
+    <message>
+        <source>Pages still holding the old one: %1.</source>
+        <translation>Seiten, die noch das alte enthalten: %1.</translation>
+    </message>
+    <message>
+        <source>Pages partly written: %1.</source>
+        <translation>Teilweise geschriebene Seiten: %1.</translation>
+    </message>
+    <message>
+        <source>Pages that differ from the image: %1.</source>
+        <translation>Seiten, die vom Bild abweichen: %1.</translation>
+    </message>
+    <message>
+        <source>The chip&apos;s old contents are kept in %1.</source>
+        <translation>Der alte Chipinhalt ist in %1 gesichert.</translation>
+    </message>
+</context>
+<context>
     <name>ClockSlider</name>
     <message>
         <source>Clock</source>
@@ -196,6 +329,69 @@
         <source>--compare needs two images, A and B.</source>
         <translation>--compare braucht zwei Abbilder, A und B.</translation>
     </message>
+    <message>
+        <source>The chip to work on, without a window: an EEPROM file (/sys/bus/nvmem/devices/.../nvmem), i2c:/dev/i2c-N (i2c8: for the 1024-byte part), sim:FILE or sim8:FILE (a simulated chip). With one of --read, --write, --verify. Exits with 0 on success, 1 when the chip does not hold the image (--verify), 2 on any error.</source>
+        <translation>Der Chip, ohne Fenster: eine EEPROM-Datei (/sys/bus/nvmem/devices/.../nvmem), i2c:/dev/i2c-N (i2c8: für den 1024-Byte-Baustein), sim:DATEI oder sim8:DATEI (ein simulierter Chip). Mit einem von --read, --write, --verify. Endet mit 0 bei Erfolg, 1, wenn der Chip das Bild nicht enthält (--verify), 2 bei jedem Fehler.</translation>
+    </message>
+    <message>
+        <source>Read the whole chip into FILE.</source>
+        <translation>Den ganzen Chip in DATEI lesen.</translation>
+    </message>
+    <message>
+        <source>Write FILE&apos;s image into the chip: the chip is read and kept as a backup, only the chip pages that differ are written, and the chip is read back and compared.</source>
+        <translation>Das Bild aus DATEI in den Chip schreiben: Der Chip wird gelesen und gesichert, nur abweichende Chipseiten werden geschrieben, dann wird der Chip zurückgelesen und verglichen.</translation>
+    </message>
+    <message>
+        <source>Compare the chip with FILE&apos;s image: one line for each row that differs, as --compare prints.</source>
+        <translation>Den Chip mit dem Bild aus DATEI vergleichen: eine Zeile je abweichender Reihe, wie --compare sie ausgibt.</translation>
+    </message>
+    <message>
+        <source>List the chips found: EEPROM files and I2C adapters.</source>
+        <translation>Die gefundenen Chips auflisten: EEPROM-Dateien und I2C-Adapter.</translation>
+    </message>
+    <message>
+        <source>--chip TARGET goes with one of --read FILE, --write FILE, --verify FILE.</source>
+        <translation>--chip ZIEL gehört zu einem von --read DATEI, --write DATEI, --verify DATEI.</translation>
+    </message>
+</context>
+<context>
+    <name>EepromFileChip</name>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes: not a 1024- or 2048-byte EEPROM.</source>
+        <translation>%1 enthält %2 Bytes: kein EEPROM mit 1024 oder 2048 Bytes.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 ends at byte %2, before the chip does.</source>
+        <translation>%1 endet bei Byte %2, vor dem Chip.</translation>
+    </message>
+    <message>
+        <source>%1 ends before byte %2: it is smaller than the chip.</source>
+        <translation>%1 endet vor Byte %2: Die Datei ist kleiner als der Chip.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 took no bytes at byte %2.</source>
+        <translation>%1 hat bei Byte %2 keine Bytes angenommen.</translation>
+    </message>
+    <message>
+        <source>No permission to write %1. EEPROM files are root&apos;s by default; a udev rule or a group can give access (the package installs none for them).</source>
+        <translation>Keine Berechtigung, %1 zu schreiben. EEPROM-Dateien gehören standardmäßig root; eine udev-Regel oder eine Gruppe kann Zugriff geben (das Paket installiert keine dafür).</translation>
+    </message>
+    <message>
+        <source>No permission to read %1. EEPROM files are root&apos;s by default; a udev rule or a group can give access (the package installs none for them).</source>
+        <translation>Keine Berechtigung, %1 zu lesen. EEPROM-Dateien gehören standardmäßig root; eine udev-Regel oder eine Gruppe kann Zugriff geben (das Paket installiert keine dafür).</translation>
+    </message>
 </context>
 <context>
     <name>EffectDocument</name>
@@ -258,6 +454,45 @@
     <message>
         <source>Invert Page</source>
         <translation>Seite invertieren</translation>
+    </message>
+</context>
+<context>
+    <name>I2cChip</name>
+    <message>
+        <source>A kernel driver already holds the chip at 0x50 on %1. Use its EEPROM file instead: %2</source>
+        <translation>Ein Kerneltreiber belegt den Chip bei 0x50 auf %1 bereits. Verwenden Sie stattdessen seine EEPROM-Datei: %2</translation>
+    </message>
+    <message>
+        <source>No permission to use %1: a udev rule or the i2c group gives it.</source>
+        <translation>Keine Berechtigung für %1: Eine udev-Regel oder die Gruppe i2c gibt sie.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Nothing answers at %1 on %2: is the chip connected, and is this the right bus?</source>
+        <translation>Bei %1 auf %2 antwortet nichts: Ist der Chip angeschlossen, und ist es der richtige Bus?</translation>
+    </message>
+    <message>
+        <source>Block %1 (address %2) does not answer on %3: is the chip smaller than %4 bytes?</source>
+        <translation>Block %1 (Adresse %2) antwortet nicht auf %3: Ist der Chip kleiner als %4 Bytes?</translation>
+    </message>
+    <message>
+        <source>The adapter %1 is gone: was the cable pulled?</source>
+        <translation>Der Adapter %1 ist verschwunden: Wurde das Kabel gezogen?</translation>
+    </message>
+    <message>
+        <source>The bus %1 timed out.</source>
+        <translation>Zeitüberschreitung auf dem Bus %1.</translation>
+    </message>
+    <message>
+        <source>The transfer on %1 failed: %2</source>
+        <translation>Die Übertragung auf %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>The chip at %1 on %2 stayed busy for more than 25 ms after a write.</source>
+        <translation>Der Chip bei %1 auf %2 blieb nach einem Schreiben länger als 25 ms beschäftigt.</translation>
     </message>
 </context>
 <context>

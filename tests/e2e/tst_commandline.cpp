@@ -1,4 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -30,9 +31,12 @@ private Q_SLOTS:
                                    << "Usage: " << QString();
         // Qt's own words and ours, in German.
         QTest::newRow("--help in German") << QStringList {"--help"} << 0 << "Aufruf: "
-                                          << "" << "de_DE.UTF-8";
-        QTest::newRow("--help in German: our description") << QStringList {"--help"} << 0 << "Den Lichteffekt eines 16-Kbit"
-                                                 << "" << "de_DE.UTF-8";
+                                          << ""
+                                          << "de_DE.UTF-8";
+        QTest::newRow("--help in German: our description")
+            << QStringList {"--help"} << 0 << "Den Lichteffekt eines 16-Kbit"
+            << ""
+            << "de_DE.UTF-8";
     }
     void answers()
     {
@@ -96,7 +100,8 @@ private Q_SLOTS:
         environment.remove(QStringLiteral("DISPLAY"));
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(dir.path());
-        program.start(QStringLiteral(GLIMMERVIEW_BINARY), {QStringLiteral("--compare"), QStringLiteral("a.bin"), QStringLiteral("b.bin")});
+        program.start(QStringLiteral(GLIMMERVIEW_BINARY),
+            {QStringLiteral("--compare"), QStringLiteral("a.bin"), QStringLiteral("b.bin")});
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitCode(), status);
         QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), out);
@@ -104,7 +109,64 @@ private Q_SLOTS:
         QVERIFY2(stdErr.contains(err), qPrintable(stdErr));
     }
 
+    // The chip from a script: write an image into a simulated chip, verify it, read it back; each
+    // step's answer in its status, every mistake a 2.
+    void theChipAnswersWithItsStatus()
+    {
+        QTemporaryDir dir;
+        QByteArray image(2048, '\xFF');
+        image[66] = '\xFE';
+        writeFile(dir.filePath(QStringLiteral("a.bin")), image);
+        writeFile(dir.filePath(QStringLiteral("blank.bin")), QByteArray(2048, '\xFF'));
+        writeFile(dir.filePath(QStringLiteral("short.bin8")), QByteArray(1024, '\0'));
+        const auto run = [&](const QStringList &arguments, QString *out = nullptr, QString *err = nullptr) {
+            QProcess program;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.remove(QStringLiteral("DISPLAY"));
+            environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
+            program.setProcessEnvironment(environment);
+            program.setWorkingDirectory(dir.path());
+            program.start(QStringLiteral(GLIMMERVIEW_BINARY), arguments);
+            program.waitForFinished(20000);
+            if (out)
+                *out = QString::fromLocal8Bit(program.readAllStandardOutput());
+            if (err)
+                *err = QString::fromLocal8Bit(program.readAllStandardError());
+            return program.exitCode();
+        };
+        const QString chip = QStringLiteral("sim:chip");
+        QString out;
+        QString err;
+        QCOMPARE(run({QStringLiteral("--chip"), chip, QStringLiteral("--write"), QStringLiteral("a.bin")}, &out), 0);
+        QCOMPARE(out, QStringLiteral("The chip holds this image.\n"));
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("data/Glimmerview/backups"))).entryList(QDir::Files).size(), 1);
+        QCOMPARE(run({QStringLiteral("--chip"), chip, QStringLiteral("--verify"), QStringLiteral("a.bin")}), 0);
+        QCOMPARE(
+            run({QStringLiteral("--chip"), chip, QStringLiteral("--verify"), QStringLiteral("blank.bin")}, &out), 1);
+        QCOMPARE(out, QStringLiteral("page 3 row 2: columns 16\n1 pages differ, 1 LEDs\n"));
+        QCOMPARE(run({QStringLiteral("--chip"), chip, QStringLiteral("--read"), QStringLiteral("back.bin")}), 0);
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("back.bin"))), image);
+        // Mistakes: an image of another size, no chip of that name, no action.
+        QCOMPARE(run({QStringLiteral("--chip"), chip, QStringLiteral("--write"), QStringLiteral("short.bin8")}, nullptr,
+                     &err),
+            2);
+        QVERIFY2(err.contains(QStringLiteral("16-bit layout")), qPrintable(err));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("chip"))), image); // untouched
+        QCOMPARE(run({QStringLiteral("--chip"), QStringLiteral("nothing"), QStringLiteral("--read"),
+                         QStringLiteral("x.bin")},
+                     nullptr, &err),
+            2);
+        QVERIFY2(err.contains(QStringLiteral("names no chip")), qPrintable(err));
+        QCOMPARE(run({QStringLiteral("--chip"), chip}), 2);
+        QCOMPARE(run({QStringLiteral("--list-chips")}), 0);
+    }
+
 private:
+    static QByteArray readAll(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     static void writeFile(const QString &path, const QByteArray &bytes)
     {
         QFile file(path);

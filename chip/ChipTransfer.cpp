@@ -1,0 +1,206 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "chip/ChipTransfer.h"
+
+#include "chip/ChipAccess.h"
+#include "chip/ChipGeometry.h"
+#include "common/AppError.h"
+#include "common/FileReplacer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+constexpr int SlowBusKilohertz = 100;
+constexpr int BusyMilliseconds = 5;
+
+// "1–3, 7": runs of page numbers.
+QString pageList(const QList<int> &pages)
+{
+    QStringList parts;
+    for (qsizetype i = 0; i < pages.size();) {
+        qsizetype last = i;
+        while (last + 1 < pages.size() && pages.at(last + 1) == pages.at(last) + 1)
+            ++last;
+        parts << (last == i ? QString::number(pages.at(i))
+                            : QStringLiteral("%1\u2013%2").arg(pages.at(i)).arg(pages.at(last)));
+        i = last + 1;
+    }
+    return parts.join(QStringLiteral(", "));
+}
+} // namespace
+
+int ChipTransfer::Plan::estimatedMilliseconds() const
+{
+    const int pageBusMicroseconds = (2 + ChipGeometry::PageSize) * 9 * 1000 / SlowBusKilohertz;
+    const int readMilliseconds = static_cast<int>(before.size()) * 9 / SlowBusKilohertz;
+    return static_cast<int>(chipPages.size()) * (BusyMilliseconds + pageBusMicroseconds / 1000 + 1)
+        + 2 * readMilliseconds;
+}
+
+QString ChipTransfer::Outcome::summary() const
+{
+    if (clean)
+        return QCoreApplication::translate("ChipTransfer", "The chip holds this image.");
+    QStringList sentences;
+    if (!error.isEmpty())
+        sentences << error;
+    else if (cancelled)
+        sentences << QCoreApplication::translate("ChipTransfer", "Stopped between two chip pages.");
+    if (cancelled || !error.isEmpty()) {
+        if (!newPages.isEmpty())
+            sentences << QCoreApplication::translate("ChipTransfer", "Pages holding the new image: %1.")
+                             .arg(pageList(newPages));
+        if (!oldPages.isEmpty())
+            sentences << QCoreApplication::translate("ChipTransfer", "Pages still holding the old one: %1.")
+                             .arg(pageList(oldPages));
+        if (!partlyWritten.isEmpty())
+            sentences << QCoreApplication::translate("ChipTransfer", "Pages partly written: %1.")
+                             .arg(pageList(partlyWritten));
+    }
+    if (!stillDiffering.isEmpty())
+        sentences << QCoreApplication::translate("ChipTransfer", "Pages that differ from the image: %1.")
+                         .arg(pageList(stillDiffering));
+    if (!backupPath.isEmpty())
+        sentences
+            << QCoreApplication::translate("ChipTransfer", "The chip's old contents are kept in %1.").arg(backupPath);
+    return sentences.join(QLatin1Char(' '));
+}
+
+ChipTransfer::ChipTransfer(ChipAccess &chip, ProgressHandler progress, const std::atomic_bool *cancel)
+    : m_chip(chip)
+    , m_progress(std::move(progress))
+    , m_cancel(cancel)
+{
+}
+
+void ChipTransfer::report(const QString &step, int done, int total, int chipPage) const
+{
+    if (m_progress)
+        m_progress({step, done, total, chipPage});
+}
+
+QByteArray ChipTransfer::readWhole(const QString &step)
+{
+    QByteArray bytes;
+    const int size = m_chip.size();
+    for (int offset = 0; offset < size; offset += ChipGeometry::BlockSize) {
+        report(step, offset, size, -1);
+        bytes += m_chip.read(offset, ChipGeometry::BlockSize);
+    }
+    report(step, size, size, -1);
+    return bytes;
+}
+
+QByteArray ChipTransfer::readAll()
+{
+    return readWhole(QCoreApplication::translate("ChipTransfer", "Reading"));
+}
+
+void ChipTransfer::checkSize(const QByteArray &image) const
+{
+    const int size = m_chip.size();
+    if (image.size() == size)
+        return;
+    throw AppError(image.size() < size
+            ? QCoreApplication::translate("ChipTransfer",
+                "This image holds %1 bytes and the chip %2: a .bin8 image does not go into the 2048-byte chip. "
+                "Save it in the 16-bit layout (.bin) first.")
+                  .arg(image.size())
+                  .arg(size)
+            : QCoreApplication::translate("ChipTransfer",
+                "This image holds %1 bytes and the chip only %2: save it in the 8-bit layout (.bin8) first.")
+                  .arg(image.size())
+                  .arg(size));
+}
+
+ChipTransfer::Plan ChipTransfer::plan(const QByteArray &image)
+{
+    checkSize(image);
+    const int size = m_chip.size();
+    Plan plan;
+    plan.before = readAll();
+    plan.chipPages = ChipGeometry::differingPages(plan.before, image);
+    plan.effectPages = ChipGeometry::effectPagesOf(plan.chipPages, size);
+    return plan;
+}
+
+void ChipTransfer::sortPages(const Plan &plan, const QByteArray &image, const QByteArray &now, Outcome &outcome) const
+{
+    const int size = m_chip.size();
+    outcome.stillDiffering = ChipGeometry::effectPagesOf(ChipGeometry::differingPages(now, image), size);
+    const QList<int> unchanged = ChipGeometry::effectPagesOf(ChipGeometry::differingPages(now, plan.before), size);
+    for (const int page : plan.effectPages) {
+        if (!outcome.stillDiffering.contains(page))
+            outcome.newPages << page;
+        else if (!unchanged.contains(page))
+            outcome.oldPages << page;
+        else
+            outcome.partlyWritten << page;
+    }
+}
+
+ChipTransfer::Outcome ChipTransfer::write(const Plan &plan, const QByteArray &image, const QString &backupPath)
+{
+    Outcome outcome;
+    if (plan.chipPages.isEmpty()) { // nothing to write, and the chip was read just now
+        outcome.clean = plan.before == image;
+        return outcome;
+    }
+    QString reason;
+    QDir().mkpath(QFileInfo(backupPath).path());
+    if (!FileReplacer::replace(backupPath, plan.before, &reason)) {
+        throw AppError(QCoreApplication::translate(
+            "ChipTransfer", "The backup %1 cannot be written (%2); nothing was written to the chip.")
+                           .arg(backupPath, reason));
+    }
+    outcome.backupPath = backupPath;
+    QByteArray believed = plan.before; // what the chip holds as far as the writes went
+    QByteArray readBack;
+    try {
+        QList<int> pages = plan.chipPages;
+        // The planned pages, then once more every page that read back wrong.
+        for (int attempt = 0; attempt < 2 && !pages.isEmpty() && !outcome.cancelled; ++attempt) {
+            const int total = static_cast<int>(pages.size()) * ChipGeometry::PageSize;
+            for (qsizetype i = 0; i < pages.size(); ++i) {
+                if (m_cancel && m_cancel->load()) {
+                    outcome.cancelled = true;
+                    break;
+                }
+                const int offset = pages.at(i) * ChipGeometry::PageSize;
+                report(QCoreApplication::translate("ChipTransfer", "Writing"),
+                    static_cast<int>(i) * ChipGeometry::PageSize, total, pages.at(i));
+                const QByteArray page = image.mid(offset, ChipGeometry::PageSize);
+                m_chip.writePage(offset, page);
+                believed.replace(offset, ChipGeometry::PageSize, page);
+            }
+            readBack = readWhole(QCoreApplication::translate("ChipTransfer", "Reading back"));
+            pages = ChipGeometry::differingPages(readBack, image);
+        }
+        outcome.clean = !outcome.cancelled && readBack == image;
+    } catch (const AppError &error) {
+        outcome.error = error.message();
+        try {
+            readBack = readWhole(QCoreApplication::translate("ChipTransfer", "Reading back"));
+        } catch (const AppError &) {
+            readBack = believed; // the chip is gone: as far as the writes went
+        }
+    }
+    sortPages(plan, image, readBack, outcome);
+    return outcome;
+}
+
+QList<int> ChipTransfer::verify(const QByteArray &image)
+{
+    checkSize(image);
+    const QByteArray chip = readAll();
+    return ChipGeometry::effectPagesOf(ChipGeometry::differingPages(chip, image), m_chip.size());
+}
+
+QString ChipTransfer::backupPath(const QString &dataHome, const QString &target, const QDateTime &time)
+{
+    QString name = target;
+    name.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char(':'), QLatin1Char('_'));
+    return QStringLiteral("%1/Glimmerview/backups/%2-%3.bin")
+        .arg(dataHome, name, time.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+}

@@ -1,0 +1,83 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <atomic>
+#include <functional>
+
+class ChipAccess;
+
+// Reading, writing and verifying a whole chip, for the window and the command line alike: a
+// write reads the chip first, keeps its old bytes as a backup, writes only the 16-byte chip pages
+// that differ, reads the whole chip back and compares; a page that reads back wrong is written
+// once more. Success is reported only after a clean comparison. Knows no backend and no window.
+class ChipTransfer
+{
+public:
+    struct Progress
+    {
+        QString step; // "Reading", "Writing", "Reading back"
+        int done; // bytes
+        int total;
+        int chipPage; // the chip page being done, from 0; -1 while reading
+    };
+    using ProgressHandler = std::function<void(const Progress &)>;
+
+    // What a write will do, worked out from the chip's present bytes.
+    struct Plan
+    {
+        QByteArray before;
+        QList<int> chipPages; // to write, from 0
+        QList<int> effectPages; // that will change, from 1
+        int bytes() const { return static_cast<int>(chipPages.size()) * 16; }
+        // A generous estimate at 100 kHz: each page's busy time and bus time, two whole reads.
+        int estimatedMilliseconds() const;
+    };
+
+    struct Outcome
+    {
+        bool clean = false; // the chip read back equal to the image
+        bool cancelled = false;
+        QString error; // why the write stopped, if it did
+        QList<int> newPages; // effect pages that now hold the image where they were to change
+        QList<int> oldPages; // effect pages still holding their old bytes
+        QList<int> partlyWritten; // effect pages holding some of each
+        QList<int> stillDiffering; // effect pages that differ from the image after all attempts
+        QString backupPath;
+        // One sentence for the user: the result, or what is where after a stop.
+        QString summary() const;
+    };
+
+    // `cancel` (may be null) is looked at between two chip pages.
+    explicit ChipTransfer(ChipAccess &chip, ProgressHandler progress = {}, const std::atomic_bool *cancel = nullptr);
+
+    // Throws AppError.
+    QByteArray readAll();
+    // Throws AppError, saying what to do, for an image that is not the chip's size.
+    void checkSize(const QByteArray &image) const;
+    // Reads the chip. Throws AppError, also for an image that is not the chip's size.
+    Plan plan(const QByteArray &image);
+    // Saves the plan's old bytes to `backupPath` (the folder made as needed) before anything is
+    // written, then writes; a plan with nothing to write writes neither. Throws AppError only when the backup cannot be
+    // written; every other failure is in the outcome, with which pages hold what.
+    Outcome write(const Plan &plan, const QByteArray &image, const QString &backupPath);
+    // The effect pages where the chip differs from the image. Throws AppError, also for an image
+    // that is not the chip's size.
+    QList<int> verify(const QByteArray &image);
+
+    // "<data>/Glimmerview/backups/<target>-<yyyyMMdd-HHmmss>.bin", the target's "/" and ":" made "_".
+    static QString backupPath(const QString &dataHome, const QString &target, const QDateTime &time);
+
+private:
+    QByteArray readWhole(const QString &step);
+    void report(const QString &step, int done, int total, int chipPage) const;
+    // Which of the plan's pages hold the image, which their old bytes, as the chip reads now.
+    void sortPages(const Plan &plan, const QByteArray &image, const QByteArray &now, Outcome &outcome) const;
+
+    ChipAccess &m_chip;
+    ProgressHandler m_progress;
+    const std::atomic_bool *m_cancel;
+};

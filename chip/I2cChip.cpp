@@ -1,0 +1,144 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "chip/I2cChip.h"
+
+#include "chip/ChipClock.h"
+#include "chip/ChipGeometry.h"
+#include "common/AppError.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+QString hex(int address)
+{
+    return QStringLiteral("0x%1").arg(address, 2, 16, QLatin1Char('0'));
+}
+} // namespace
+
+I2cChip::I2cChip(int size, RdwrCall rdwr, ChipClock &clock, const QString &busName)
+    : m_size(size)
+    , m_rdwr(std::move(rdwr))
+    , m_clock(clock)
+    , m_busName(busName)
+{
+}
+
+std::unique_ptr<I2cChip> I2cChip::open(const QString &devicePath, int size)
+{
+    // A kernel driver bound at 0x50 owns the chip: its file is the way in.
+    const QString adapter = QFileInfo(devicePath).fileName().mid(4); // "i2c-N" -> "N"
+    const QString bound = QStringLiteral("/sys/bus/i2c/devices/%1-0050").arg(adapter);
+    if (QFileInfo::exists(bound + QStringLiteral("/driver"))) {
+        throw AppError(QCoreApplication::translate(
+            "I2cChip", "A kernel driver already holds the chip at 0x50 on %1. Use its EEPROM file instead: %2")
+                           .arg(devicePath, bound + QStringLiteral("/eeprom")));
+    }
+    const int fd = ::open(QFile::encodeName(devicePath).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == EACCES || error == EPERM)
+            throw AppError(QCoreApplication::translate(
+                "I2cChip", "No permission to use %1: a udev rule or the i2c group gives it.")
+                               .arg(devicePath));
+        throw AppError(
+            QCoreApplication::translate("I2cChip", "%1 cannot be opened: %2").arg(devicePath, systemErrorText(error)));
+    }
+    auto descriptor = std::shared_ptr<int>(new int(fd), [](int *owned) {
+        ::close(*owned);
+        delete owned;
+    });
+    auto clock = std::make_unique<SteadyChipClock>();
+    auto chip = std::make_unique<I2cChip>(
+        size, [fd](i2c_rdwr_ioctl_data *transfer) { return ::ioctl(fd, I2C_RDWR, transfer); }, *clock, devicePath);
+    chip->m_keepAlive = descriptor;
+    chip->m_ownClock = std::move(clock);
+    return chip;
+}
+
+void I2cChip::fail(int error, int device) const
+{
+    if (error == ENXIO || error == EREMOTEIO || error == EIO) {
+        if (device == ChipGeometry::FirstDeviceAddress) {
+            throw AppError(QCoreApplication::translate(
+                "I2cChip", "Nothing answers at %1 on %2: is the chip connected, and is this the right bus?")
+                               .arg(hex(device), m_busName));
+        }
+        throw AppError(QCoreApplication::translate(
+            "I2cChip", "Block %1 (address %2) does not answer on %3: is the chip smaller than %4 bytes?")
+                           .arg(device - ChipGeometry::FirstDeviceAddress)
+                           .arg(hex(device), m_busName)
+                           .arg(m_size));
+    }
+    if (error == ENODEV || error == ENOENT || error == ESHUTDOWN)
+        throw AppError(
+            QCoreApplication::translate("I2cChip", "The adapter %1 is gone: was the cable pulled?").arg(m_busName));
+    if (error == ETIMEDOUT)
+        throw AppError(QCoreApplication::translate("I2cChip", "The bus %1 timed out.").arg(m_busName));
+    throw AppError(
+        QCoreApplication::translate("I2cChip", "The transfer on %1 failed: %2").arg(m_busName, systemErrorText(error)));
+}
+
+void I2cChip::send(i2c_msg *messages, int count)
+{
+    i2c_rdwr_ioctl_data transfer {messages, static_cast<__u32>(count)};
+    if (m_rdwr(&transfer) != count)
+        fail(errno, messages[0].addr);
+}
+
+QByteArray I2cChip::read(int offset, int length)
+{
+    QByteArray bytes(length, Qt::Uninitialized);
+    for (const ChipGeometry::Span &chunk : ChipGeometry::readChunks(offset, length)) {
+        __u8 address = static_cast<__u8>(ChipGeometry::addressInBlock(chunk.offset));
+        const auto device = static_cast<__u16>(ChipGeometry::deviceAddress(chunk.offset));
+        i2c_msg messages[] = {
+            {device, 0, 1, &address},
+            {device, I2C_M_RD, static_cast<__u16>(chunk.length),
+                reinterpret_cast<__u8 *>(bytes.data() + (chunk.offset - offset))},
+        };
+        send(messages, 2);
+    }
+    return bytes;
+}
+
+void I2cChip::writePage(int offset, const QByteArray &bytes)
+{
+    Q_ASSERT(
+        !bytes.isEmpty() && offset / ChipGeometry::PageSize == (offset + bytes.size() - 1) / ChipGeometry::PageSize);
+    const int device = ChipGeometry::deviceAddress(offset);
+    QByteArray message = char(ChipGeometry::addressInBlock(offset)) + bytes;
+    i2c_msg write {
+        static_cast<__u16>(device), 0, static_cast<__u16>(message.size()), reinterpret_cast<__u8 *>(message.data())};
+    send(&write, 1);
+    waitUntilReady(device);
+}
+
+bool I2cChip::acknowledges(int device)
+{
+    // A write of the block's first address alone: acknowledged only once the chip is ready.
+    __u8 address = 0;
+    i2c_msg poll {static_cast<__u16>(device), 0, 1, &address};
+    i2c_rdwr_ioctl_data transfer {&poll, 1};
+    if (m_rdwr(&transfer) == 1)
+        return true;
+    if (errno != ENXIO && errno != EREMOTEIO && errno != EIO)
+        fail(errno, device);
+    return false;
+}
+
+void I2cChip::waitUntilReady(int device)
+{
+    const std::int64_t start = m_clock.nowMicroseconds();
+    while (!acknowledges(device)) {
+        if (m_clock.nowMicroseconds() - start > ReadyBoundMicroseconds) {
+            throw AppError(QCoreApplication::translate(
+                "I2cChip", "The chip at %1 on %2 stayed busy for more than 25 ms after a write.")
+                               .arg(hex(device), m_busName));
+        }
+        m_clock.sleep(PollMicroseconds);
+    }
+}

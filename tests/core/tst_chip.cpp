@@ -1,0 +1,274 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "chip/ChipClock.h"
+#include "chip/ChipGeometry.h"
+#include "chip/ChipTransfer.h"
+#include "chip/EepromFileChip.h"
+#include "chip/I2cChip.h"
+#include "chip/SimulatedChip.h"
+#include "common/AppError.h"
+#include "tests/TestFiles.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cerrno>
+
+// The chip at the level of its bus messages: the simulated part behaves as the real one does, the
+// I2C_RDWR backend's messages never cross a chip page, and no failure is ever reported as a
+// clean write. The EEPROM-file backend on a regular file and on short writes.
+class TestChip : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Bench
+    {
+        VirtualChipClock clock;
+        SimulatedChip chip;
+        int pageCrossings = 0;
+        int transfersLeft = -1; // then the adapter is gone
+        bool neverReady = false;
+        I2cChip bus;
+        explicit Bench(int size = 2048)
+            : chip(size, clock)
+            , bus(
+                  size, [this](i2c_rdwr_ioctl_data *transfer) { return send(transfer); }, clock, QStringLiteral("bus"))
+        {
+        }
+        int send(i2c_rdwr_ioctl_data *transfer)
+        {
+            if (transfersLeft == 0) {
+                errno = ENODEV;
+                return -1;
+            }
+            --transfersLeft;
+            for (__u32 i = 0; i < transfer->nmsgs; ++i) {
+                const i2c_msg &message = transfer->msgs[i];
+                if (!(message.flags & I2C_M_RD) && message.len > 1 && message.buf[0] % 16 + message.len - 1 > 16)
+                    ++pageCrossings;
+            }
+            if (neverReady && transfer->nmsgs == 1 && transfer->msgs[0].len == 1) {
+                errno = ENXIO; // the poll: busy for ever
+                return -1;
+            }
+            return chip.transfer(transfer->msgs, static_cast<int>(transfer->nmsgs));
+        }
+    };
+    static QByteArray randomBytes(int size, quint32 seed)
+    {
+        QByteArray bytes(size, Qt::Uninitialized);
+        QRandomGenerator random(seed);
+        for (char &byte : bytes)
+            byte = static_cast<char>(random.bounded(256));
+        return bytes;
+    }
+    QTemporaryDir m_folder;
+    QString backup() const { return m_folder.filePath(QStringLiteral("backups/chip.bin")); }
+
+private Q_SLOTS:
+    void readsAreCutAtBlocks_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QList<ChipGeometry::Span>>("chunks");
+        using S = ChipGeometry::Span;
+        QTest::newRow("one block") << 0 << 256 << QList<S> {{0, 256}};
+        QTest::newRow("across a block") << 250 << 10 << QList<S> {{250, 6}, {256, 4}};
+        QTest::newRow("whole chip") << 0 << 2048
+                                    << QList<S> {{0, 256}, {256, 256}, {512, 256}, {768, 256}, {1024, 256}, {1280, 256},
+                                           {1536, 256}, {1792, 256}};
+        QTest::newRow("nothing") << 100 << 0 << QList<S> {};
+    }
+    void readsAreCutAtBlocks()
+    {
+        QFETCH(int, offset);
+        QFETCH(int, length);
+        QFETCH(QList<ChipGeometry::Span>, chunks);
+        QCOMPARE(ChipGeometry::readChunks(offset, length), chunks);
+    }
+
+    void chipPagesBelongToEffectPages()
+    {
+        QCOMPARE(ChipGeometry::effectPagesOf({0, 1, 2, 127}, 2048), (QList<int> {1, 2, 64}));
+        QCOMPARE(ChipGeometry::effectPagesOf({0, 1, 63}, 1024), (QList<int> {1, 2, 64}));
+    }
+
+    // The part's own rules, message by message.
+    void theSimulatedPartBehavesAsTheRealOne()
+    {
+        Bench bench(1024);
+        __u8 poll = 0;
+        i2c_msg beyond {0x54, 0, 1, &poll}; // block 4 of a 4-block part
+        QCOMPARE(bench.chip.transfer(&beyond, 1), -1);
+        QCOMPARE(errno, ENXIO);
+
+        // 20 bytes from address 8: the page wraps, bytes 9..16 go to its start and the last four
+        // over the first four.
+        QByteArray write(21, '\0');
+        write[0] = 8;
+        for (int i = 1; i <= 20; ++i)
+            write[i] = static_cast<char>(i);
+        i2c_msg message {0x51, 0, 21, reinterpret_cast<__u8 *>(write.data())};
+        QCOMPARE(bench.chip.transfer(&message, 1), 1);
+        QCOMPARE(bench.chip.contents().mid(256, 16), QByteArray::fromHex("090a0b0c0d0e0f101112131405060708"));
+        // Busy for 5 ms: every address unanswered, a write lost.
+        write[0] = 0;
+        QCOMPARE(bench.chip.transfer(&message, 1), -1);
+        bench.clock.sleep(SimulatedChip::BusyMicroseconds);
+        QCOMPARE(bench.chip.transfer(&beyond, 1), -1); // still only 4 blocks
+        // A transfer cut short by a missing acknowledge stores nothing.
+        bench.chip.faults().noAcknowledgeAtByte = bench.chip.bytesAcknowledged() + 4; // a data byte
+        const QByteArray before = bench.chip.contents();
+        QCOMPARE(bench.chip.transfer(&message, 1), -1);
+        QCOMPARE(errno, EREMOTEIO);
+        QCOMPARE(bench.chip.contents(), before);
+        // Sequential reads run on over the block's end and round the chip's.
+        bench.chip.setContents(randomBytes(1024, 1));
+        QCOMPARE(bench.bus.read(1020, 4), bench.chip.contents().mid(1020, 4));
+        QByteArray across(8, '\0');
+        __u8 address = 0xFC;
+        i2c_msg read[] = {{0x53, 0, 1, &address}, {0x53, I2C_M_RD, 8, reinterpret_cast<__u8 *>(across.data())}};
+        QCOMPARE(bench.chip.transfer(read, 2), 2);
+        QCOMPARE(across, bench.chip.contents().right(4) + bench.chip.contents().left(4));
+    }
+
+    // Random images over random contents: the chip ends equal, with page writes only, and an
+    // image already there writes nothing.
+    void writesEndWithTheChipEqualToTheImage_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<int>("changedBytes"); // -1: everything random
+        QTest::newRow("2048, all new") << 2048 << 7u << -1;
+        QTest::newRow("1024, all new") << 1024 << 8u << -1;
+        QTest::newRow("2048, one byte") << 2048 << 9u << 1;
+        QTest::newRow("2048, a few bytes") << 2048 << 10u << 5;
+        QTest::newRow("2048, unchanged") << 2048 << 11u << 0;
+    }
+    void writesEndWithTheChipEqualToTheImage()
+    {
+        QFETCH(int, size);
+        QFETCH(quint32, seed);
+        QFETCH(int, changedBytes);
+        Bench bench(size);
+        bench.chip.setContents(randomBytes(size, seed));
+        QByteArray image = changedBytes < 0 ? randomBytes(size, seed + 100) : bench.chip.contents();
+        QRandomGenerator random(seed);
+        for (int i = 0; i < changedBytes; ++i)
+            image[random.bounded(size)] = static_cast<char>(~image[random.bounded(size)]);
+        ChipTransfer transfer(bench.bus);
+        const ChipTransfer::Plan plan = transfer.plan(image);
+        const int expectedWrites = static_cast<int>(ChipGeometry::differingPages(bench.chip.contents(), image).size());
+        const ChipTransfer::Outcome outcome = transfer.write(plan, image, backup());
+        QVERIFY2(outcome.clean, qPrintable(outcome.summary()));
+        QCOMPARE(bench.chip.contents(), image);
+        QCOMPARE(bench.chip.pageWritesStored(), expectedWrites);
+        QCOMPARE(bench.pageCrossings, 0);
+        if (expectedWrites > 0)
+            QCOMPARE(TestFiles::readAll(outcome.backupPath), plan.before);
+        QVERIFY(transfer.verify(image).isEmpty());
+    }
+
+    // Every fault ends in a reported failure that says which pages hold what; never in success.
+    void everyFaultIsReported_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("no acknowledge in a write") << "nack";
+        QTest::newRow("power lost after 10 pages") << "power";
+        QTest::newRow("reads flip bits") << "flip";
+        QTest::newRow("write protected") << "protect";
+        QTest::newRow("adapter gone") << "gone";
+        QTest::newRow("busy past the bound") << "busy";
+    }
+    void everyFaultIsReported()
+    {
+        QFETCH(QString, fault);
+        Bench bench;
+        const QByteArray image = randomBytes(2048, 3);
+        ChipTransfer transfer(bench.bus);
+        const ChipTransfer::Plan plan = transfer.plan(image);
+        if (fault == QLatin1String("nack"))
+            bench.chip.faults().noAcknowledgeAtByte = bench.chip.bytesAcknowledged() + 200; // in a page write
+        else if (fault == QLatin1String("power"))
+            bench.chip.faults().powerLostAfterPageWrites = 10;
+        else if (fault == QLatin1String("flip"))
+            bench.chip.faults().flipBitsInReads = true;
+        else if (fault == QLatin1String("protect"))
+            bench.chip.faults().writeProtected = true;
+        else if (fault == QLatin1String("gone"))
+            bench.transfersLeft = 700; // about 20 page writes with their polls
+        else
+            bench.neverReady = true;
+        const ChipTransfer::Outcome outcome = transfer.write(plan, image, backup());
+        QVERIFY(!outcome.clean);
+        QVERIFY(!outcome.stillDiffering.isEmpty());
+        QVERIFY(outcome.summary().contains(outcome.backupPath));
+        QCOMPARE(outcome.newPages.size() + outcome.oldPages.size() <= plan.effectPages.size(), true);
+        if (fault == QLatin1String("power") || fault == QLatin1String("gone")) {
+            QVERIFY(!outcome.error.isEmpty());
+            QVERIFY(!outcome.newPages.isEmpty() && !outcome.oldPages.isEmpty());
+        }
+    }
+
+    void aCancelSaysWhichPagesAreNewAndWhichOld()
+    {
+        Bench bench;
+        const QByteArray image = randomBytes(2048, 4);
+        std::atomic_bool cancel = false;
+        ChipTransfer transfer(
+            bench.bus, [&](const ChipTransfer::Progress &progress) { cancel = progress.chipPage == 20; }, &cancel);
+        const ChipTransfer::Outcome outcome = transfer.write(transfer.plan(image), image, backup());
+        QVERIFY(outcome.cancelled && !outcome.clean);
+        // Chip pages 0..20 written: effect pages 1..10 whole, page 11 half.
+        QCOMPARE(outcome.newPages, (QList<int> {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        QCOMPARE(outcome.partlyWritten, QList<int> {11});
+        QCOMPARE(outcome.oldPages.size(), 53);
+        QVERIFY(outcome.summary().contains(QStringLiteral("new image: 1\u201310.")));
+    }
+
+    void anImageOfAnotherSizeIsRefused()
+    {
+        Bench bench;
+        ChipTransfer transfer(bench.bus);
+        QVERIFY_THROWS_EXCEPTION(AppError, transfer.plan(QByteArray(1024, '\0')));
+        QCOMPARE(bench.chip.pageWritesStored(), 0);
+    }
+
+    // The kernel driver's file: short writes carried on, a file too small for the chip reported.
+    void theEepromFileIsWrittenInPlace_data()
+    {
+        QTest::addColumn<int>("mostPerWrite");
+        QTest::addColumn<int>("fileEndsAt"); // past it, EFBIG
+        QTest::newRow("whole writes") << 4096 << 4096;
+        QTest::newRow("short writes") << 3 << 4096;
+        QTest::newRow("too small") << 4096 << 1000;
+    }
+    void theEepromFileIsWrittenInPlace()
+    {
+        QFETCH(int, mostPerWrite);
+        QFETCH(int, fileEndsAt);
+        const QString path = TestFiles::writeAll(m_folder.filePath(QStringLiteral("eeprom")), randomBytes(2048, 5));
+        EepromFileChip::FileCalls calls = EepromFileChip::systemCalls();
+        calls.pwrite = [&](int fd, const void *buffer, size_t count, off_t offset) -> ssize_t {
+            if (offset + static_cast<off_t>(count) > fileEndsAt) {
+                errno = EFBIG;
+                return -1;
+            }
+            return ::pwrite(fd, buffer, std::min<size_t>(count, static_cast<size_t>(mostPerWrite)), offset);
+        };
+        const auto chip = EepromFileChip::open(path, true, calls);
+        const QByteArray image = randomBytes(2048, 6);
+        ChipTransfer transfer(*chip);
+        const ChipTransfer::Outcome outcome = transfer.write(transfer.plan(image), image, backup());
+        QCOMPARE(outcome.clean, fileEndsAt > 2048);
+        if (outcome.clean)
+            QCOMPARE(TestFiles::readAll(path), image);
+        else
+            QVERIFY2(outcome.error.contains(QStringLiteral("smaller than the chip")), qPrintable(outcome.error));
+        TestFiles::writeAll(path, QByteArray(100, '\0'));
+        QVERIFY_THROWS_EXCEPTION(AppError, EepromFileChip::open(path, false));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChip)
+#include "tst_chip.moc"
