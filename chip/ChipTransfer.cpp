@@ -80,11 +80,13 @@ void ChipTransfer::report(const QString &step, int done, int total, int chipPage
         m_progress({step, done, total, chipPage});
 }
 
-QByteArray ChipTransfer::readWhole(const QString &step)
+QByteArray ChipTransfer::readWhole(const QString &step, bool stoppable)
 {
     QByteArray bytes;
     const int size = m_chip.size();
     for (int offset = 0; offset < size; offset += ChipGeometry::BlockSize) {
+        if (stoppable && m_cancel && m_cancel->load())
+            throw AppError(QCoreApplication::translate("ChipTransfer", "Stopped before the whole chip was read."));
         report(step, offset, size, -1);
         bytes += m_chip.read(offset, ChipGeometry::BlockSize);
     }
@@ -94,7 +96,7 @@ QByteArray ChipTransfer::readWhole(const QString &step)
 
 QByteArray ChipTransfer::readAll()
 {
-    return readWhole(QCoreApplication::translate("ChipTransfer", "Reading"));
+    return readWhole(QCoreApplication::translate("ChipTransfer", "Reading"), true);
 }
 
 void ChipTransfer::checkSize(const QByteArray &image) const
@@ -174,14 +176,14 @@ ChipTransfer::Outcome ChipTransfer::write(const Plan &plan, const QByteArray &im
                 m_chip.writePage(offset, page);
                 believed.replace(offset, ChipGeometry::PageSize, page);
             }
-            readBack = readWhole(QCoreApplication::translate("ChipTransfer", "Reading back"));
+            readBack = readWhole(QCoreApplication::translate("ChipTransfer", "Reading back"), false);
             pages = ChipGeometry::differingPages(readBack, image);
         }
         outcome.clean = !outcome.cancelled && readBack == image;
     } catch (const AppError &error) {
         outcome.error = error.message();
         try {
-            readBack = readWhole(QCoreApplication::translate("ChipTransfer", "Reading back"));
+            readBack = readWhole(QCoreApplication::translate("ChipTransfer", "Reading back"), false);
         } catch (const AppError &) {
             readBack = believed; // the chip is gone: as far as the writes went
         }

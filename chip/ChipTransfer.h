@@ -54,7 +54,7 @@ public:
     // `cancel` (may be null) is looked at between two chip pages.
     explicit ChipTransfer(ChipAccess &chip, ProgressHandler progress = {}, const std::atomic_bool *cancel = nullptr);
 
-    // Throws AppError.
+    // Throws AppError, also when stopped.
     QByteArray readAll();
     // Throws AppError, saying what to do, for an image that is not the chip's size.
     void checkSize(const QByteArray &image) const;
@@ -72,7 +72,9 @@ public:
     static QString backupPath(const QString &dataHome, const QString &target, const QDateTime &time);
 
 private:
-    QByteArray readWhole(const QString &step);
+    // A read that may be stopped ends in AppError when asked to; one after writes never stops,
+    // for the report of what the chip holds.
+    QByteArray readWhole(const QString &step, bool stoppable);
     void report(const QString &step, int done, int total, int chipPage) const;
     // Which of the plan's pages hold the image, which their old bytes, as the chip reads now.
     void sortPages(const Plan &plan, const QByteArray &image, const QByteArray &now, Outcome &outcome) const;

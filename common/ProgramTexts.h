@@ -31,6 +31,7 @@ inline constexpr char ColourKeyPattern[] = "led_col%1"; // led_col1 .. led_col17
 // The program's own section, for what the stored section never held (the panels shown).
 inline constexpr char OwnSection[] = "Glimmerview";
 inline constexpr char OverviewShownKey[] = "Overview"; // 1 shown, 0 hidden
+inline constexpr char ChipTargetKey[] = "Chip"; // the chip chosen last, as its target text
 
 // Stored properties as "Control.Property"; each is kept under its name with "." turned into "_"
 // (OpenDialog_DefaultExt, TrackBar1_Position, OpenDialog_InitialDir).
@@ -70,6 +71,11 @@ inline constexpr char PreviousDifferenceCommand[] = QT_TRANSLATE_NOOP("Texts", "
 inline constexpr char CompareDialogTitle[] = QT_TRANSLATE_NOOP("Texts", "Compare With");
 inline constexpr char ViewMenu[] = QT_TRANSLATE_NOOP("Texts", "&View");
 inline constexpr char OverviewCommand[] = QT_TRANSLATE_NOOP("Texts", "&Overview");
+inline constexpr char ChipMenu[] = QT_TRANSLATE_NOOP("Texts", "&Chip");
+inline constexpr char ReadFromChipCommand[] = QT_TRANSLATE_NOOP("Texts", "&Read From Chip…");
+inline constexpr char WriteToChipCommand[] = QT_TRANSLATE_NOOP("Texts", "&Write To Chip…");
+inline constexpr char VerifyChipCommand[] = QT_TRANSLATE_NOOP("Texts", "&Verify Chip");
+inline constexpr char ChooseChipCommand[] = QT_TRANSLATE_NOOP("Texts", "C&hoose Chip…");
 
 // The main window's controls.
 inline constexpr char MatrixGroup[] = QT_TRANSLATE_NOOP("Texts", "Matrix");

@@ -16,8 +16,15 @@ void ComparisonSession::compareWith(const QString &path)
 {
     EffectImage reference;
     ImageFile::load(path, reference); // throws before anything here changes
-    m_reference = reference;
+    compareWithImage(reference, LocalPath::displayed(QFileInfo(path).fileName()));
     m_referencePath = path;
+}
+
+void ComparisonSession::compareWithImage(const EffectImage &reference, const QString &name)
+{
+    m_reference = reference;
+    m_referencePath.clear();
+    m_referenceName = name;
     m_active = true;
     update();
 }
@@ -42,5 +49,5 @@ void ComparisonSession::update()
 
 QString ComparisonSession::summary() const
 {
-    return m_active ? m_differences.summary(LocalPath::displayed(QFileInfo(m_referencePath).fileName())) : QString();
+    return m_active ? m_differences.summary(m_referenceName) : QString();
 }

@@ -19,6 +19,8 @@ public:
     // Reads the reference, as the loader reads any image, and compares. Throws AppError when the
     // file cannot be read; a comparison under way then goes on as it was.
     void compareWith(const QString &path);
+    // Compares with an image already in memory (the chip's, read back), shown by `name`.
+    void compareWithImage(const EffectImage &reference, const QString &name);
     void stop();
     bool isActive() const { return m_active; }
     QString referencePath() const { return m_referencePath; }
@@ -37,7 +39,8 @@ Q_SIGNALS:
 private:
     const EffectImage &m_image;
     EffectImage m_reference;
-    QString m_referencePath;
+    QString m_referencePath; // empty for an image that came from no file
+    QString m_referenceName; // as the summary shows it
     bool m_active = false;
     ImageComparison m_differences;
 };

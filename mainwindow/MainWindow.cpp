@@ -2,13 +2,16 @@
 #include "mainwindow/MainWindow.h"
 
 #include "about/AboutDialog.h"
+#include "chipview/ChipController.h"
 #include "common/DesktopEnvironment.h"
 #include "common/LocalPath.h"
 #include "common/ProgramTexts.h"
 #include "common/ScreenFit.h"
+#include "common/XdgFolders.h"
 #include "compare/ComparisonSession.h"
 #include "compareview/ComparisonView.h"
 #include "document/EffectDocument.h"
+#include "effect/ImageDecoder.h"
 #include "effect/ImageEncoder.h"
 #include "effect/ImageFile.h"
 #include "effect/PreviewController.h"
@@ -42,6 +45,7 @@
 #include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
@@ -87,6 +91,7 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     m_clientArea->listenForNoiseKey(m_controls.clockSlider); // the hidden animation's key
     createOverview();
     createMenu();
+    createChipMenu();
     // The client area below the menu bar has the designed size; the window fits around it.
     m_clientArea->setFixedSize(MainLayout::ClientSize);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -105,6 +110,7 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     // Shown by default where the screen has room for it beside the designed window.
     m_settings->addOwnValue(text(Texts::OwnSection), text(Texts::OverviewShownKey),
         overviewFitsScreen() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings->addOwnValue(text(Texts::OwnSection), text(Texts::ChipTargetKey), QString());
     startUp();
 }
 
@@ -152,6 +158,35 @@ void MainWindow::createOverview()
     connect(m_preview, &PreviewController::rowChanged, m_overview,
         [this] { m_overview->showPlayingRow(m_preview->row()); });
     connect(m_previewControls, &PreviewControls::stopped, m_overview, [this] { m_overview->showPlayingRow(-1); });
+}
+
+void MainWindow::createChipMenu()
+{
+    ChipController::Hooks hooks;
+    hooks.maybeSave = [this] { return m_document->maybeSave(); };
+    hooks.imageBytes = [this] {
+        m_image.storeBack();
+        return ImageEncoder::encode(m_image, m_document->layout());
+    };
+    // Read as Load reads a file, in the layout of the chip's size, with no file name until saved.
+    hooks.loadChipImage = [this](const QByteArray &bytes) {
+        const ImageLayout layout
+            = bytes.size() == ImageDecoder::byteCount(ImageLayout::Bits8) ? ImageLayout::Bits8 : ImageLayout::Bits16;
+        m_image.storeBack();
+        ImageDecoder::decode(bytes, layout, m_image);
+        m_document->loaded(QString(), layout);
+        m_image.setCurrentPage(1);
+        m_comparison->update();
+        m_overview->refresh();
+        showCurrentPage();
+    };
+    hooks.showDifferences = [this](const QByteArray &bytes) {
+        EffectImage chip;
+        ImageDecoder::decode(bytes, m_document->layout(), chip);
+        m_comparison->compareWithImage(chip, tr("the chip"));
+    };
+    m_chip = new ChipController(this, std::move(hooks), XdgFolders::dataHome());
+    menuBar()->insertMenu(findChild<QAction *>(QStringLiteral("optionsAction")), m_chip->menu());
 }
 
 bool MainWindow::overviewFitsScreen()
@@ -220,6 +255,7 @@ void MainWindow::startUp()
     m_settings->restorePass();
     m_settings->reloadStoredValues();
     m_overview->setVisible(m_settings->ownValue(text(Texts::OverviewShownKey)) == QLatin1String("1"));
+    m_chip->setTarget(m_settings->ownValue(text(Texts::ChipTargetKey)));
     ColourValues::copyIn(*m_settings, m_colours);
     m_glyphs.load();
     m_image.clearWorkingPage();
@@ -238,6 +274,7 @@ void MainWindow::saveSettings()
     ColourValues::copyOut(m_colours, *m_settings);
     m_settings->setOwnValue(
         text(Texts::OverviewShownKey), m_overview->isHidden() ? QStringLiteral("0") : QStringLiteral("1"));
+    m_settings->setOwnValue(text(Texts::ChipTargetKey), m_chip->target());
     m_settings->saveOnClose();
 }
 
@@ -246,7 +283,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // Changes not yet saved are never lost without a word; Cancel keeps everything as it was,
     // the settings file included. A termination signal may end the question (m_closed).
     if (!m_closed && m_askBeforeClosing) {
-        if (!m_document->maybeSave() && !m_closed) {
+        if ((!m_chip->mayClose() || !m_document->maybeSave()) && !m_closed) {
             event->ignore();
             return;
         }

@@ -26,6 +26,7 @@ class DesktopEnvironment;
 class LedIndicator;
 class MainWindowSettingsHost;
 class PageControls;
+class ChipController;
 class OverviewDock;
 class OptionsDialog;
 class PreviewControls;
@@ -107,6 +108,8 @@ private:
     // Whether the window with the overview shown fits the available area of its screen.
     bool overviewFitsScreen();
     void createMenu();
+    // The Chip menu, before Options.
+    void createChipMenu();
     void connectControls();
     void startUp();
     void loadImage();
@@ -142,6 +145,7 @@ private:
     ComparisonSession *m_comparison = nullptr;
     ComparisonView *m_comparisonView = nullptr;
     OverviewDock *m_overview = nullptr;
+    ChipController *m_chip = nullptr;
     bool m_askBeforeClosing = true;
     QString m_executableDir;
     OpenDialogState m_openDialog;

@@ -164,6 +164,94 @@
     </message>
 </context>
 <context>
+    <name>ChipController</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 %2: chip page %3, %4 of %5 bytes</source>
+        <translation>%1 %2: Chipseite %3, %4 von %5 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 of %4 bytes</source>
+        <translation>%1 %2: %3 von %4 Bytes</translation>
+    </message>
+    <message>
+        <source>The chip is being worked on. Wait for it, or cancel the work at the next chip page?</source>
+        <translation>Am Chip wird gearbeitet. Darauf warten oder die Arbeit bei der nächsten Chipseite abbrechen?</translation>
+    </message>
+    <message>
+        <source>&amp;Wait</source>
+        <translation>&amp;Warten</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel the Work</source>
+        <translation>Arbeit &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>Reading the chip</source>
+        <translation>Der Chip wird gelesen</translation>
+    </message>
+    <message>
+        <source>The chip holds this image</source>
+        <translation>Der Chip enthält dieses Bild</translation>
+    </message>
+    <message>
+        <source>The chip differs from this image on pages %1.</source>
+        <translation>Der Chip weicht auf den Seiten %1 von diesem Bild ab.</translation>
+    </message>
+    <message>
+        <source>&amp;Show the Differences</source>
+        <translation>Unterschiede &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>%1 already holds this image: nothing to write.</source>
+        <translation>%1 enthält dieses Bild bereits: Es gibt nichts zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Write this image to %1, a %2-byte chip?
+
+Pages that will change: %3.
+%4 bytes in %5 chip pages, about %6 s.
+
+The chip&apos;s present contents are saved first as %7</source>
+        <translation>Dieses Bild nach %1 schreiben, einem Chip mit %2 Bytes?
+
+Seiten, die sich ändern: %3.
+%4 Bytes in %5 Chipseiten, etwa %6 s.
+
+Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Schreiben</translation>
+    </message>
+    <message>
+        <source>Writing the chip</source>
+        <translation>Der Chip wird geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>ChipTargetDialog</name>
+    <message>
+        <source>Choose Chip</source>
+        <translation>Chip wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Chip: an EEPROM file, i2c:/dev/i2c-N (i2c8: for the 1024-byte part), or sim:FILE and sim8:FILE for a simulated chip whose bytes live in FILE.</source>
+        <translation>&amp;Chip: eine EEPROM-Datei, i2c:/dev/i2c-N (i2c8: für den 1024-Byte-Baustein) oder sim:DATEI und sim8:DATEI für einen simulierten Chip, dessen Bytes in DATEI liegen.</translation>
+    </message>
+</context>
+<context>
     <name>ChipTargets</name>
     <message>
         <source>EEPROM file, %1 bytes, driver %2, %3</source>
@@ -259,6 +347,10 @@
     <message>
         <source>The chip&apos;s old contents are kept in %1.</source>
         <translation>Der alte Chipinhalt ist in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>Stopped before the whole chip was read.</source>
+        <translation>Angehalten, bevor der ganze Chip gelesen war.</translation>
     </message>
 </context>
 <context>
@@ -538,6 +630,13 @@
     <message>
         <source>Row numbers</source>
         <translation>Zeilennummern</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>the chip</source>
+        <translation>dem Chip</translation>
     </message>
 </context>
 <context>
@@ -833,6 +932,26 @@
     <message>
         <source>&amp;Overview</source>
         <translation>Ü&amp;bersicht</translation>
+    </message>
+    <message>
+        <source>&amp;Chip</source>
+        <translation>&amp;Chip</translation>
+    </message>
+    <message>
+        <source>&amp;Read From Chip…</source>
+        <translation>Vom Chip &amp;lesen…</translation>
+    </message>
+    <message>
+        <source>&amp;Write To Chip…</source>
+        <translation>In den Chip &amp;schreiben…</translation>
+    </message>
+    <message>
+        <source>&amp;Verify Chip</source>
+        <translation>Chip &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Chip…</source>
+        <translation>Chip &amp;wählen…</translation>
     </message>
 </context>
 <context>

@@ -227,12 +227,15 @@ private Q_SLOTS:
         QCOMPARE(load->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         QVERIFY(!load->icon().isNull());
         QCOMPARE(exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
-        // The View menu of the panels comes after Edit; the designed entries keep their order.
+        // The View menu of the panels and the Chip menu come after Edit; the designed entries keep
+        // their order.
         QList<QAction *> top = form->menuBar()->actions();
-        QCOMPARE(top.size(), 5);
+        QCOMPARE(top.size(), 6);
         QCOMPARE(shown(top[2]), QStringLiteral("View"));
         QCOMPARE(QKeySequence::mnemonic(top[2]->text()), QKeySequence(Qt::ALT | Qt::Key_V));
-        top.removeAt(2);
+        QCOMPARE(shown(top[3]), QStringLiteral("Chip"));
+        QCOMPARE(QKeySequence::mnemonic(top[3]->text()), QKeySequence(Qt::ALT | Qt::Key_C));
+        top.remove(2, 2);
         QCOMPARE(shown(top[0]), QStringLiteral("File"));
         QCOMPARE(shown(top[1]), QStringLiteral("Edit"));
         QCOMPARE(shown(top[2]), QStringLiteral("Options"));
