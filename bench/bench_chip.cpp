@@ -1,0 +1,106 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+//
+// Chip work on the simulated part's virtual clock, its bus at 400 kHz: the figures are the time
+// the chip and its bus would take (counters, in ms), beside the part's own limit; the benchmark's
+// wall time is what the program spends around them.
+#include "chip/ChipClock.h"
+#include "chip/ChipGeometry.h"
+#include "chip/ChipTransfer.h"
+#include "chip/I2cChip.h"
+#include "chip/SimulatedChip.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+constexpr int BusKilohertz = 400;
+
+struct Bench
+{
+    VirtualChipClock clock;
+    SimulatedChip chip {ChipGeometry::LargeChipSize, clock, BusKilohertz};
+    I2cChip bus {ChipGeometry::LargeChipSize,
+        [this](
+            i2c_rdwr_ioctl_data *transfer) { return chip.transfer(transfer->msgs, static_cast<int>(transfer->nmsgs)); },
+        clock, QStringLiteral("bench")};
+};
+
+// The bus time of `bytes` bytes at 400 kHz, nine clocks each, in ms.
+double busMilliseconds(int bytes)
+{
+    return bytes * 9.0 / BusKilohertz;
+}
+
+void report(benchmark::State &state, double virtualMicroseconds, double limitMilliseconds)
+{
+    state.counters["chip_ms"] = virtualMicroseconds / 1000.0;
+    state.counters["limit_ms"] = limitMilliseconds;
+    state.counters["ratio"] = virtualMicroseconds / 1000.0 / limitMilliseconds;
+}
+
+// A whole image that differs everywhere: the write, and the write with its reads around it.
+void writeWholeImage(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QByteArray image(ChipGeometry::LargeChipSize, '\x5A');
+    const bool withReads = state.range(0) == 1;
+    double spent = 0;
+    for (auto _ : state) {
+        Bench bench;
+        ChipTransfer transfer(bench.bus);
+        const ChipTransfer::Plan plan = transfer.plan(image);
+        const std::int64_t start = withReads ? 0 : bench.clock.nowMicroseconds();
+        if (withReads) {
+            transfer.write(plan, image, dir.filePath(QStringLiteral("backup.bin")));
+        } else {
+            for (const int page : plan.chipPages)
+                bench.bus.writePage(page * 16, image.mid(page * 16, 16));
+        }
+        spent = static_cast<double>(bench.clock.nowMicroseconds() - start);
+    }
+    const int pages = ChipGeometry::LargeChipSize / ChipGeometry::PageSize;
+    report(
+        state, spent, pages * SimulatedChip::BusyMicroseconds / 1000.0 + busMilliseconds(ChipGeometry::LargeChipSize));
+}
+
+// One LED changed: one chip page written, with the reads around it.
+void writeOneLed(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QByteArray image(ChipGeometry::LargeChipSize, '\xFF');
+    double spent = 0;
+    int pagesWritten = 0;
+    for (auto _ : state) {
+        Bench bench;
+        image[700] = static_cast<char>(image[700] ^ 1);
+        ChipTransfer transfer(bench.bus);
+        const ChipTransfer::Plan plan = transfer.plan(image);
+        const std::int64_t start = bench.clock.nowMicroseconds();
+        for (const int page : plan.chipPages)
+            bench.bus.writePage(page * 16, image.mid(page * 16, 16));
+        spent = static_cast<double>(bench.clock.nowMicroseconds() - start);
+        pagesWritten = bench.chip.pageWritesStored();
+    }
+    report(state, spent, 20.0);
+    state.counters["pages"] = pagesWritten;
+}
+
+// Read and compare of the whole chip.
+void verifyWholeChip(benchmark::State &state)
+{
+    const QByteArray image(ChipGeometry::LargeChipSize, '\xFF');
+    double spent = 0;
+    for (auto _ : state) {
+        Bench bench;
+        ChipTransfer transfer(bench.bus);
+        benchmark::DoNotOptimize(transfer.verify(image).size());
+        spent = static_cast<double>(bench.clock.nowMicroseconds());
+    }
+    report(state, spent, busMilliseconds(ChipGeometry::LargeChipSize));
+}
+} // namespace
+
+BENCHMARK(writeWholeImage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(writeOneLed)->Unit(benchmark::kMicrosecond);
+BENCHMARK(verifyWholeChip)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();
