@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "chip/ChipClock.h"
 #include "chip/ChipGeometry.h"
+#include "chip/ChipTargets.h"
 #include "chip/ChipTransfer.h"
 #include "chip/EepromFileChip.h"
 #include "chip/I2cChip.h"
@@ -232,6 +233,34 @@ private Q_SLOTS:
         ChipTransfer transfer(bench.bus);
         QVERIFY_THROWS_EXCEPTION(AppError, transfer.plan(QByteArray(1024, '\0')));
         QCOMPARE(bench.chip.pageWritesStored(), 0);
+    }
+
+    // A target that cannot be reached says why, and opens nothing.
+    void aTargetThatCannotBeOpenedSaysWhy_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no such adapter") << "i2c:/dev/i2c-999"
+                                         << "cannot be opened";
+        QTest::newRow("no such EEPROM file") << "/sys/bus/nvmem/devices/none/nvmem"
+                                             << "cannot be opened";
+        QTest::newRow("a simulated chip's file of another size") << "sim8:SHORT"
+                                                                 << "holds 100 bytes, not 1024";
+        QTest::newRow("no target at all") << "chip"
+                                          << "names no chip";
+    }
+    void aTargetThatCannotBeOpenedSaysWhy()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        const QString shortFile
+            = TestFiles::writeAll(m_folder.filePath(QStringLiteral("short")), QByteArray(100, '\0'));
+        try {
+            ChipTargets::open(QString(target).replace(QStringLiteral("SHORT"), shortFile), false);
+            QFAIL("opened");
+        } catch (const AppError &error) {
+            QVERIFY2(error.message().contains(reason), qPrintable(error.message()));
+        }
     }
 
     // The kernel driver's file: short writes carried on, a file too small for the chip reported.

@@ -77,6 +77,25 @@ private Q_SLOTS:
         QVERIFY(form->statusBar()->isVisible());
         QCOMPARE(TestFiles::readAll(chip), bytes); // a read and a verify write nothing
     }
+
+    // A close while the chip is written asks first; Cancel the Work stops it at the next chip
+    // page, and the window closes with the chip part new, part old, nothing left running.
+    void aCloseDuringAWriteCancelsTheWorkWhenAsked()
+    {
+        const QString image = TestFiles::writeAll(folder->filePath(QStringLiteral("lit.bin")), QByteArray(2048, '\0'));
+        form->loadImageFile(image);
+        const QString chip = folder->filePath(QStringLiteral("chip")); // made erased
+        auto *chips = form->findChild<ChipController *>();
+        chips->setTarget(QStringLiteral("sim:") + chip);
+        answerLater(QStringLiteral("chipWriteQuestion"), QStringLiteral("&Write"));
+        triggerMenu("writeToChipAction");
+        QTRY_VERIFY(TestFiles::readAll(chip).contains('\0')); // the first pages are in
+        answerLater(QStringLiteral("chipWorkQuestion"), QStringLiteral("&Cancel the Work"));
+        QVERIFY(form->close());
+        QVERIFY(!chips->isWorking());
+        const QByteArray held = TestFiles::readAll(chip);
+        QVERIFY(held.contains('\xFF') && held.contains('\0'));
+    }
 };
 
 QTEST_MAIN(TestChipWindow)
