@@ -50,7 +50,8 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
     const QCommandLineOption chip(QStringLiteral("chip"),
         QCoreApplication::translate("CommandLine",
             "The chip to work on, without a window: an EEPROM file (/sys/bus/nvmem/devices/.../nvmem), "
-            "i2c:/dev/i2c-N (i2c8: for the 1024-byte part), sim:FILE or sim8:FILE (a simulated chip). "
+            "i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a or ch341a:BUS-ADDRESS (the USB programmer, "
+            "?speed=400 for 400 kHz), sim:FILE or sim8:FILE (a simulated chip). "
             "With one of --read, --write, --verify. Exits with 0 on success, 1 when the chip does not "
             "hold the image (--verify), 2 on any error."),
         QStringLiteral("TARGET"));
@@ -66,7 +67,8 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
             "Compare the chip with FILE's image: one line for each row that differs, as --compare prints."),
         QStringLiteral("FILE"));
     const QCommandLineOption listChips(QStringLiteral("list-chips"),
-        QCoreApplication::translate("CommandLine", "List the chips found: EEPROM files and I2C adapters."));
+        QCoreApplication::translate(
+            "CommandLine", "List the chips found: EEPROM files, I2C adapters and USB programmers."));
     parser.addOptions({chip, read, write, verify, listChips});
     // Qt's own window options (-platform xcb, -style fusion, ...) are taken by the window
     // system later; here they are accepted and left alone.

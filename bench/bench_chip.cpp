@@ -3,6 +3,8 @@
 // Chip work on the simulated part's virtual clock, its bus at 400 kHz: the figures are the time
 // the chip and its bus would take (counters, in ms), beside the part's own limit; the benchmark's
 // wall time is what the program spends around them.
+#include "chip/Ch341aChip.h"
+#include "chip/Ch341aSimulator.h"
 #include "chip/ChipClock.h"
 #include "chip/ChipGeometry.h"
 #include "chip/ChipTransfer.h"
@@ -38,25 +40,31 @@ void report(benchmark::State &state, double virtualMicroseconds, double limitMil
     state.counters["ratio"] = virtualMicroseconds / 1000.0 / limitMilliseconds;
 }
 
+// Virtual microseconds to write a whole image that differs everywhere into an erased chip: the
+// chip pages alone, or (withReads) the whole write with the reads before and after it.
+double timeWholeWrite(ChipAccess &chip, const ChipClock &clock, bool withReads, const QString &backup)
+{
+    const QByteArray image(ChipGeometry::LargeChipSize, '\x5A');
+    ChipTransfer transfer(chip);
+    const ChipTransfer::Plan plan = transfer.plan(image);
+    const std::int64_t start = withReads ? 0 : clock.nowMicroseconds();
+    if (withReads) {
+        transfer.write(plan, image, backup);
+    } else {
+        for (const int page : plan.chipPages)
+            chip.writePage(page * 16, image.mid(page * 16, 16));
+    }
+    return static_cast<double>(clock.nowMicroseconds() - start);
+}
+
 // A whole image that differs everywhere: the write, and the write with its reads around it.
 void writeWholeImage(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QByteArray image(ChipGeometry::LargeChipSize, '\x5A');
-    const bool withReads = state.range(0) == 1;
     double spent = 0;
     for (auto _ : state) {
         Bench bench;
-        ChipTransfer transfer(bench.bus);
-        const ChipTransfer::Plan plan = transfer.plan(image);
-        const std::int64_t start = withReads ? 0 : bench.clock.nowMicroseconds();
-        if (withReads) {
-            transfer.write(plan, image, dir.filePath(QStringLiteral("backup.bin")));
-        } else {
-            for (const int page : plan.chipPages)
-                bench.bus.writePage(page * 16, image.mid(page * 16, 16));
-        }
-        spent = static_cast<double>(bench.clock.nowMicroseconds() - start);
+        spent = timeWholeWrite(bench.bus, bench.clock, state.range(0) == 1, dir.filePath(QStringLiteral("backup.bin")));
     }
     const int pages = ChipGeometry::LargeChipSize / ChipGeometry::PageSize;
     report(
@@ -98,8 +106,29 @@ void verifyWholeChip(benchmark::State &state)
     }
     report(state, spent, busMilliseconds(ChipGeometry::LargeChipSize));
 }
+
+// The same through the USB programmer at 100 kHz, a USB frame a transfer: the write of every
+// chip page, and with the reads around it (arg 1), against the programmer's own limit, the bus
+// time of 2048 bytes at 100 kHz and 128 busy times.
+void writeWholeImageThroughProgrammer(benchmark::State &state)
+{
+    constexpr int Kilohertz = 100;
+    QTemporaryDir dir;
+    double spent = 0;
+    for (auto _ : state) {
+        VirtualChipClock clock;
+        SimulatedChip chip(ChipGeometry::LargeChipSize, clock, Kilohertz);
+        Ch341aChip bus(ChipGeometry::LargeChipSize, std::make_unique<Ch341aSimulator>(chip, clock), clock, Kilohertz,
+            QStringLiteral("bench"));
+        spent = timeWholeWrite(bus, clock, state.range(0) == 1, dir.filePath(QStringLiteral("backup.bin")));
+    }
+    const int pages = ChipGeometry::LargeChipSize / ChipGeometry::PageSize;
+    report(
+        state, spent, pages * SimulatedChip::BusyMicroseconds / 1000.0 + ChipGeometry::LargeChipSize * 9.0 / Kilohertz);
+}
 } // namespace
 
+BENCHMARK(writeWholeImageThroughProgrammer)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(writeWholeImage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(writeOneLed)->Unit(benchmark::kMicrosecond);
 BENCHMARK(verifyWholeChip)->Unit(benchmark::kMicrosecond);

@@ -1,10 +1,12 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "chip/ChipTargets.h"
 
+#include "chip/Ch341aChip.h"
 #include "chip/ChipClock.h"
 #include "chip/ChipGeometry.h"
 #include "chip/EepromFileChip.h"
 #include "chip/I2cChip.h"
+#include "chip/LibusbTransport.h"
 #include "chip/SimulatedChip.h"
 #include "common/AppError.h"
 
@@ -111,6 +113,12 @@ QList<Found> list(const QString &root)
         found.append({QStringLiteral("i2c:/dev/") + adapter,
             QCoreApplication::translate("ChipTargets", "I2C adapter, %1").arg(access(path))});
     }
+    for (const LibusbTransport::Place &place : LibusbTransport::list()) {
+        found.append({QStringLiteral("ch341a:%1-%2").arg(place.bus).arg(place.address),
+            QCoreApplication::translate("ChipTargets", "CH341A USB programmer, bus %1, address %2")
+                .arg(place.bus)
+                .arg(place.address)});
+    }
     return found;
 }
 
@@ -125,11 +133,14 @@ std::unique_ptr<ChipAccess> open(const QString &target, bool forWriting)
         return I2cChip::open(target.mid(4), ChipGeometry::LargeChipSize);
     if (target.startsWith(QLatin1String("i2c8:")))
         return I2cChip::open(target.mid(5), ChipGeometry::SmallChipSize);
+    if (target == QLatin1String("ch341a") || target.startsWith(QLatin1String("ch341a:"))
+        || target.startsWith(QLatin1String("ch341a?")))
+        return Ch341aChip::open(target);
     if (target.startsWith(QLatin1Char('/')))
         return EepromFileChip::open(target, forWriting);
     throw AppError(QCoreApplication::translate("ChipTargets",
         "\"%1\" names no chip. A chip is an EEPROM file (/sys/bus/nvmem/devices/…/nvmem), "
-        "i2c:/dev/i2c-N (i2c8: for the 1024-byte part), sim:FILE or sim8:FILE.")
+        "i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a or ch341a:BUS-ADDRESS, sim:FILE or sim8:FILE.")
                        .arg(target));
 }
 

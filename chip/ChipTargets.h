@@ -10,6 +10,9 @@
 //   /sys/bus/nvmem/devices/*/nvmem, /sys/bus/i2c/devices/*/eeprom  a kernel driver's EEPROM file
 //   i2c:/dev/i2c-N, i2c8:/dev/i2c-N                              an I2C adapter, driven directly,
 //                                                                with a 2048- or 1024-byte chip
+//   ch341a, ch341a:BUS-ADDRESS                                   the USB programmer (the first, or
+//                                                                the one at that place), with
+//                                                                ?speed=400 and ?size=1024 if asked
 //   sim:FILE, sim8:FILE                                          a simulated 2048- or 1024-byte
 //                                                                chip whose bytes live in FILE
 namespace ChipTargets {
@@ -20,7 +23,7 @@ struct Found
     QString description; // size, driver, whether this user may read and write it
 };
 
-// The EEPROM files and I2C adapters of this machine. `root` replaces "/" for tests.
+// The EEPROM files, I2C adapters and USB programmers of this machine. `root` replaces "/" for tests.
 QList<Found> list(const QString &root = QStringLiteral("/"));
 
 // Throws AppError for a text that names no target, or a target that cannot be opened.

@@ -61,6 +61,10 @@ QString ChipTransfer::Outcome::summary() const
     if (!stillDiffering.isEmpty())
         sentences << QCoreApplication::translate("ChipTransfer", "Pages that differ from the image: %1.")
                          .arg(pageList(stillDiffering));
+    if (chipSilent) {
+        sentences << QCoreApplication::translate("ChipTransfer",
+            "Every byte of the chip reads 0xFF: is it answering at all (the clip, the voltage, the chip)?");
+    }
     if (!backupPath.isEmpty())
         sentences
             << QCoreApplication::translate("ChipTransfer", "The chip's old contents are kept in %1.").arg(backupPath);
@@ -129,6 +133,8 @@ ChipTransfer::Plan ChipTransfer::plan(const QByteArray &image)
 
 void ChipTransfer::sortPages(const Plan &plan, const QByteArray &image, const QByteArray &now, Outcome &outcome) const
 {
+    // A chip that does not answer reads as the pulled-up bus: 0xFF everywhere.
+    outcome.chipSilent = now != image && now.count('\xFF') == now.size();
     const int size = m_chip.size();
     outcome.stillDiffering = ChipGeometry::effectPagesOf(ChipGeometry::differingPages(now, image), size);
     const QList<int> unchanged = ChipGeometry::effectPagesOf(ChipGeometry::differingPages(now, plan.before), size);

@@ -47,6 +47,7 @@ public:
         QList<int> partlyWritten; // effect pages holding some of each
         QList<int> stillDiffering; // effect pages that differ from the image after all attempts
         QString backupPath;
+        bool chipSilent = false; // the chip read 0xFF everywhere after the write
         // One sentence for the user: the result, or what is where after a stop.
         QString summary() const;
     };

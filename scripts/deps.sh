@@ -21,7 +21,7 @@ ensure_packages() {
 }
 
 # What building and running the program needs.
-BUILD_PACKAGES=(g++ cmake ninja-build linux-libc-dev qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config linux-libc-dev libusb-1.0-0-dev qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
     qt6-qpa-plugins fonts-dejavu-core)
 # What the test suite needs on top: an X server for the end-to-end tests, a driver for it,
 # window properties (xprop), xcb to send a close box's message, the benchmark library, the

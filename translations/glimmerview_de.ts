@@ -129,6 +129,25 @@
     </message>
 </context>
 <context>
+    <name>Ch341aChip</name>
+    <message>
+        <source>The programmer %1 sent %2 bytes of %3.</source>
+        <translation>Der Programmer %1 hat %2 von %3 Bytes geschickt.</translation>
+    </message>
+    <message>
+        <source>The programmer runs at 100 or 400 kHz, not %1.</source>
+        <translation>Der Programmer läuft mit 100 oder 400 kHz, nicht mit %1.</translation>
+    </message>
+    <message>
+        <source>A chip holds 1024 or 2048 bytes, not %1.</source>
+        <translation>Ein Chip fasst 1024 oder 2048 Bytes, nicht %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no programmer: ch341a:BUS-ADDRESS, as lsusb numbers them.</source>
+        <translation>„%1“ bezeichnet keinen Programmer: ch341a:BUS-ADRESSE, wie lsusb sie nummeriert.</translation>
+    </message>
+</context>
+<context>
     <name>ChipCommand</name>
     <message>
         <source>%1 cannot be written: %2</source>
@@ -247,8 +266,8 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Chip wählen</translation>
     </message>
     <message>
-        <source>&amp;Chip: an EEPROM file, i2c:/dev/i2c-N (i2c8: for the 1024-byte part), or sim:FILE and sim8:FILE for a simulated chip whose bytes live in FILE.</source>
-        <translation>&amp;Chip: eine EEPROM-Datei, i2c:/dev/i2c-N (i2c8: für den 1024-Byte-Baustein) oder sim:DATEI und sim8:DATEI für einen simulierten Chip, dessen Bytes in DATEI liegen.</translation>
+        <source>&amp;Chip: an EEPROM file, i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a for the USB programmer (ch341a?speed=400 for 400 kHz), or sim:FILE and sim8:FILE for a simulated chip whose bytes live in FILE.</source>
+        <translation>&amp;Chip: eine EEPROM-Datei, i2c:/dev/i2c-N (i2c8: für den 1024-Byte-Baustein), ch341a für den USB-Programmer (ch341a?speed=400 für 400 kHz) oder sim:DATEI und sim8:DATEI für einen simulierten Chip, dessen Bytes in DATEI liegen.</translation>
     </message>
 </context>
 <context>
@@ -260,10 +279,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>I2C adapter, %1</source>
         <translation>I2C-Adapter, %1</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; names no chip. A chip is an EEPROM file (/sys/bus/nvmem/devices/…/nvmem), i2c:/dev/i2c-N (i2c8: for the 1024-byte part), sim:FILE or sim8:FILE.</source>
-        <translation>„%1“ bezeichnet keinen Chip. Ein Chip ist eine EEPROM-Datei (/sys/bus/nvmem/devices/…/nvmem), i2c:/dev/i2c-N (i2c8: für den 1024-Byte-Baustein), sim:DATEI oder sim8:DATEI.</translation>
     </message>
     <message>
         <source>The simulated chip&apos;s file %1 cannot be opened: %2</source>
@@ -292,6 +307,14 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>no driver</source>
         <translation>kein Treiber</translation>
+    </message>
+    <message>
+        <source>CH341A USB programmer, bus %1, address %2</source>
+        <translation>USB-Programmer CH341A, Bus %1, Adresse %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no chip. A chip is an EEPROM file (/sys/bus/nvmem/devices/…/nvmem), i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a or ch341a:BUS-ADDRESS, sim:FILE or sim8:FILE.</source>
+        <translation>„%1“ bezeichnet keinen Chip. Ein Chip ist eine EEPROM-Datei (/sys/bus/nvmem/devices/…/nvmem), i2c:/dev/i2c-N (i2c8: für den 1024-Byte-Baustein), ch341a oder ch341a:BUS-ADRESSE, sim:DATEI oder sim8:DATEI.</translation>
     </message>
 </context>
 <context>
@@ -351,6 +374,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>Stopped before the whole chip was read.</source>
         <translation>Angehalten, bevor der ganze Chip gelesen war.</translation>
+    </message>
+    <message>
+        <source>Every byte of the chip reads 0xFF: is it answering at all (the clip, the voltage, the chip)?</source>
+        <translation>Jedes Byte des Chips liest sich als 0xFF: Antwortet er überhaupt (Klemme, Spannung, Chip)?</translation>
     </message>
 </context>
 <context>
@@ -422,10 +449,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>--compare braucht zwei Abbilder, A und B.</translation>
     </message>
     <message>
-        <source>The chip to work on, without a window: an EEPROM file (/sys/bus/nvmem/devices/.../nvmem), i2c:/dev/i2c-N (i2c8: for the 1024-byte part), sim:FILE or sim8:FILE (a simulated chip). With one of --read, --write, --verify. Exits with 0 on success, 1 when the chip does not hold the image (--verify), 2 on any error.</source>
-        <translation>Der Chip, ohne Fenster: eine EEPROM-Datei (/sys/bus/nvmem/devices/.../nvmem), i2c:/dev/i2c-N (i2c8: für den 1024-Byte-Baustein), sim:DATEI oder sim8:DATEI (ein simulierter Chip). Mit einem von --read, --write, --verify. Endet mit 0 bei Erfolg, 1, wenn der Chip das Bild nicht enthält (--verify), 2 bei jedem Fehler.</translation>
-    </message>
-    <message>
         <source>Read the whole chip into FILE.</source>
         <translation>Den ganzen Chip in DATEI lesen.</translation>
     </message>
@@ -438,12 +461,16 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Den Chip mit dem Bild aus DATEI vergleichen: eine Zeile je abweichender Reihe, wie --compare sie ausgibt.</translation>
     </message>
     <message>
-        <source>List the chips found: EEPROM files and I2C adapters.</source>
-        <translation>Die gefundenen Chips auflisten: EEPROM-Dateien und I2C-Adapter.</translation>
-    </message>
-    <message>
         <source>--chip TARGET goes with one of --read FILE, --write FILE, --verify FILE.</source>
         <translation>--chip ZIEL gehört zu einem von --read DATEI, --write DATEI, --verify DATEI.</translation>
+    </message>
+    <message>
+        <source>The chip to work on, without a window: an EEPROM file (/sys/bus/nvmem/devices/.../nvmem), i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a or ch341a:BUS-ADDRESS (the USB programmer, ?speed=400 for 400 kHz), sim:FILE or sim8:FILE (a simulated chip). With one of --read, --write, --verify. Exits with 0 on success, 1 when the chip does not hold the image (--verify), 2 on any error.</source>
+        <translation>Der Chip, ohne Fenster: eine EEPROM-Datei (/sys/bus/nvmem/devices/.../nvmem), i2c:/dev/i2c-N (i2c8: für den 1024-Byte-Baustein), ch341a oder ch341a:BUS-ADRESSE (der USB-Programmer, ?speed=400 für 400 kHz), sim:DATEI oder sim8:DATEI (ein simulierter Chip). Mit einem von --read, --write, --verify. Endet mit 0 bei Erfolg, 1, wenn der Chip das Bild nicht enthält (--verify), 2 bei jedem Fehler.</translation>
+    </message>
+    <message>
+        <source>List the chips found: EEPROM files, I2C adapters and USB programmers.</source>
+        <translation>Die gefundenen Chips auflisten: EEPROM-Dateien, I2C-Adapter und USB-Programmer.</translation>
     </message>
 </context>
 <context>
@@ -603,6 +630,49 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LibusbTransport</name>
+    <message>
+        <source>No CH341A programmer is plugged in. Plug it in, or check its cable.</source>
+        <translation>Kein CH341A-Programmer ist eingesteckt. Stecken Sie ihn ein, oder prüfen Sie sein Kabel.</translation>
+    </message>
+    <message>
+        <source>(This machine shows no USB devices.)</source>
+        <translation>(Dieser Rechner zeigt keine USB-Geräte.)</translation>
+    </message>
+    <message>
+        <source>No CH341A programmer is plugged in at bus %1, address %2. --list-chips shows where it is now.</source>
+        <translation>An Bus %1, Adresse %2 ist kein CH341A-Programmer eingesteckt. --list-chips zeigt, wo er jetzt ist.</translation>
+    </message>
+    <message>
+        <source>No permission to use the programmer %1. Install the package&apos;s udev rule (70-glimmerview-ch341a.rules) and plug it in again, and use it from a session logged in at the seat.</source>
+        <translation>Keine Berechtigung für den Programmer %1. Installieren Sie die udev-Regel des Pakets (70-glimmerview-ch341a.rules), stecken Sie ihn neu ein und verwenden Sie ihn aus einer am Platz angemeldeten Sitzung.</translation>
+    </message>
+    <message>
+        <source>The programmer %1 cannot be opened: %2</source>
+        <translation>Der Programmer %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Another program is using the programmer %1.</source>
+        <translation>Ein anderes Programm verwendet den Programmer %1.</translation>
+    </message>
+    <message>
+        <source>The programmer %1 cannot be claimed: %2</source>
+        <translation>Der Programmer %1 kann nicht belegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The programmer %1 was unplugged.</source>
+        <translation>Der Programmer %1 wurde abgezogen.</translation>
+    </message>
+    <message>
+        <source>The programmer %1 did not answer in time.</source>
+        <translation>Der Programmer %1 hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The transfer with the programmer %1 failed: %2</source>
+        <translation>Die Übertragung mit dem Programmer %1 ist fehlgeschlagen: %2</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,13 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "chip/Ch341aChip.h"
+#include "chip/Ch341aSimulator.h"
 #include "chip/ChipClock.h"
 #include "chip/ChipGeometry.h"
 #include "chip/ChipTargets.h"
 #include "chip/ChipTransfer.h"
 #include "chip/EepromFileChip.h"
 #include "chip/I2cChip.h"
+#include "chip/LibusbTransport.h"
 #include "chip/SimulatedChip.h"
 #include "common/AppError.h"
 #include "tests/TestFiles.h"
@@ -53,6 +56,28 @@ private:
                 return -1;
             }
             return chip.transfer(transfer->msgs, static_cast<int>(transfer->nmsgs));
+        }
+    };
+    // The USB programmer's backend, its packets decoded by the simulated programmer.
+    struct ProgrammerBench
+    {
+        VirtualChipClock clock;
+        SimulatedChip chip;
+        Ch341aSimulator *programmer;
+        Ch341aChip bus;
+        ProgrammerBench(int size, int kilohertz)
+            : chip(size, clock, kilohertz)
+            , programmer(new Ch341aSimulator(chip, clock))
+            , bus(size, std::unique_ptr<UsbTransport>(programmer), clock, kilohertz, QStringLiteral("ch341a"))
+        {
+        }
+        // Writes that cross a chip page, among those that reached the chip.
+        int pageCrossings() const
+        {
+            return static_cast<int>(
+                std::count_if(programmer->writes().begin(), programmer->writes().end(), [](const QByteArray &write) {
+                    return static_cast<std::uint8_t>(write.at(0)) % 16 + write.size() - 1 > 16;
+                }));
         }
     };
     static QByteArray randomBytes(int size, quint32 seed)
@@ -225,6 +250,100 @@ private Q_SLOTS:
         QCOMPARE(outcome.partlyWritten, QList<int> {11});
         QCOMPARE(outcome.oldPages.size(), 53);
         QVERIFY(outcome.summary().contains(QStringLiteral("new image: 1\u201310.")));
+    }
+
+    // The programmer's stream: well framed, at the speed asked, one chip page a write, and random
+    // images over random contents end equal; an image already there writes nothing.
+    void theProgrammerWritesPageByPage_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("kilohertz");
+        QTest::addColumn<bool>("unchanged");
+        QTest::newRow("2048 at 100 kHz") << 2048 << 100 << false;
+        QTest::newRow("2048 at 400 kHz") << 2048 << 400 << false;
+        QTest::newRow("1024 at 100 kHz") << 1024 << 100 << false;
+        QTest::newRow("2048, unchanged") << 2048 << 100 << true;
+    }
+    void theProgrammerWritesPageByPage()
+    {
+        QFETCH(int, size);
+        QFETCH(int, kilohertz);
+        QFETCH(bool, unchanged);
+        ProgrammerBench bench(size, kilohertz);
+        bench.chip.setContents(randomBytes(size, 21));
+        const QByteArray image = unchanged ? bench.chip.contents() : randomBytes(size, 22);
+        ChipTransfer transfer(bench.bus);
+        const ChipTransfer::Outcome outcome = transfer.write(transfer.plan(image), image, backup());
+        QVERIFY2(outcome.clean, qPrintable(outcome.summary()));
+        QCOMPARE(bench.chip.contents(), image);
+        QCOMPARE(bench.programmer->framingErrors(), QStringList());
+        QCOMPARE(bench.programmer->kilohertz(), kilohertz);
+        QCOMPARE(bench.pageCrossings(), 0);
+        QCOMPARE(bench.programmer->writes().size(), unchanged ? 0 : size / 16);
+    }
+
+    // Every fault of the programmer's way ends in a reported failure, never in success.
+    void everyProgrammerFaultIsReported_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("the chip stops answering") << "silent";
+        QTest::newRow("reads flip bits") << "flip";
+        QTest::newRow("a transfer times out") << "timeout";
+        QTest::newRow("unplugged in the middle") << "gone";
+    }
+    void everyProgrammerFaultIsReported()
+    {
+        QFETCH(QString, fault);
+        ProgrammerBench bench(2048, 100);
+        const QByteArray image = randomBytes(2048, 23);
+        ChipTransfer transfer(bench.bus);
+        const ChipTransfer::Plan plan = transfer.plan(image);
+        if (fault == QLatin1String("silent"))
+            bench.chip.faults().powerLostAfterPageWrites = 0;
+        else if (fault == QLatin1String("flip"))
+            bench.chip.faults().flipBitsInReads = true;
+        else if (fault == QLatin1String("timeout"))
+            bench.programmer->faults().timeoutAtTransfer = 200;
+        else
+            bench.programmer->faults().goneAfterTransfers = 129 + 40; // the speed, the reads, 40 pages
+        const ChipTransfer::Outcome outcome = transfer.write(plan, image, backup());
+        QVERIFY(!outcome.clean);
+        QVERIFY(!outcome.stillDiffering.isEmpty());
+        if (fault == QLatin1String("gone")) {
+            QVERIFY2(outcome.error.contains(QStringLiteral("unplugged")), qPrintable(outcome.error));
+            QCOMPARE(outcome.newPages.size(), 20);
+            QCOMPARE(outcome.oldPages.size(), 44);
+        }
+        QCOMPARE(outcome.chipSilent, fault == QLatin1String("silent"));
+    }
+
+    // The programmer does not report a missing acknowledge: a write the chip missed once is found
+    // by the read-back and written again.
+    void aWriteTheChipMissedIsWrittenAgain()
+    {
+        ProgrammerBench bench(2048, 100);
+        const QByteArray image = randomBytes(2048, 24);
+        ChipTransfer transfer(bench.bus);
+        const ChipTransfer::Plan plan = transfer.plan(image);
+        bench.chip.faults().noAcknowledgeAtByte = bench.chip.bytesAcknowledged() + 300; // in one page's write
+        const ChipTransfer::Outcome outcome = transfer.write(plan, image, backup());
+        QVERIFY2(outcome.clean, qPrintable(outcome.summary()));
+        QCOMPARE(bench.chip.contents(), image);
+        QCOMPARE(bench.programmer->writes().size(), 128); // the missed one reached the chip the second time
+        QCOMPARE(bench.chip.pageWritesStored(), 128);
+    }
+
+    // The real library, called with no programmer on the machine: the error says to plug it in.
+    void withoutAProgrammerTheRealLibrarySaysSo()
+    {
+        QVERIFY(LibusbTransport::list().isEmpty());
+        try {
+            LibusbTransport::open(std::nullopt);
+            QFAIL("a programmer was opened");
+        } catch (const AppError &error) {
+            QVERIFY2(error.message().startsWith(QStringLiteral("No CH341A programmer is plugged in")),
+                qPrintable(error.message()));
+        }
     }
 
     void anImageOfAnotherSizeIsRefused()

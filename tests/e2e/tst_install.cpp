@@ -56,6 +56,7 @@ private Q_SLOTS:
                 << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id);
         QTest::newRow("an 8-bit example") << QStringLiteral("share/%1/examples/dithered-bar.bin8").arg(id);
         QTest::newRow("a 16-bit example") << QStringLiteral("share/%1/examples/scanner.bin").arg(id);
+        QTest::newRow("the programmer's udev rule") << QStringLiteral("lib/udev/rules.d/70-glimmerview-ch341a.rules");
     }
     void everyFileIsInItsPlace()
     {
@@ -101,6 +102,27 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         const Run check = run(validator, arguments);
         QVERIFY2(check.status == 0, qPrintable(check.output));
+    }
+
+    // The programmer's rule: checked by udev where it can verify rules, else by its form: the
+    // seat's user gets the programmer, and no mode opens it to everyone.
+    void theUdevRuleGivesTheProgrammerToTheSeat()
+    {
+        const QString rule = m_prefix.filePath(QStringLiteral("lib/udev/rules.d/70-glimmerview-ch341a.rules"));
+        const Run verify = run(QStringLiteral("udevadm"), {QStringLiteral("verify"), rule});
+        if (verify.status != 0 && !verify.output.contains(QStringLiteral("Unknown command"))
+            && !verify.output.contains(QStringLiteral("not found")) && !verify.output.isEmpty())
+            QFAIL(qPrintable(verify.output));
+        QFile file(rule);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringList rules;
+        for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+            if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+                rules << line;
+        }
+        QCOMPARE(rules,
+            QStringList {QStringLiteral("SUBSYSTEM==\"usb\", ENV{DEVTYPE}==\"usb_device\", ATTR{idVendor}==\"1a86\", "
+                                        "ATTR{idProduct}==\"5512\", TAG+=\"uaccess\"")});
     }
 
     void theInstalledProgramRuns()
@@ -156,6 +178,7 @@ private Q_SLOTS:
         const Run depends = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Depends")});
         QVERIFY2(depends.output.contains(QStringLiteral("libqt6widgets6")), qPrintable(depends.output));
         QVERIFY2(depends.output.contains(QStringLiteral("libqt6gui6")), qPrintable(depends.output));
+        QVERIFY2(depends.output.contains(QStringLiteral("libusb-1.0-0")), qPrintable(depends.output));
         const Run contents = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-c"), deb});
         for (const QString &path :
             {QStringLiteral("./usr/bin/Glimmerview"), QStringLiteral("./usr/share/man/man1/Glimmerview.1.gz"),
@@ -163,7 +186,8 @@ private Q_SLOTS:
                 QStringLiteral("./usr/share/doc/glimmerview/changelog.Debian.gz"),
                 QStringLiteral("./usr/share/applications/example.glimmerview.Glimmerview.desktop"),
                 QStringLiteral("./usr/share/icons/hicolor/256x256/apps/example.glimmerview.Glimmerview.png"),
-                QStringLiteral("./usr/share/example.glimmerview.Glimmerview/examples/text-scroll.bin")})
+                QStringLiteral("./usr/share/example.glimmerview.Glimmerview/examples/text-scroll.bin"),
+                QStringLiteral("./usr/lib/udev/rules.d/70-glimmerview-ch341a.rules")})
             QVERIFY2(contents.output.contains(path), qPrintable(path));
         // What a distribution would not accept: any error lintian finds.
         const Run lint = run(QStringLiteral("lintian"), {deb});

@@ -1,0 +1,155 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "chip/LibusbTransport.h"
+
+#include "chip/Ch341aProtocol.h"
+#include "common/AppError.h"
+
+#include <QCoreApplication>
+#include <libusb.h>
+
+namespace P = Ch341aProtocol;
+
+namespace {
+QString noProgrammer()
+{
+    return QCoreApplication::translate(
+        "LibusbTransport", "No CH341A programmer is plugged in. Plug it in, or check its cable.");
+}
+
+// The programmers among the devices of `context`.
+QList<std::pair<libusb_device *, LibusbTransport::Place>> programmers(libusb_device **devices)
+{
+    QList<std::pair<libusb_device *, LibusbTransport::Place>> found;
+    for (libusb_device **device = devices; device && *device; ++device) {
+        libusb_device_descriptor descriptor {};
+        if (libusb_get_device_descriptor(*device, &descriptor) == 0 && descriptor.idVendor == P::VendorId
+            && descriptor.idProduct == P::ProductId) {
+            found.append({*device, {libusb_get_bus_number(*device), libusb_get_device_address(*device)}});
+        }
+    }
+    return found;
+}
+} // namespace
+
+QList<LibusbTransport::Place> LibusbTransport::list()
+{
+    QList<Place> places;
+    libusb_context *context = nullptr;
+    if (libusb_init(&context) != 0)
+        return places;
+    libusb_device **devices = nullptr;
+    if (libusb_get_device_list(context, &devices) >= 0) {
+        for (const auto &[device, place] : programmers(devices))
+            places.append(place);
+        libusb_free_device_list(devices, 1);
+    }
+    libusb_exit(context);
+    return places;
+}
+
+std::unique_ptr<LibusbTransport> LibusbTransport::open(std::optional<Place> place)
+{
+    libusb_context *context = nullptr;
+    if (libusb_init(&context) != 0)
+        throw AppError(noProgrammer() + QLatin1Char(' ')
+            + QCoreApplication::translate("LibusbTransport", "(This machine shows no USB devices.)"));
+    libusb_device **devices = nullptr;
+    const ssize_t count = libusb_get_device_list(context, &devices);
+    libusb_device *chosen = nullptr;
+    Place at {};
+    for (const auto &[device, found] : programmers(count >= 0 ? devices : nullptr)) {
+        if (!place || (place->bus == found.bus && place->address == found.address)) {
+            chosen = device;
+            at = found;
+            break;
+        }
+    }
+    libusb_device_handle *handle = nullptr;
+    const int opened = chosen ? libusb_open(chosen, &handle) : LIBUSB_ERROR_NOT_FOUND;
+    if (count >= 0)
+        libusb_free_device_list(devices, 1);
+    const QString name = QStringLiteral("ch341a:%1-%2").arg(at.bus).arg(at.address);
+    if (opened != 0) {
+        libusb_exit(context);
+        if (opened == LIBUSB_ERROR_NOT_FOUND && place) {
+            throw AppError(QCoreApplication::translate("LibusbTransport",
+                "No CH341A programmer is plugged in at bus %1, address %2. --list-chips shows where "
+                "it is now.")
+                               .arg(place->bus)
+                               .arg(place->address));
+        }
+        if (opened == LIBUSB_ERROR_NOT_FOUND)
+            throw AppError(noProgrammer());
+        if (opened == LIBUSB_ERROR_ACCESS) {
+            throw AppError(QCoreApplication::translate("LibusbTransport",
+                "No permission to use the programmer %1. Install the package's udev rule "
+                "(70-glimmerview-ch341a.rules) and plug it in again, and use it from a session "
+                "logged in at the seat.")
+                               .arg(name));
+        }
+        throw AppError(QCoreApplication::translate("LibusbTransport", "The programmer %1 cannot be opened: %2")
+                           .arg(name, QString::fromUtf8(libusb_strerror(opened))));
+    }
+    // A kernel driver that holds the interface lets go while we use it, and gets it back after.
+    libusb_set_auto_detach_kernel_driver(handle, 1);
+    const int claimed = libusb_claim_interface(handle, 0);
+    if (claimed != 0) {
+        libusb_close(handle);
+        libusb_exit(context);
+        if (claimed == LIBUSB_ERROR_BUSY)
+            throw AppError(QCoreApplication::translate("LibusbTransport", "Another program is using the programmer %1.")
+                               .arg(name));
+        throw AppError(QCoreApplication::translate("LibusbTransport", "The programmer %1 cannot be claimed: %2")
+                           .arg(name, QString::fromUtf8(libusb_strerror(claimed))));
+    }
+    return std::unique_ptr<LibusbTransport>(new LibusbTransport(context, handle, name));
+}
+
+LibusbTransport::LibusbTransport(libusb_context *context, libusb_device_handle *handle, const QString &name)
+    : m_context(context)
+    , m_handle(handle)
+    , m_name(name)
+{
+}
+
+LibusbTransport::~LibusbTransport()
+{
+    libusb_release_interface(m_handle, 0);
+    libusb_close(m_handle);
+    libusb_exit(m_context);
+}
+
+void LibusbTransport::fail(int error) const
+{
+    if (error == LIBUSB_ERROR_NO_DEVICE)
+        throw AppError(QCoreApplication::translate("LibusbTransport", "The programmer %1 was unplugged.").arg(m_name));
+    if (error == LIBUSB_ERROR_TIMEOUT)
+        throw AppError(
+            QCoreApplication::translate("LibusbTransport", "The programmer %1 did not answer in time.").arg(m_name));
+    throw AppError(QCoreApplication::translate("LibusbTransport", "The transfer with the programmer %1 failed: %2")
+                       .arg(m_name, QString::fromUtf8(libusb_strerror(error))));
+}
+
+void LibusbTransport::bulkWrite(const QByteArray &packet, int timeoutMilliseconds)
+{
+    QByteArray bytes = packet;
+    int sent = 0;
+    const int result = libusb_bulk_transfer(m_handle, P::OutEndpoint, reinterpret_cast<unsigned char *>(bytes.data()),
+        static_cast<int>(bytes.size()), &sent, static_cast<unsigned int>(timeoutMilliseconds));
+    if (result != 0)
+        fail(result);
+    if (sent != bytes.size())
+        fail(LIBUSB_ERROR_IO);
+}
+
+QByteArray LibusbTransport::bulkRead(int length, int timeoutMilliseconds)
+{
+    QByteArray bytes(std::max(length, static_cast<int>(P::PacketSize)), Qt::Uninitialized);
+    int received = 0;
+    const int result = libusb_bulk_transfer(m_handle, P::InEndpoint, reinterpret_cast<unsigned char *>(bytes.data()),
+        static_cast<int>(bytes.size()), &received, static_cast<unsigned int>(timeoutMilliseconds));
+    if (result != 0)
+        fail(result);
+    bytes.truncate(std::min(received, length));
+    return bytes;
+}
