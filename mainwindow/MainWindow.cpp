@@ -44,10 +44,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 #include <cstdio>
 
@@ -109,7 +108,7 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
         ColourValues::storedValues());
     // Shown by default where the screen has room for it beside the designed window.
     m_settings->addOwnValue(text(Texts::OwnSection), text(Texts::OverviewShownKey),
-        overviewFitsScreen() ? QStringLiteral("1") : QStringLiteral("0"));
+        m_overview->fitsScreenBeside(*this) ? QStringLiteral("1") : QStringLiteral("0"));
     m_settings->addOwnValue(text(Texts::OwnSection), text(Texts::ChipTargetKey), QString());
     startUp();
 }
@@ -172,13 +171,10 @@ void MainWindow::createChipMenu()
     hooks.loadChipImage = [this](const QByteArray &bytes) {
         const ImageLayout layout
             = bytes.size() == ImageDecoder::byteCount(ImageLayout::Bits8) ? ImageLayout::Bits8 : ImageLayout::Bits16;
-        m_image.storeBack();
-        ImageDecoder::decode(bytes, layout, m_image);
-        m_document->loaded(QString(), layout);
-        m_image.setCurrentPage(1);
-        m_comparison->update();
-        m_overview->refresh();
-        showCurrentPage();
+        showNewImage([&] {
+            ImageDecoder::decode(bytes, layout, m_image);
+            m_document->loaded(QString(), layout);
+        });
     };
     hooks.showDifferences = [this](const QByteArray &bytes) {
         EffectImage chip;
@@ -187,16 +183,6 @@ void MainWindow::createChipMenu()
     };
     m_chip = new ChipController(this, std::move(hooks), XdgFolders::dataHome());
     menuBar()->insertMenu(findChild<QAction *>(QStringLiteral("optionsAction")), m_chip->menu());
-}
-
-bool MainWindow::overviewFitsScreen()
-{
-    m_overview->show();
-    layout()->activate(); // the window's fixed size with the overview beside the client area
-    const QSize needed = size() + QSize(0, ScreenFit::MinimumTitleHeight);
-    const QScreen *screen = this->screen();
-    return screen && screen->availableGeometry().width() >= needed.width()
-        && screen->availableGeometry().height() >= needed.height();
 }
 
 void MainWindow::createMenu()
@@ -374,14 +360,21 @@ void MainWindow::loadFrom(const std::function<std::optional<QString>()> &chooseP
     if (!m_document->maybeSave())
         return;
     ErrorBox::guard(this, [&] {
-        m_image.storeBack();
-        if (const std::optional<QString> path = choosePath()) // nothing: page 1 all the same
-            m_document->loaded(*path, ImageFile::load(*path, m_image));
-        m_image.setCurrentPage(1);
-        m_comparison->update();
-        m_overview->refresh();
-        showCurrentPage();
+        showNewImage([&] {
+            if (const std::optional<QString> path = choosePath()) // nothing: page 1 all the same
+                m_document->loaded(*path, ImageFile::load(*path, m_image));
+        });
     });
+}
+
+void MainWindow::showNewImage(const std::function<void()> &fill)
+{
+    m_image.storeBack();
+    fill();
+    m_image.setCurrentPage(1);
+    m_comparison->update();
+    m_overview->refresh();
+    showCurrentPage();
 }
 
 void MainWindow::compareWithChosenImage()
@@ -409,13 +402,10 @@ void MainWindow::closeWithoutAsking()
 void MainWindow::offerRecovery()
 {
     RecoveryOffer::offer(this, *m_recovery, [this](const RecoveryCopy &copy) {
-        m_image.storeBack();
-        ImageDecoder::decode(copy.image, ImageLayout::Bits16, m_image);
-        m_document->recovered(copy);
-        m_comparison->update();
-        m_overview->refresh();
-        m_image.setCurrentPage(1);
-        showCurrentPage();
+        showNewImage([&] {
+            ImageDecoder::decode(copy.image, ImageLayout::Bits16, m_image);
+            m_document->recovered(copy);
+        });
     });
 }
 

@@ -105,8 +105,6 @@ protected:
 
 private:
     void createOverview();
-    // Whether the window with the overview shown fits the available area of its screen.
-    bool overviewFitsScreen();
     void createMenu();
     // The Chip menu, before Options.
     void createChipMenu();
@@ -123,6 +121,9 @@ private:
     void showNextDifference(bool forward);
     // Loads the path chosen, if one is; page 1 is shown either way, as File › Load always did.
     void loadFrom(const std::function<std::optional<QString>()> &choosePath);
+    // The image replaced as a whole by `fill` (a load, a recovery, a chip read): page 1 shown,
+    // the comparison and the overview following. What `fill` throws leaves the rest undone.
+    void showNewImage(const std::function<void()> &fill);
     // Throws AppError when the file cannot be written.
     void saveSettings();
     // The last steps of a close nobody asked for: the recovery copy and the settings.

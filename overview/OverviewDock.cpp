@@ -2,12 +2,15 @@
 #include "overview/OverviewDock.h"
 
 #include "common/ProgramTexts.h"
+#include "common/ScreenFit.h"
 #include "effect/EffectImage.h"
 #include "effect/TimeAxis.h"
 #include "overview/PagesView.h"
 #include "overview/TimeStrip.h"
 
 #include <QAction>
+#include <QLayout>
+#include <QScreen>
 #include <QVBoxLayout>
 
 OverviewDock::OverviewDock(
@@ -31,6 +34,16 @@ OverviewDock::OverviewDock(
     setWidget(panel);
     connect(m_pages, &PagesView::pageChosen, this, &OverviewDock::pageChosen);
     connect(m_strip, &TimeStrip::rowChosen, this, &OverviewDock::rowChosen);
+}
+
+bool OverviewDock::fitsScreenBeside(QWidget &window)
+{
+    show();
+    window.layout()->activate(); // the window's fixed size with the overview beside the client area
+    const QSize needed = window.size() + QSize(0, ScreenFit::MinimumTitleHeight);
+    const QScreen *screen = window.screen();
+    return screen && screen->availableGeometry().width() >= needed.width()
+        && screen->availableGeometry().height() >= needed.height();
 }
 
 void OverviewDock::refresh()

@@ -20,6 +20,9 @@ public:
         QWidget *parent = nullptr);
 
     PagesView *pages() const { return m_pages; }
+    // Whether `window`, with the overview shown beside its fixed-size client area, fits the
+    // available area of its screen. Shows the overview to find out.
+    bool fitsScreenBeside(QWidget &window);
     TimeStrip *timeStrip() const { return m_strip; }
 
 public Q_SLOTS:
