@@ -127,11 +127,11 @@ const QImage &PagesView::picture(int page) const
     picture.setDevicePixelRatio(scale);
     picture.fill(Qt::black);
     const EffectImage::Page &leds = m_image.page(page);
+    const OverviewColours shades(m_colours);
     const int side = LedPitch * scale;
     for (int index = 0; index < EffectImage::LedsPerPage; ++index) {
         const int column = index % EffectImage::ColumnCount;
-        const QRgb colour
-            = OverviewColours::led(m_colours, column, leds[static_cast<std::size_t>(index)] == EffectImage::On);
+        const QRgb colour = shades.led(column, leds[static_cast<std::size_t>(index)] == EffectImage::On);
         const int left = column * LedPitch * scale;
         const int top = index / EffectImage::ColumnCount * LedPitch * scale;
         for (int y = top; y < top + side; ++y) {

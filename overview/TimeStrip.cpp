@@ -131,6 +131,9 @@ void TimeStrip::scrollContentsBy(int, int)
 
 void TimeStrip::drawStalePages()
 {
+    if (m_stalePages.none())
+        return;
+    const OverviewColours shades(m_colours);
     for (int page = 1; page <= EffectImage::PageCount; ++page) {
         if (!m_stalePages.test(static_cast<std::size_t>(page - 1)))
             continue;
@@ -141,7 +144,7 @@ void TimeStrip::drawStalePages()
             for (int row = 0; row < RowsPerPage; ++row) {
                 const bool lit
                     = leds[static_cast<std::size_t>(row * EffectImage::ColumnCount + column)] == EffectImage::On;
-                line[row] = OverviewColours::led(m_colours, column, lit);
+                line[row] = shades.led(column, lit);
             }
         }
     }
