@@ -7,6 +7,10 @@
 #include "chip/ChipTargets.h"
 #include "chipview/ChipTargetDialog.h"
 #include "common/ProgramTexts.h"
+#include "compare/ComparisonSession.h"
+#include "document/EffectDocument.h"
+#include "effect/ImageDecoder.h"
+#include "effect/ImageEncoder.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/QuestionBox.h"
 
@@ -25,10 +29,14 @@ QString pageNumbers(const QList<int> &pages)
 }
 } // namespace
 
-ChipController::ChipController(QMainWindow *window, Hooks hooks, const QString &dataHome)
+ChipController::ChipController(QMainWindow *window, EffectDocument &document, EffectImage &image,
+    ComparisonSession &comparison, ImageReplacer showNewImage, const QString &dataHome)
     : QObject(window)
     , m_window(window)
-    , m_hooks(std::move(hooks))
+    , m_document(document)
+    , m_image(image)
+    , m_comparison(comparison)
+    , m_showNewImage(std::move(showNewImage))
     , m_dataHome(dataHome)
     , m_menu(new QMenu(Texts::shown(Texts::ChipMenu), window))
     , m_job(new ChipJob(this))
@@ -52,6 +60,29 @@ ChipController::ChipController(QMainWindow *window, Hooks hooks, const QString &
 ChipController::~ChipController()
 {
     m_closing = true; // the job's end, if it comes, shows nothing
+}
+
+QByteArray ChipController::imageBytes()
+{
+    m_image.storeBack();
+    return ImageEncoder::encode(m_image, m_document.layout());
+}
+
+void ChipController::loadChipImage(const QByteArray &bytes)
+{
+    const ImageLayout layout
+        = bytes.size() == ImageDecoder::byteCount(ImageLayout::Bits8) ? ImageLayout::Bits8 : ImageLayout::Bits16;
+    m_showNewImage([&] {
+        ImageDecoder::decode(bytes, layout, m_image);
+        m_document.loaded(QString(), layout);
+    });
+}
+
+void ChipController::showDifferences(const QByteArray &bytes)
+{
+    EffectImage chip;
+    ImageDecoder::decode(bytes, m_document.layout(), chip);
+    m_comparison.compareWithImage(chip, tr("the chip"));
 }
 
 bool ChipController::isWorking() const
@@ -145,7 +176,7 @@ bool ChipController::mayClose()
 
 void ChipController::readFromChip()
 {
-    if (isWorking() || !m_hooks.maybeSave() || (m_target.isEmpty() && !chooseTarget()))
+    if (isWorking() || !m_document.maybeSave() || (m_target.isEmpty() && !chooseTarget()))
         return;
     auto bytes = std::make_shared<QByteArray>();
     const QString target = m_target;
@@ -155,14 +186,14 @@ void ChipController::readFromChip()
             const std::unique_ptr<ChipAccess> chip = ChipTargets::open(target, false);
             *bytes = ChipTransfer(*chip, progress, &cancel).readAll();
         },
-        [this, bytes] { m_hooks.loadChipImage(*bytes); });
+        [this, bytes] { loadChipImage(*bytes); });
 }
 
 void ChipController::verifyChip()
 {
     if (isWorking() || (m_target.isEmpty() && !chooseTarget()))
         return;
-    const QByteArray image = m_hooks.imageBytes();
+    const QByteArray image = imageBytes();
     auto bytes = std::make_shared<QByteArray>();
     const QString target = m_target;
     run(
@@ -187,7 +218,7 @@ void ChipController::verifyChip()
             box.addAnswer(QMessageBox::Close, tr("&Close"));
             box.exec();
             if (box.clickedButton() == show)
-                m_hooks.showDifferences(*bytes);
+                showDifferences(*bytes);
         });
 }
 
@@ -195,7 +226,7 @@ void ChipController::writeToChip()
 {
     if (isWorking() || (m_target.isEmpty() && !chooseTarget()))
         return;
-    const QByteArray image = m_hooks.imageBytes();
+    const QByteArray image = imageBytes();
     auto chip = std::make_shared<std::shared_ptr<ChipAccess>>();
     auto plan = std::make_shared<ChipTransfer::Plan>();
     const QString target = m_target;

@@ -9,27 +9,26 @@
 
 class ChipAccess;
 class ChipJob;
+class ComparisonSession;
+class EffectDocument;
+class EffectImage;
 class QMainWindow;
 class QMenu;
 class QProgressDialog;
 
 // The Chip menu: Read From Chip…, Write To Chip…, Verify Chip and the chip's choice. The work
-// runs off the user-interface thread behind a progress dialog with Cancel; the window only
-// answers the hooks.
+// runs off the user-interface thread behind a progress dialog with Cancel; what the chip held
+// comes into the window as a loaded image or as a comparison.
 class ChipController : public QObject
 {
     Q_OBJECT
 
 public:
-    struct Hooks
-    {
-        std::function<bool()> maybeSave; // the unsaved-changes question: true to go on
-        std::function<QByteArray()> imageBytes; // the working image in its layout
-        std::function<void(const QByteArray &chipBytes)> loadChipImage; // as Load does, untitled
-        std::function<void(const QByteArray &chipBytes)> showDifferences; // the compare marks
-    };
+    // Shows an image that `fill` puts in place of the whole one, as Load does.
+    using ImageReplacer = std::function<void(const std::function<void()> &fill)>;
 
-    ChipController(QMainWindow *window, Hooks hooks, const QString &dataHome);
+    ChipController(QMainWindow *window, EffectDocument &document, EffectImage &image, ComparisonSession &comparison,
+        ImageReplacer showNewImage, const QString &dataHome);
     ~ChipController() override;
 
     QMenu *menu() const { return m_menu; }
@@ -57,8 +56,18 @@ private:
     void confirmWrite(std::shared_ptr<ChipAccess> chip, const ChipTransfer::Plan &plan, const QByteArray &image);
     void inform(const QString &text, bool warning) const;
 
+    // The working image in its document's layout.
+    QByteArray imageBytes();
+    // The chip's bytes shown as the working image, as Load shows a file's, with no file name.
+    void loadChipImage(const QByteArray &bytes);
+    // The compare marks against the chip's bytes.
+    void showDifferences(const QByteArray &bytes);
+
     QMainWindow *m_window;
-    Hooks m_hooks;
+    EffectDocument &m_document;
+    EffectImage &m_image;
+    ComparisonSession &m_comparison;
+    ImageReplacer m_showNewImage;
     QString m_dataHome;
     QString m_target;
     QMenu *m_menu;

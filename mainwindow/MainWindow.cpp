@@ -44,8 +44,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLayout>
-#include <QMenuBar>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
 #include <cstdio>
@@ -161,27 +161,9 @@ void MainWindow::createOverview()
 
 void MainWindow::createChipMenu()
 {
-    ChipController::Hooks hooks;
-    hooks.maybeSave = [this] { return m_document->maybeSave(); };
-    hooks.imageBytes = [this] {
-        m_image.storeBack();
-        return ImageEncoder::encode(m_image, m_document->layout());
-    };
-    // Read as Load reads a file, in the layout of the chip's size, with no file name until saved.
-    hooks.loadChipImage = [this](const QByteArray &bytes) {
-        const ImageLayout layout
-            = bytes.size() == ImageDecoder::byteCount(ImageLayout::Bits8) ? ImageLayout::Bits8 : ImageLayout::Bits16;
-        showNewImage([&] {
-            ImageDecoder::decode(bytes, layout, m_image);
-            m_document->loaded(QString(), layout);
-        });
-    };
-    hooks.showDifferences = [this](const QByteArray &bytes) {
-        EffectImage chip;
-        ImageDecoder::decode(bytes, m_document->layout(), chip);
-        m_comparison->compareWithImage(chip, tr("the chip"));
-    };
-    m_chip = new ChipController(this, std::move(hooks), XdgFolders::dataHome());
+    m_chip = new ChipController(
+        this, *m_document, m_image, *m_comparison, [this](const std::function<void()> &fill) { showNewImage(fill); },
+        XdgFolders::dataHome());
     menuBar()->insertMenu(findChild<QAction *>(QStringLiteral("optionsAction")), m_chip->menu());
 }
 

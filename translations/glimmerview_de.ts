@@ -258,6 +258,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>Writing the chip</source>
         <translation>Der Chip wird geschrieben</translation>
     </message>
+    <message>
+        <source>the chip</source>
+        <translation>dem Chip</translation>
+    </message>
 </context>
 <context>
     <name>ChipTargetDialog</name>
@@ -700,13 +704,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>Row numbers</source>
         <translation>Zeilennummern</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>the chip</source>
-        <translation>dem Chip</translation>
     </message>
 </context>
 <context>
