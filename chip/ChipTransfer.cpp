@@ -47,6 +47,10 @@ QString ChipTransfer::Outcome::summary() const
         sentences << error;
     else if (cancelled)
         sentences << QCoreApplication::translate("ChipTransfer", "Stopped between two chip pages.");
+    if (notReadBack) {
+        sentences << QCoreApplication::translate(
+            "ChipTransfer", "The chip could not be read back: the pages below are as far as the writes went.");
+    }
     if (cancelled || !error.isEmpty()) {
         if (!newPages.isEmpty())
             sentences << QCoreApplication::translate("ChipTransfer", "Pages holding the new image: %1.")
@@ -137,11 +141,11 @@ void ChipTransfer::sortPages(const Plan &plan, const QByteArray &image, const QB
     outcome.chipSilent = now != image && now.count('\xFF') == now.size();
     const int size = m_chip.size();
     outcome.stillDiffering = ChipGeometry::effectPagesOf(ChipGeometry::differingPages(now, image), size);
-    const QList<int> unchanged = ChipGeometry::effectPagesOf(ChipGeometry::differingPages(now, plan.before), size);
+    const QList<int> changed = ChipGeometry::effectPagesOf(ChipGeometry::differingPages(now, plan.before), size);
     for (const int page : plan.effectPages) {
         if (!outcome.stillDiffering.contains(page))
             outcome.newPages << page;
-        else if (!unchanged.contains(page))
+        else if (!changed.contains(page))
             outcome.oldPages << page;
         else
             outcome.partlyWritten << page;
@@ -192,6 +196,7 @@ ChipTransfer::Outcome ChipTransfer::write(const Plan &plan, const QByteArray &im
             readBack = readWhole(QCoreApplication::translate("ChipTransfer", "Reading back"), false);
         } catch (const AppError &) {
             readBack = believed; // the chip is gone: as far as the writes went
+            outcome.notReadBack = true;
         }
     }
     sortPages(plan, image, readBack, outcome);

@@ -48,6 +48,7 @@ public:
         QList<int> stillDiffering; // effect pages that differ from the image after all attempts
         QString backupPath;
         bool chipSilent = false; // the chip read 0xFF everywhere after the write
+        bool notReadBack = false; // the pages are sorted by the writes sent, not by a read-back
         // One sentence for the user: the result, or what is where after a stop.
         QString summary() const;
     };

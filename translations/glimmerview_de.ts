@@ -383,6 +383,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>Every byte of the chip reads 0xFF: is it answering at all (the clip, the voltage, the chip)?</source>
         <translation>Jedes Byte des Chips liest sich als 0xFF: Antwortet er überhaupt (Klemme, Spannung, Chip)?</translation>
     </message>
+    <message>
+        <source>The chip could not be read back: the pages below are as far as the writes went.</source>
+        <translation>Der Chip konnte nicht zurückgelesen werden: Die folgenden Seiten sind so weit, wie die Schreibvorgänge kamen.</translation>
+    </message>
 </context>
 <context>
     <name>ClockSlider</name>

@@ -311,6 +311,7 @@ private Q_SLOTS:
         QVERIFY(!outcome.stillDiffering.isEmpty());
         if (fault == QLatin1String("gone")) {
             QVERIFY2(outcome.error.contains(QStringLiteral("unplugged")), qPrintable(outcome.error));
+            QVERIFY(outcome.notReadBack);
             QCOMPARE(outcome.newPages.size(), 20);
             QCOMPARE(outcome.oldPages.size(), 44);
         }
