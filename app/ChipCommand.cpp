@@ -2,7 +2,6 @@
 #include "app/ChipCommand.h"
 
 #include "chip/ChipAccess.h"
-#include "chip/ChipGeometry.h"
 #include "chip/ChipTargets.h"
 #include "chip/ChipTransfer.h"
 #include "common/AppError.h"
@@ -19,11 +18,6 @@
 #include <cstdio>
 
 namespace {
-ImageLayout layoutOfChip(int size)
-{
-    return size == ChipGeometry::SmallChipSize ? ImageLayout::Bits8 : ImageLayout::Bits16;
-}
-
 // The file's image in the layout it was read in: what goes into a chip of that size.
 QByteArray imageBytes(const QString &path)
 {
@@ -52,8 +46,8 @@ int verify(ChipTransfer &transfer, const QByteArray &image, int chipSize)
     transfer.checkSize(image);
     EffectImage wanted;
     EffectImage held;
-    ImageDecoder::decode(image, layoutOfChip(chipSize), wanted);
-    ImageDecoder::decode(transfer.readAll(), layoutOfChip(chipSize), held);
+    ImageDecoder::decode(image, ImageDecoder::layoutForChipSize(chipSize), wanted);
+    ImageDecoder::decode(transfer.readAll(), ImageDecoder::layoutForChipSize(chipSize), held);
     const ImageComparison comparison = ImageComparison::of(held, wanted);
     for (const QString &line : comparison.rowReport())
         std::printf("%s\n", qPrintable(line));

@@ -206,8 +206,12 @@ ChipTransfer::Outcome ChipTransfer::write(const Plan &plan, const QByteArray &im
 QList<int> ChipTransfer::verify(const QByteArray &image)
 {
     checkSize(image);
-    const QByteArray chip = readAll();
-    return ChipGeometry::effectPagesOf(ChipGeometry::differingPages(chip, image), m_chip.size());
+    return differingEffectPages(readAll(), image);
+}
+
+QList<int> ChipTransfer::differingEffectPages(const QByteArray &chip, const QByteArray &image)
+{
+    return ChipGeometry::effectPagesOf(ChipGeometry::differingPages(chip, image), static_cast<int>(chip.size()));
 }
 
 QString ChipTransfer::backupPath(const QString &dataHome, const QString &target, const QDateTime &time)

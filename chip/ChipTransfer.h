@@ -70,6 +70,8 @@ public:
     // that is not the chip's size.
     QList<int> verify(const QByteArray &image);
 
+    // The effect pages where two images of one chip's size differ.
+    static QList<int> differingEffectPages(const QByteArray &chip, const QByteArray &image);
     // "<data>/Glimmerview/backups/<target>-<yyyyMMdd-HHmmss>.bin", the target's "/" and ":" made "_".
     static QString backupPath(const QString &dataHome, const QString &target, const QDateTime &time);
 

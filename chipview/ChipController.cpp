@@ -2,7 +2,6 @@
 #include "chipview/ChipController.h"
 
 #include "chip/ChipAccess.h"
-#include "chip/ChipGeometry.h"
 #include "chip/ChipJob.h"
 #include "chip/ChipTargets.h"
 #include "chipview/ChipTargetDialog.h"
@@ -70,8 +69,7 @@ QByteArray ChipController::imageBytes()
 
 void ChipController::loadChipImage(const QByteArray &bytes)
 {
-    const ImageLayout layout
-        = bytes.size() == ImageDecoder::byteCount(ImageLayout::Bits8) ? ImageLayout::Bits8 : ImageLayout::Bits16;
+    const ImageLayout layout = ImageDecoder::layoutForChipSize(bytes.size());
     m_showNewImage([&] {
         ImageDecoder::decode(bytes, layout, m_image);
         m_document.loaded(QString(), layout);
@@ -205,8 +203,7 @@ void ChipController::verifyChip()
             *bytes = transfer.readAll();
         },
         [this, image, bytes] {
-            const QList<int> pages = ChipGeometry::effectPagesOf(
-                ChipGeometry::differingPages(*bytes, image), static_cast<int>(bytes->size()));
+            const QList<int> pages = ChipTransfer::differingEffectPages(*bytes, image);
             if (pages.isEmpty()) {
                 inform(tr("The chip holds this image"), false);
                 return;

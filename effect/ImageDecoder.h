@@ -19,6 +19,11 @@ public:
     // included, is read as the chip's 16-bit layout.
     static ImageLayout layoutForPath(const QString &path);
     static qsizetype byteCount(ImageLayout layout);
+    // The layout of a whole chip of `size` bytes: the 8-bit one for the 1024-byte part.
+    static ImageLayout layoutForChipSize(qsizetype size)
+    {
+        return size == byteCount(ImageLayout::Bits8) ? ImageLayout::Bits8 : ImageLayout::Bits16;
+    }
 
     // Overwrites every slot 1..64 and nothing else. Bytes past the end of `bytes` count as
     // 0xFF (an erased cell: Off); bytes past byteCount() are ignored.
