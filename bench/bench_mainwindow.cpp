@@ -14,6 +14,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QPainter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -129,24 +131,79 @@ void noiseFrame(benchmark::State &state)
     }
 }
 
+// Counts the paints a widget is sent.
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Runs the program's own event loop (not a test's sleeping wait) for a second between `start`
+// and `stop`, and reports the share of a core the whole process took and the paints `painted` got.
+template<typename Start, typename Stop>
+void measureCoreShare(benchmark::State &state, QWidget *painted, Start start, Stop stop)
+{
+    PaintCounter paints;
+    painted->installEventFilter(&paints);
+    for (auto _ : state) {
+        paints.count = 0;
+        const std::clock_t cpuBefore = std::clock();
+        QElapsedTimer wall;
+        wall.start();
+        start();
+        QEventLoop loop;
+        QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+        loop.exec();
+        stop();
+        const double cpu = double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+        state.counters["core_percent"] = 100.0 * cpu / (wall.nsecsElapsed() / 1e9);
+        state.counters["paints"] = double(paints.count);
+    }
+    painted->removeEventFilter(&paints);
+}
+
 // The noise running as the user sees it, for a second: the share of a core the program takes.
 void noiseCpuShare(benchmark::State &state)
 {
     ClientArea *area = window->form.clientArea();
-    for (auto _ : state) {
-        const std::uint64_t framesBefore = area->noiseFrame();
-        const std::clock_t cpuBefore = std::clock();
-        QElapsedTimer wall;
-        wall.start();
-        area->setNoiseRunning(true); // as its key starts it
-        QEventLoop loop; // the program's own loop, not a test's sleeping wait
-        QTimer::singleShot(1000, &loop, &QEventLoop::quit);
-        loop.exec();
-        area->setNoiseRunning(false);
-        const double cpu = double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
-        state.counters["core_percent"] = 100.0 * cpu / (wall.nsecsElapsed() / 1e9);
-        state.counters["frames"] = double(area->noiseFrame() - framesBefore);
-    }
+    const std::uint64_t framesBefore = area->noiseFrame();
+    measureCoreShare(
+        state, area, [area] { area->setNoiseRunning(true); }, [area] { area->setNoiseRunning(false); });
+    state.counters["frames_per_second"] = double(area->noiseFrame() - framesBefore) / double(state.iterations());
+}
+
+// The least any repaint at the screen's pace costs on this display: a bare widget as small as
+// one gap between the controls, filled anew on every wake with nothing worked out. The noise's
+// share is read against this one.
+void bareRepaintCpuShare(benchmark::State &state)
+{
+    class Filled : public QWidget
+    {
+    protected:
+        void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), QColor::fromRgb(m_shade++)); }
+
+    private:
+        QRgb m_shade = 0;
+    };
+    QWidget bare;
+    bare.resize(window->form.clientArea()->size());
+    auto *filled = new Filled;
+    filled->setParent(&bare);
+    filled->setGeometry(0, 0, 7, 97);
+    bare.show();
+    if (!QTest::qWaitForWindowExposed(&bare))
+        qFatal("the bare window was never shown");
+    QTimer wake;
+    wake.setTimerType(Qt::PreciseTimer);
+    wake.setInterval(qRound(1000 / bare.screen()->refreshRate()));
+    QObject::connect(&wake, &QTimer::timeout, filled, qOverload<>(&QWidget::update));
+    measureCoreShare(
+        state, filled, [&wake] { wake.start(); }, [&wake] { wake.stop(); });
 }
 
 // A close writes the settings file: the copy-out of the colours, then the component's save.
@@ -230,6 +287,7 @@ BENCHMARK(noiseTick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(noiseFrameComputed)->Unit(benchmark::kMicrosecond);
 BENCHMARK(noiseFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(noiseCpuShare)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(bareRepaintCpuShare)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(closeSavesSettings)->Unit(benchmark::kMillisecond)->Iterations(50);
 BENCHMARK(saveImage)->Unit(benchmark::kMillisecond);
 BENCHMARK(undoOrRedoPageTool)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -36,12 +36,6 @@ NoiseGenerator::Jump NoiseGenerator::jump(std::uint64_t steps)
     return total;
 }
 
-std::uint8_t NoiseGenerator::next()
-{
-    m_seed = m_seed * Multiplier + Increment;
-    return static_cast<std::uint8_t>(m_seed >> 24);
-}
-
 void NoiseGenerator::fill(std::uint8_t *bytes, std::size_t count)
 {
     const std::size_t blocks = count / Lanes;

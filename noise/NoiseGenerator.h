@@ -31,7 +31,11 @@ public:
     {
     }
 
-    std::uint8_t next();
+    std::uint8_t next()
+    {
+        m_seed = m_seed * Multiplier + Increment;
+        return static_cast<std::uint8_t>(m_seed >> 24);
+    }
     // The same bytes as `count` calls of next(), many lanes at a time.
     void fill(std::uint8_t *bytes, std::size_t count);
 
