@@ -13,14 +13,12 @@
 #include "document/EffectDocument.h"
 #include "effect/ImageDecoder.h"
 #include "effect/ImageEncoder.h"
-#include "effect/ImageFile.h"
 #include "effect/PreviewController.h"
 #include "mainwindow/ClientArea.h"
+#include "mainwindow/ImageCommands.h"
 #include "mainwindow/ImageDropFilter.h"
-#include "mainwindow/ImageFileDialog.h"
 #include "mainwindow/LedDisplay.h"
 #include "mainwindow/MainMenu.h"
-#include "mainwindow/MainWindowSettingsHost.h"
 #include "mainwindow/MatrixEditor.h"
 #include "mainwindow/PageControls.h"
 #include "mainwindow/PreviewControls.h"
@@ -31,8 +29,6 @@
 #include "overview/PagesView.h"
 #include "overview/TimeStrip.h"
 #include "recovery/RecoveryKeeper.h"
-#include "settings/ColourValues.h"
-#include "settings/WindowSettings.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/LedPanel.h"
 #include "widgets/WindowFont.h"
@@ -41,7 +37,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
@@ -89,6 +84,8 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     m_comparisonView = new ComparisonView(*m_comparison, *m_controls.matrix, m_image, this);
     m_clientArea->listenForNoiseKey(m_controls.clockSlider); // the hidden animation's key
     createOverview();
+    m_imageCommands = std::make_unique<ImageCommands>(
+        *this, ImageCommands::Parts {m_image, *m_document, *m_comparison, *m_overview, *m_pageControls, m_openDialog});
     createMenu();
     createChipMenu();
     // The client area below the menu bar has the designed size; the window fits around it.
@@ -97,19 +94,9 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     layout()->activate();
     connectControls();
 
-    m_askForImagePath = [](QWidget *parent, const QString &folder, const QString &extension, const QString &title) {
-        return ImageFileDialog::ask(parent, folder, extension, title);
-    };
-    m_settingsHost
-        = std::make_unique<MainWindowSettingsHost>(*this, *m_controls.clockSlider, m_openDialog, *m_environment);
-    m_settings = std::make_unique<WindowSettings>(*m_settingsHost, text(Texts::SettingsSection),
-        QStringList {
-            text(Texts::DefaultExtProperty), text(Texts::ClockPositionProperty), text(Texts::InitialDirProperty)},
-        ColourValues::storedValues());
-    // Shown by default where the screen has room for it beside the designed window.
-    m_settings->addOwnValue(text(Texts::OwnSection), text(Texts::OverviewShownKey),
-        m_overview->fitsScreenBeside(*this) ? QStringLiteral("1") : QStringLiteral("0"));
-    m_settings->addOwnValue(text(Texts::OwnSection), text(Texts::ChipTargetKey), QString());
+    // The overview shows by default where the screen has room for it beside the designed window.
+    m_settings = std::make_unique<MainWindowSettings>(
+        *this, *m_controls.clockSlider, m_openDialog, *m_environment, m_overview->fitsScreenBeside(*this));
     startUp();
 }
 
@@ -119,15 +106,8 @@ MainWindow::~MainWindow()
     delete m_recovery;
     // The history clears itself as it goes, after this window's parts: it tells none of them.
     m_document->history()->blockSignals(true);
-    // Destroyed without a close (never in normal use): the settings are saved once more. No box
-    // from a window that is going: a failure goes to standard error.
-    if (!m_closed && !m_settings->savedSinceRestore()) {
-        try {
-            m_settings->savePass(true);
-        } catch (const AppError &error) {
-            std::fprintf(stderr, "%s\n", qPrintable(error.message()));
-        }
-    }
+    if (!m_closed) // destroyed without a close, never in normal use
+        m_settings->saveIfNeverSaved();
     m_clientArea->freeNoiseBitmap();
 }
 
@@ -139,47 +119,40 @@ void MainWindow::createOverview()
     // After the designed controls, whose last is the matrix.
     setTabOrder(m_controls.matrix, m_overview->pages());
     setTabOrder(m_overview->pages(), m_overview->timeStrip());
-    connect(m_overview, &OverviewDock::pageChosen, this, [this](int page) {
-        m_image.storeBack();
-        m_pageControls->showPage(page);
-    });
+    connect(m_overview, &OverviewDock::pageChosen, this, [this](int page) { m_imageCommands->showPage(page); });
     connect(m_overview, &OverviewDock::rowChosen, this, [this](int page, int row) {
-        m_image.storeBack();
-        m_pageControls->showPage(page);
+        m_imageCommands->showPage(page);
         m_preview->playFrom(row); // only while the preview runs
     });
     // The overview follows every change of the image, the shown page, the comparison and the preview.
-    connect(m_document, &EffectDocument::pageChanged, m_overview, &OverviewDock::refreshPage);
+    m_overview->follow(*m_document, *m_comparison, *m_preview);
     connect(
         m_matrixEditor, &MatrixEditor::edited, m_overview, [this] { m_overview->refreshPage(m_image.currentPage()); });
     connect(m_pageControls, &PageControls::pageShown, m_overview, &OverviewDock::followShownPage);
-    connect(m_comparison, &ComparisonSession::changed, m_overview, &OverviewDock::showDifferences);
-    connect(m_preview, &PreviewController::rowChanged, m_overview,
-        [this] { m_overview->showPlayingRow(m_preview->row()); });
     connect(m_previewControls, &PreviewControls::stopped, m_overview, [this] { m_overview->showPlayingRow(-1); });
 }
 
 void MainWindow::createChipMenu()
 {
     m_chip = new ChipController(
-        this, *m_document, m_image, *m_comparison, [this](const std::function<void()> &fill) { showNewImage(fill); },
-        XdgFolders::dataHome());
+        this, *m_document, m_image, *m_comparison,
+        [this](const std::function<void()> &fill) { m_imageCommands->showNewImage(fill); }, XdgFolders::dataHome());
     menuBar()->insertMenu(findChild<QAction *>(QStringLiteral("optionsAction")), m_chip->menu());
 }
 
 void MainWindow::createMenu()
 {
     MainMenu::Commands commands;
-    commands.load = [this] { loadImage(); };
+    commands.load = [this] { m_imageCommands->loadChosen(); };
     commands.save = [this] { m_document->save(); };
     commands.saveAs = [this] { m_document->saveAs(); };
     commands.exportCArray = [this] { m_document->exportCArray(); };
     commands.exportPicture = [this] { m_document->exportPicture(m_colours); };
     commands.exit = [this] { close(); };
-    commands.compareWith = [this] { compareWithChosenImage(); };
+    commands.compareWith = [this] { m_imageCommands->compareWithChosen(); };
     commands.stopComparing = [this] { m_comparison->stop(); };
-    commands.nextDifference = [this] { showNextDifference(true); };
-    commands.previousDifference = [this] { showNextDifference(false); };
+    commands.nextDifference = [this] { m_imageCommands->showNextDifference(true); };
+    commands.previousDifference = [this] { m_imageCommands->showNextDifference(false); };
     commands.copyPage = [this] { QApplication::clipboard()->setMimeData(m_document->copyPage()); };
     commands.pastePage = [this] { m_document->pastePage(QApplication::clipboard()->mimeData()); };
     commands.clearPage = [this] { m_document->clearPage(); };
@@ -192,7 +165,7 @@ void MainWindow::createMenu()
 
 void MainWindow::connectControls()
 {
-    connect(m_controls.loadButton, &QPushButton::clicked, this, &MainWindow::loadImage);
+    connect(m_controls.loadButton, &QPushButton::clicked, this, [this] { m_imageCommands->loadChosen(); });
     connect(new ImageDropFilter(this), &ImageDropFilter::dropped, this, &MainWindow::loadImageFile);
     connect(m_previewControls, &PreviewControls::stopped, this, &MainWindow::clearPreviewStrip);
     connect(m_preview, &PreviewController::pageTurned, this, &MainWindow::showCurrentPage);
@@ -213,18 +186,11 @@ void MainWindow::connectControls()
 
 void MainWindow::startUp()
 {
-    m_executableDir = m_environment->executableFolder() + QLatin1Char('/') + QLatin1Char('/');
-    m_settingsLocation = SettingsLocation::choose(*m_environment, m_executableDir);
-    m_openDialog.initialDir = m_settingsLocation.openDialogFolder;
     m_clientArea->createNoiseBitmap(MainLayout::ClientSize);
     setWindowTitle(Texts::shown(Texts::MainWindowTitle));
-    m_settings->setIniFileName(m_settingsLocation.iniPath);
-    m_settings->beginStart(); // until the restore at the first show
-    m_settings->restorePass();
-    m_settings->reloadStoredValues();
-    m_overview->setVisible(m_settings->ownValue(text(Texts::OverviewShownKey)) == QLatin1String("1"));
-    m_chip->setTarget(m_settings->ownValue(text(Texts::ChipTargetKey)));
-    ColourValues::copyIn(*m_settings, m_colours);
+    const MainWindowSettings::OwnValues own = m_settings->readAtStart(m_colours);
+    m_overview->setVisible(own.overviewShown);
+    m_chip->setTarget(own.chipTarget);
     m_glyphs.load();
     m_image.clearWorkingPage();
     for (int n = 1; n <= EffectImage::LedsPerPage; ++n)
@@ -237,13 +203,7 @@ void MainWindow::startUp()
 
 void MainWindow::saveSettings()
 {
-    if (!m_settingsLocation.besideExecutable) // the user's folder is made when first needed
-        QDir().mkpath(QFileInfo(m_settingsLocation.iniPath).path());
-    ColourValues::copyOut(m_colours, *m_settings);
-    m_settings->setOwnValue(
-        text(Texts::OverviewShownKey), m_overview->isHidden() ? QStringLiteral("0") : QStringLiteral("1"));
-    m_settings->setOwnValue(text(Texts::ChipTargetKey), m_chip->target());
-    m_settings->saveOnClose();
+    m_settings->save(m_colours, {!m_overview->isHidden(), m_chip->target()});
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -310,8 +270,7 @@ void MainWindow::showEvent(QShowEvent *event)
         m_shown = true;
         // The first control of the design takes the keys: a stray Space edits nothing.
         m_controls.pageEdit->setFocus(Qt::OtherFocusReason);
-        m_settings->restorePass(); // restored once more on first show, where the frame is known
-        m_settings->endStart();
+        m_settings->restoreOnFirstShow();
         // Larger than the screen (a high scale on a small screen), it still opens with its title
         // and menu bar where they can be reached.
         const QPoint reachable
@@ -327,52 +286,9 @@ void MainWindow::showCurrentPage()
     m_pageControls->showCurrentPage();
 }
 
-void MainWindow::loadImage()
-{
-    loadFrom([this] { return m_askForImagePath(this, m_openDialog.initialDir, m_openDialog.defaultExt, {}); });
-}
-
 void MainWindow::loadImageFile(const QString &path)
 {
-    loadFrom([&path] { return std::optional<QString>(path); });
-}
-
-void MainWindow::loadFrom(const std::function<std::optional<QString>()> &choosePath)
-{
-    if (!m_document->maybeSave())
-        return;
-    ErrorBox::guard(this, [&] {
-        showNewImage([&] {
-            if (const std::optional<QString> path = choosePath()) // nothing: page 1 all the same
-                m_document->loaded(*path, ImageFile::load(*path, m_image));
-        });
-    });
-}
-
-void MainWindow::showNewImage(const std::function<void()> &fill)
-{
-    m_image.storeBack();
-    fill();
-    m_image.setCurrentPage(1);
-    m_comparison->update();
-    m_overview->refresh();
-    showCurrentPage();
-}
-
-void MainWindow::compareWithChosenImage()
-{
-    const std::optional<QString> path = m_askForImagePath(
-        this, m_openDialog.initialDir, m_openDialog.defaultExt, Texts::shown(Texts::CompareDialogTitle));
-    if (path)
-        ErrorBox::guard(this, [&] { m_comparison->compareWith(*path); });
-}
-
-void MainWindow::showNextDifference(bool forward)
-{
-    if (const std::optional<int> page = m_comparison->differences().nextDifferingPage(m_image.currentPage(), forward)) {
-        m_image.storeBack();
-        m_pageControls->showPage(*page);
-    }
+    m_imageCommands->loadFile(path);
 }
 
 void MainWindow::closeWithoutAsking()
@@ -384,7 +300,7 @@ void MainWindow::closeWithoutAsking()
 void MainWindow::offerRecovery()
 {
     RecoveryOffer::offer(this, *m_recovery, [this](const RecoveryCopy &copy) {
-        showNewImage([&] {
+        m_imageCommands->showNewImage([&] {
             ImageDecoder::decode(copy.image, ImageLayout::Bits16, m_image);
             m_document->recovered(copy);
         });

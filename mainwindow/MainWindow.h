@@ -7,11 +7,12 @@
 #include "effect/LedStates.h"
 #include "effect/PreviewController.h"
 #include "mainwindow/ClientArea.h"
+#include "mainwindow/ImageCommands.h"
 #include "mainwindow/LedDisplay.h"
 #include "mainwindow/MainLayout.h"
+#include "mainwindow/MainWindowSettings.h"
 #include "mainwindow/MatrixEditor.h"
 #include "mainwindow/OpenDialogState.h"
-#include "settings/SettingsLocation.h"
 
 #include <QMainWindow>
 #include <cstdint>
@@ -24,7 +25,6 @@ class ComparisonView;
 class EffectDocument;
 class DesktopEnvironment;
 class LedIndicator;
-class MainWindowSettingsHost;
 class PageControls;
 class ChipController;
 class OverviewDock;
@@ -44,9 +44,7 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // Asks the user for an image file: the chosen path, or nothing on cancel.
-    using ImagePathPrompt = std::function<std::optional<QString>(
-        QWidget *parent, const QString &initialDir, const QString &defaultExt, const QString &title)>;
+    using ImagePathPrompt = ImageCommands::PathPrompt;
 
     explicit MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QWidget *parent = nullptr);
     ~MainWindow() override;
@@ -87,8 +85,8 @@ public:
     // True while the right button alone paints over the matrix.
     bool painting() const { return m_matrixEditor->painting(); }
 
-    QString executableDir() const { return m_executableDir; }
-    QString settingsPath() const { return m_settingsLocation.iniPath; }
+    QString executableDir() const { return m_settings->executableFolder(); }
+    QString settingsPath() const { return m_settings->iniPath(); }
     QString openDialogInitialDir() const { return m_openDialog.initialDir; }
     QString openDialogDefaultExt() const { return m_openDialog.defaultExt; }
     void setOpenDialogInitialDir(const QString &folder) { m_openDialog.initialDir = folder; }
@@ -96,8 +94,8 @@ public:
     QTimer *previewTimer() const { return m_preview->timer(); }
     QTimer *noiseTimer() const { return m_clientArea->noiseTimer(); }
     ClientArea *clientArea() const { return m_clientArea; }
-    WindowSettings &settings() { return *m_settings; }
-    void setImagePathPrompt(ImagePathPrompt prompt) { m_askForImagePath = std::move(prompt); }
+    WindowSettings &settings() { return m_settings->settings(); }
+    void setImagePathPrompt(ImagePathPrompt prompt) { m_imageCommands->setPathPrompt(std::move(prompt)); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -110,20 +108,10 @@ private:
     void createChipMenu();
     void connectControls();
     void startUp();
-    void loadImage();
     void showOptions();
     void showAbout();
     void applyColours(const ColourSettings &colours);
     void showFileInTitle(const QString &path);
-    // Compare With…: the reference chosen in the file dialog.
-    void compareWithChosenImage();
-    // Next and Previous Difference: the next page that differs, round the end.
-    void showNextDifference(bool forward);
-    // Loads the path chosen, if one is; page 1 is shown either way, as File › Load always did.
-    void loadFrom(const std::function<std::optional<QString>()> &choosePath);
-    // The image replaced as a whole by `fill` (a load, a recovery, a chip read): page 1 shown,
-    // the comparison and the overview following. What `fill` throws leaves the rest undone.
-    void showNewImage(const std::function<void()> &fill);
     // Throws AppError when the file cannot be written.
     void saveSettings();
     // The last steps of a close nobody asked for: the recovery copy and the settings.
@@ -148,12 +136,9 @@ private:
     OverviewDock *m_overview = nullptr;
     ChipController *m_chip = nullptr;
     bool m_askBeforeClosing = true;
-    QString m_executableDir;
     OpenDialogState m_openDialog;
-    SettingsLocation m_settingsLocation;
-    ImagePathPrompt m_askForImagePath;
-    std::unique_ptr<MainWindowSettingsHost> m_settingsHost;
-    std::unique_ptr<WindowSettings> m_settings;
+    std::unique_ptr<ImageCommands> m_imageCommands;
+    std::unique_ptr<MainWindowSettings> m_settings;
     bool m_shown = false;
     bool m_closed = false;
 };

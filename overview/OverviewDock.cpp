@@ -3,7 +3,10 @@
 
 #include "common/ProgramTexts.h"
 #include "common/ScreenFit.h"
+#include "compare/ComparisonSession.h"
+#include "document/EffectDocument.h"
 #include "effect/EffectImage.h"
+#include "effect/PreviewController.h"
 #include "effect/TimeAxis.h"
 #include "overview/PagesView.h"
 #include "overview/TimeStrip.h"
@@ -34,6 +37,14 @@ OverviewDock::OverviewDock(
     setWidget(panel);
     connect(m_pages, &PagesView::pageChosen, this, &OverviewDock::pageChosen);
     connect(m_strip, &TimeStrip::rowChosen, this, &OverviewDock::rowChosen);
+}
+
+void OverviewDock::follow(
+    const EffectDocument &document, const ComparisonSession &comparison, const PreviewController &preview)
+{
+    connect(&document, &EffectDocument::pageChanged, this, &OverviewDock::refreshPage);
+    connect(&comparison, &ComparisonSession::changed, this, &OverviewDock::showDifferences);
+    connect(&preview, &PreviewController::rowChanged, this, [this, &preview] { showPlayingRow(preview.row()); });
 }
 
 bool OverviewDock::fitsScreenBeside(QWidget &window)

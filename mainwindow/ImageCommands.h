@@ -1,0 +1,60 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class ComparisonSession;
+class EffectDocument;
+class EffectImage;
+class OverviewDock;
+class PageControls;
+class QWidget;
+struct OpenDialogState;
+
+// What the window does with the image as a whole: a new one loaded (chosen in the file dialog,
+// dropped, given), taken in from elsewhere (a recovery copy, the chip), compared with one chosen,
+// and the differing pages walked. After a new image page 1 shows, and the comparison and the
+// overview follow it.
+class ImageCommands
+{
+public:
+    // Asks the user for an image file: the chosen path, or nothing on cancel.
+    using PathPrompt = std::function<std::optional<QString>(
+        QWidget *parent, const QString &initialDir, const QString &defaultExt, const QString &title)>;
+    struct Parts
+    {
+        EffectImage &image;
+        EffectDocument &document;
+        ComparisonSession &comparison;
+        OverviewDock &overview;
+        PageControls &pages;
+        OpenDialogState &openDialog;
+    };
+
+    // `window` carries the dialogs and error boxes; it and the parts must outlive this.
+    ImageCommands(QWidget &window, const Parts &parts);
+
+    void setPathPrompt(PathPrompt prompt) { m_askForPath = std::move(prompt); }
+    // File › Load: the unsaved changes question first, then the file dialog.
+    void loadChosen();
+    // As File › Load with `path` chosen: the error box for a file that cannot be read.
+    void loadFile(const QString &path);
+    // The image replaced as a whole by `fill`. What `fill` throws leaves the rest undone.
+    void showNewImage(const std::function<void()> &fill);
+    // Compare With…: the reference chosen in the file dialog.
+    void compareWithChosen();
+    // Next and Previous Difference: the next page that differs, round the end.
+    void showNextDifference(bool forward);
+    // Another page shown, the edits of the shown one kept first.
+    void showPage(int page);
+
+private:
+    // Loads the path chosen, if one is; page 1 is shown either way, as File › Load always did.
+    void loadFrom(const std::function<std::optional<QString>()> &choosePath);
+
+    QWidget &m_window;
+    Parts m_parts;
+    PathPrompt m_askForPath;
+};
