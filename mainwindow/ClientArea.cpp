@@ -2,9 +2,9 @@
 #include "mainwindow/ClientArea.h"
 
 #include <QKeyEvent>
-#include <QScreen>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -17,7 +17,8 @@ ClientArea::ClientArea(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("ClientArea"));
-    setAutoFillBackground(true); // the plain face whenever the noise is not being drawn
+    // Every pixel is painted here, the plain face or the noise: nothing is filled beforehand.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // Made here, not among the members: a child's arrival runs event(), which needs them all.
     m_noiseTimer = new QTimer(this);
     m_noiseTimer->setObjectName(QStringLiteral("NoiseTimer"));
@@ -114,10 +115,17 @@ QRegion ClientArea::gapRegion() const
 
 void ClientArea::paintEvent(QPaintEvent *event)
 {
-    if (!m_noisePending || m_noise.isNull())
-        return; // the background was filled by Qt
-    m_noisePending = false;
     QPainter painter(this);
-    painter.setClipRegion(event->region());
-    painter.drawImage(QPoint(0, 0), noiseBitmap());
+    const bool noise = m_noisePending && !m_noise.isNull();
+    m_noisePending = false;
+    const QImage *picture = noise ? &noiseBitmap() : nullptr;
+    // A rectangle at a time: each a plain fill or copy, where one clip of all of them would take
+    // Qt's slow path.
+    for (const QRect &part : event->region()) {
+        painter.setClipRect(part);
+        if (picture)
+            painter.drawImage(part.topLeft(), *picture, part);
+        else
+            painter.fillRect(part, palette().brush(backgroundRole()));
+    }
 }

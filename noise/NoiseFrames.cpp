@@ -4,7 +4,6 @@
 #include "noise/NoiseGenerator.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 constexpr int BytesPerPixel = 3;
@@ -18,8 +17,8 @@ NoiseFrames::NoiseFrames(QSize size, const QRegion &visible)
             m_runs.append({y, rect.left(), rect.width(), {}});
         m_visiblePixels += static_cast<qsizetype>(rect.width()) * rect.height();
     }
-    std::sort(m_runs.begin(), m_runs.end(),
-        [](const Run &a, const Run &b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
+    std::sort(
+        m_runs.begin(), m_runs.end(), [](const Run &a, const Run &b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
     // The hidden bytes between two runs are as many in every frame: each skip is worked out once.
     std::uint64_t position = 0;
     for (Run &run : m_runs) {
@@ -35,16 +34,12 @@ void NoiseFrames::paint(std::uint64_t frame, QImage &picture) const
         return;
     const auto frameBytes = static_cast<std::uint64_t>(m_size.width()) * m_size.height() * BytesPerPixel;
     std::uint32_t seed = NoiseGenerator::advanced(0, (frame - 1) * frameBytes); // before the frame's first byte
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(m_size.width()) * BytesPerPixel);
     for (const Run &run : m_runs) {
         NoiseGenerator generator(run.skip.applied(seed));
-        const auto count = static_cast<std::size_t>(run.length) * BytesPerPixel;
-        generator.fill(bytes.data(), count);
-        seed = generator.seed();
         // Red, green, blue as the stream gives them, in the form the screen takes without a
         // conversion.
-        auto *pixel = reinterpret_cast<QRgb *>(picture.scanLine(run.y)) + run.x;
-        for (std::size_t at = 0; at < count; at += BytesPerPixel)
-            *pixel++ = qRgb(bytes[at], bytes[at + 1], bytes[at + 2]);
+        generator.fillPixels(
+            reinterpret_cast<std::uint32_t *>(picture.scanLine(run.y)) + run.x, static_cast<std::size_t>(run.length));
+        seed = generator.seed();
     }
 }

@@ -19,11 +19,22 @@ public:
     {
         std::uint32_t a = 1;
         std::uint32_t c = 0;
-        std::uint32_t applied(std::uint32_t seed) const { return a * seed + c; }
+        constexpr std::uint32_t applied(std::uint32_t seed) const { return a * seed + c; }
     };
     // `steps` steps, found in a few dozen multiplications: any byte of any frame is reached
     // without the bytes before it.
-    static Jump jump(std::uint64_t steps);
+    static constexpr Jump jump(std::uint64_t steps)
+    {
+        // Applying the step n times is again affine; its powers are squared up bit by bit of n.
+        Jump total;
+        Jump power {Multiplier, Increment};
+        for (; steps > 0; steps >>= 1) {
+            if (steps & 1u)
+                total = {power.a * total.a, power.a * total.c + power.c};
+            power = {power.a * power.a, power.a * power.c + power.c};
+        }
+        return total;
+    }
     static std::uint32_t advanced(std::uint32_t seed, std::uint64_t steps) { return jump(steps).applied(seed); }
 
     explicit NoiseGenerator(std::uint32_t seed = 0)
@@ -36,8 +47,9 @@ public:
         m_seed = m_seed * Multiplier + Increment;
         return static_cast<std::uint8_t>(m_seed >> 24);
     }
-    // The same bytes as `count` calls of next(), many lanes at a time.
-    void fill(std::uint8_t *bytes, std::size_t count);
+    // `count` pixels of three bytes each, red, green, blue, as opaque 0xffRRGGBB: the same bytes
+    // as 3 * `count` calls of next().
+    void fillPixels(std::uint32_t *pixels, std::size_t count);
 
     std::uint32_t seed() const { return m_seed; }
 

@@ -25,18 +25,17 @@ private Q_SLOTS:
         QCOMPARE(generator.seed(), static_cast<std::uint32_t>(third));
     }
 
-    void fillEqualsSerialDefinition_data()
+    void pixelsEqualSerialDefinition_data()
     {
-        QTest::addColumn<int>("warmUp");
-        QTest::addColumn<int>("count");
-        QTest::newRow("one noise frame") << 0 << 567 * 528 * 3;
-        QTest::newRow("one row") << 0 << 567 * 3;
-        QTest::newRow("shorter than the lanes") << 0 << 5;
-        QTest::newRow("after odd warm-up") << 13 << 1000;
-        QTest::newRow("exact lane multiple") << 2 << 256;
+        QTest::addColumn<int>("warmUp"); // bytes
+        QTest::addColumn<int>("count"); // pixels
+        QTest::newRow("one noise frame") << 0 << 567 * 528;
+        QTest::newRow("one row") << 0 << 567;
+        QTest::newRow("one pixel") << 0 << 1;
+        QTest::newRow("after odd warm-up") << 13 << 333;
         QTest::newRow("nothing") << 3 << 0;
     }
-    void fillEqualsSerialDefinition()
+    void pixelsEqualSerialDefinition()
     {
         QFETCH(int, warmUp);
         QFETCH(int, count);
@@ -44,21 +43,23 @@ private Q_SLOTS:
         std::uint64_t seed = 0;
         const auto serialByte = [&seed] {
             seed = (seed * 134775813u + 1u) & 0xFFFFFFFFu;
-            return static_cast<std::uint8_t>(seed >> 24);
+            return static_cast<std::uint32_t>(seed >> 24);
         };
         NoiseGenerator generator;
         for (int i = 0; i < warmUp; ++i)
-            QCOMPARE(generator.next(), serialByte());
-        std::vector<std::uint8_t> fast(static_cast<std::size_t>(count) + 1, 0xAB);
-        generator.fill(fast.data(), static_cast<std::size_t>(count));
+            QCOMPARE(std::uint32_t(generator.next()), serialByte());
+        std::vector<std::uint32_t> pixels(static_cast<std::size_t>(count) + 1, 0xABABABABu);
+        generator.fillPixels(pixels.data(), static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
-            const std::uint8_t expected = serialByte();
-            if (fast[static_cast<std::size_t>(i)] != expected)
-                QFAIL(qPrintable(QStringLiteral("byte %1 differs").arg(i)));
+            const std::uint32_t red = serialByte();
+            const std::uint32_t green = serialByte();
+            const std::uint32_t expected = 0xff000000u | red << 16 | green << 8 | serialByte();
+            if (pixels[static_cast<std::size_t>(i)] != expected)
+                QFAIL(qPrintable(QStringLiteral("pixel %1 differs").arg(i)));
         }
-        QCOMPARE(fast.back(), 0xAB); // nothing written past the end
+        QCOMPARE(pixels.back(), 0xABABABABu); // nothing written past the end
         QCOMPARE(generator.seed(), static_cast<std::uint32_t>(seed)); // the stream runs on
-        QCOMPARE(generator.next(), serialByte());
+        QCOMPARE(std::uint32_t(generator.next()), serialByte());
     }
 
     void aJumpLandsWhereTheStepsDo_data()
@@ -66,7 +67,7 @@ private Q_SLOTS:
         QTest::addColumn<quint64>("steps");
         QTest::newRow("none") << quint64(0);
         QTest::newRow("one") << quint64(1);
-        QTest::newRow("past a lane block") << quint64(33);
+        QTest::newRow("a few dozen") << quint64(33);
         QTest::newRow("two frames and a bit") << quint64(2 * 567 * 528 * 3 + 5);
     }
     void aJumpLandsWhereTheStepsDo()
