@@ -32,8 +32,7 @@ ClockSlider::ClockSlider(QWidget *parent)
 
 QString ClockSlider::rateText(int rowsPerSecond)
 {
-    return rowsPerSecond == 1 ? tr("1 row a second")
-                              : tr("%1 rows a second").arg(rowsPerSecond);
+    return rowsPerSecond == 1 ? tr("1 row a second") : tr("%1 rows a second").arg(rowsPerSecond);
 }
 
 ClockSliderAccessible::ClockSliderAccessible(ClockSlider *slider)

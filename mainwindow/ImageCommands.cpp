@@ -5,11 +5,13 @@
 #include "compare/ComparisonSession.h"
 #include "document/EffectDocument.h"
 #include "effect/EffectImage.h"
+#include "effect/ImageDecoder.h"
 #include "effect/ImageFile.h"
 #include "mainwindow/ImageFileDialog.h"
 #include "mainwindow/OpenDialogState.h"
 #include "mainwindow/PageControls.h"
 #include "overview/OverviewDock.h"
+#include "recovery/RecoveryStore.h"
 #include "widgets/ErrorBox.h"
 
 ImageCommands::ImageCommands(QWidget &window, const Parts &parts)
@@ -50,6 +52,14 @@ void ImageCommands::showNewImage(const std::function<void()> &fill)
     m_parts.comparison.update();
     m_parts.overview.refresh();
     m_parts.pages.showCurrentPage();
+}
+
+void ImageCommands::takeInRecoveryCopy(const RecoveryCopy &copy)
+{
+    showNewImage([&] {
+        ImageDecoder::decode(copy.image, ImageLayout::Bits16, m_parts.image);
+        m_parts.document.recovered(copy);
+    });
 }
 
 void ImageCommands::compareWithChosen()

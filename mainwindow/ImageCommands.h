@@ -11,6 +11,7 @@ class EffectImage;
 class OverviewDock;
 class PageControls;
 class QWidget;
+struct RecoveryCopy;
 struct OpenDialogState;
 
 // What the window does with the image as a whole: a new one loaded (chosen in the file dialog,
@@ -43,6 +44,8 @@ public:
     void loadFile(const QString &path);
     // The image replaced as a whole by `fill`. What `fill` throws leaves the rest undone.
     void showNewImage(const std::function<void()> &fill);
+    // The unsaved edits of an earlier run taken back, the file they belonged to remembered.
+    void takeInRecoveryCopy(const RecoveryCopy &copy);
     // Compare With…: the reference chosen in the file dialog.
     void compareWithChosen();
     // Next and Previous Difference: the next page that differs, round the end.

@@ -11,8 +11,8 @@
 #include "widgets/LedIndicator.h"
 #include "widgets/LedPanel.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -35,11 +35,13 @@ void keepAs(MainControls &controls, QWidget *widget)
 const QList<MainLayout::Control> Controls {
     {"matrixGroup", Kind::GroupBox, nullptr, {0, 0, 449, 473}, Texts::MatrixGroup, false, nullptr},
     {"ledMatrix", Kind::Panel, "matrixGroup", {}, "", false, &keepAs<&MainControls::matrix>},
-    {"topColumnLabels", Kind::ColumnStrip, "ledMatrix", {5, 6, 436, 28}, "", false, &keepAs<&MainControls::topColumnLabels>},
+    {"topColumnLabels", Kind::ColumnStrip, "ledMatrix", {5, 6, 436, 28}, "", false,
+        &keepAs<&MainControls::topColumnLabels>},
     {"bottomColumnLabels", Kind::ColumnStrip, "ledMatrix", {5, 414, 436, 28}, "", false,
         &keepAs<&MainControls::bottomColumnLabels>},
     {"leftRowLabels", Kind::RowStrip, "ledMatrix", {5, 30, 27, 385}, "", false, &keepAs<&MainControls::leftRowLabels>},
-    {"rightRowLabels", Kind::RowStrip, "ledMatrix", {414, 30, 27, 385}, "", false, &keepAs<&MainControls::rightRowLabels>},
+    {"rightRowLabels", Kind::RowStrip, "ledMatrix", {414, 30, 27, 385}, "", false,
+        &keepAs<&MainControls::rightRowLabels>},
     {"previewGroup", Kind::GroupBox, nullptr, {0, 472, 449, 49}, Texts::PreviewGroup, false, nullptr},
     {"positionGroup", Kind::GroupBox, nullptr, {456, 0, 105, 97}, Texts::PositionGroup, false, nullptr},
     {"position", Kind::LineEdit, "positionGroup", {8, 17, 57, 21}, Texts::FirstPageText, true,
@@ -91,7 +93,8 @@ QRect MainLayout::previewLedBounds(int i)
 
 QString MainLayout::matrixLedName(int n)
 {
-    return QStringLiteral("ledRow%1Column%2").arg((n - 1) / EffectImage::ColumnCount + 1)
+    return QStringLiteral("ledRow%1Column%2")
+        .arg((n - 1) / EffectImage::ColumnCount + 1)
         .arg(ColumnLabels::number((n - 1) % EffectImage::ColumnCount));
 }
 
@@ -164,7 +167,10 @@ MainControls MainLayout::build(QWidget *clientArea)
     for (int n = 1; n <= LedStates::MatrixLedCount; ++n) {
         LedIndicator *led = made.matrix->addIndicator(matrixLedName(n), matrixLedBounds(n).topLeft());
         const int row = (n - 1) / EffectImage::ColumnCount + 1;
-        led->setAccessibility(QCoreApplication::translate("MainLayout", "Row %1, column %2").arg(row).arg(ColumnLabels::number((n - 1) % EffectImage::ColumnCount)), true, true);
+        led->setAccessibility(QCoreApplication::translate("MainLayout", "Row %1, column %2")
+                                  .arg(row)
+                                  .arg(ColumnLabels::number((n - 1) % EffectImage::ColumnCount)),
+            true, true);
     }
     // The preview LEDs are placed relative to their group: their panel covers it, see-through.
     QWidget *group = byName.value("previewGroup");
@@ -174,7 +180,9 @@ MainControls MainLayout::build(QWidget *clientArea)
     made.previewStrip->setAccessibleName(QCoreApplication::translate("MainLayout", "Preview strip"));
     for (int i = 1; i <= LedStates::PreviewLedCount; ++i) {
         LedIndicator *led = made.previewStrip->addIndicator(previewLedName(i), previewLedBounds(i).topLeft());
-        led->setAccessibility(QCoreApplication::translate("MainLayout", "Preview, column %1").arg(ColumnLabels::number(i - 1)), true, false);
+        led->setAccessibility(
+            QCoreApplication::translate("MainLayout", "Preview, column %1").arg(ColumnLabels::number(i - 1)), true,
+            false);
     }
     // Arrow keys move across the matrix by rows and columns; it is the last stop of the Tab key.
     made.matrix->setKeyboardGrid(EffectImage::ColumnCount);

@@ -3,7 +3,10 @@
 
 #include "common/GlyphBitmaps.h"
 #include "common/ProgramTexts.h"
+#include "document/EffectDocument.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QShortcut>
@@ -59,6 +62,19 @@ void addEntries(QMenu *menu, const QList<Entry> &entries, const MainMenu::Comman
     }
 }
 } // namespace
+
+void MainMenu::addDocumentCommands(Commands &commands, EffectDocument &document, const ColourSettings &colours)
+{
+    commands.save = [&document] { document.save(); };
+    commands.saveAs = [&document] { document.saveAs(); };
+    commands.exportCArray = [&document] { document.exportCArray(); };
+    commands.exportPicture = [&document, &colours] { document.exportPicture(colours); };
+    commands.copyPage = [&document] { QApplication::clipboard()->setMimeData(document.copyPage()); };
+    commands.pastePage = [&document] { document.pastePage(QApplication::clipboard()->mimeData()); };
+    commands.clearPage = [&document] { document.clearPage(); };
+    commands.fillPage = [&document] { document.fillPage(); };
+    commands.invertPage = [&document] { document.invertPage(); };
+}
 
 void MainMenu::build(QMainWindow *window, const Commands &commands, QUndoStack *history, const QList<QAction *> &panels)
 {

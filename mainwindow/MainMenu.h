@@ -4,6 +4,8 @@
 #include <QKeySequence>
 #include <functional>
 
+class ColourSettings;
+class EffectDocument;
 class QAction;
 class QMainWindow;
 class QUndoStack;
@@ -22,7 +24,11 @@ public:
         Command options, about;
     };
 
+    // The commands the document carries out itself: saving, the exports (in `colours`), and the
+    // page tools, copy and paste through the clipboard. Both must outlive the menu.
+    static void addDocumentCommands(Commands &commands, EffectDocument &document, const ColourSettings &colours);
     // Undo and Redo come from the history itself, so they show what they would undo.
     // `panels` go into the View menu, each an action that shows or hides its panel.
-    static void build(QMainWindow *window, const Commands &commands, QUndoStack *history, const QList<QAction *> &panels);
+    static void build(
+        QMainWindow *window, const Commands &commands, QUndoStack *history, const QList<QAction *> &panels);
 };

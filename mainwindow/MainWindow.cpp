@@ -11,7 +11,6 @@
 #include "compare/ComparisonSession.h"
 #include "compareview/ComparisonView.h"
 #include "document/EffectDocument.h"
-#include "effect/ImageDecoder.h"
 #include "effect/ImageEncoder.h"
 #include "effect/PreviewController.h"
 #include "mainwindow/ClientArea.h"
@@ -34,7 +33,6 @@
 #include "widgets/WindowFont.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QFileInfo>
@@ -43,20 +41,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
-#include <cstdio>
-
-namespace {
-
-QString text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-} // namespace
 
 MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QWidget *parent)
     : QMainWindow(parent)
     , m_environment(std::move(environment))
-    , m_openDialog {QString(), text(Texts::DefaultImagePattern)}
+    , m_openDialog {QString(), QString::fromUtf8(Texts::DefaultImagePattern)}
 {
     setObjectName(QStringLiteral("mainWindow"));
     setFont(WindowFont::font(font()));
@@ -143,21 +132,13 @@ void MainWindow::createChipMenu()
 void MainWindow::createMenu()
 {
     MainMenu::Commands commands;
+    MainMenu::addDocumentCommands(commands, *m_document, m_colours);
     commands.load = [this] { m_imageCommands->loadChosen(); };
-    commands.save = [this] { m_document->save(); };
-    commands.saveAs = [this] { m_document->saveAs(); };
-    commands.exportCArray = [this] { m_document->exportCArray(); };
-    commands.exportPicture = [this] { m_document->exportPicture(m_colours); };
     commands.exit = [this] { close(); };
     commands.compareWith = [this] { m_imageCommands->compareWithChosen(); };
     commands.stopComparing = [this] { m_comparison->stop(); };
     commands.nextDifference = [this] { m_imageCommands->showNextDifference(true); };
     commands.previousDifference = [this] { m_imageCommands->showNextDifference(false); };
-    commands.copyPage = [this] { QApplication::clipboard()->setMimeData(m_document->copyPage()); };
-    commands.pastePage = [this] { m_document->pastePage(QApplication::clipboard()->mimeData()); };
-    commands.clearPage = [this] { m_document->clearPage(); };
-    commands.fillPage = [this] { m_document->fillPage(); };
-    commands.invertPage = [this] { m_document->invertPage(); };
     commands.options = [this] { showOptions(); };
     commands.about = [this] { showAbout(); };
     MainMenu::build(this, commands, m_document->history(), {m_overview->toggleViewAction()});
@@ -201,9 +182,9 @@ void MainWindow::startUp()
     m_previewControls->applyEnabled();
 }
 
-void MainWindow::saveSettings()
+MainWindowSettings::OwnValues MainWindow::ownValues() const
 {
-    m_settings->save(m_colours, {!m_overview->isHidden(), m_chip->target()});
+    return {!m_overview->isHidden(), m_chip->target()};
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -222,7 +203,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
             m_recovery->discard();
             // Closing is always allowed, even when the settings cannot be written: the user can
             // always quit. The settings are written once, so a close shows at most one error box.
-            ErrorBox::guard(this, [this] { saveSettings(); });
+            ErrorBox::guard(this, [this] { m_settings->save(m_colours, ownValues()); });
         }
     }
     finishWithoutAsking();
@@ -235,11 +216,7 @@ void MainWindow::finishWithoutAsking()
         return;
     m_closed = true;
     m_recovery->writeNow();
-    try {
-        saveSettings();
-    } catch (const AppError &error) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
-    }
+    m_settings->saveOrReport(m_colours, ownValues());
 }
 
 void MainWindow::endOnRequest()
@@ -299,12 +276,8 @@ void MainWindow::closeWithoutAsking()
 
 void MainWindow::offerRecovery()
 {
-    RecoveryOffer::offer(this, *m_recovery, [this](const RecoveryCopy &copy) {
-        m_imageCommands->showNewImage([&] {
-            ImageDecoder::decode(copy.image, ImageLayout::Bits16, m_image);
-            m_document->recovered(copy);
-        });
-    });
+    RecoveryOffer::offer(
+        this, *m_recovery, [this](const RecoveryCopy &copy) { m_imageCommands->takeInRecoveryCopy(copy); });
 }
 
 std::unique_ptr<OptionsDialog> MainWindow::createOptionsDialog()

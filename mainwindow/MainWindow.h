@@ -112,8 +112,8 @@ private:
     void showAbout();
     void applyColours(const ColourSettings &colours);
     void showFileInTitle(const QString &path);
-    // Throws AppError when the file cannot be written.
-    void saveSettings();
+    // What the settings keep of our own: whether the overview shows, the chip chosen last.
+    MainWindowSettings::OwnValues ownValues() const;
     // The last steps of a close nobody asked for: the recovery copy and the settings.
     void finishWithoutAsking();
 

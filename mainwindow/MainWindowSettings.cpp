@@ -18,6 +18,16 @@ QString text(const char *utf8)
 {
     return QString::fromUtf8(utf8);
 }
+
+template<typename Write>
+void reportingFailures(const Write &write)
+{
+    try {
+        write();
+    } catch (const AppError &error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+    }
+}
 } // namespace
 
 MainWindowSettings::MainWindowSettings(QWidget &window, QSlider &clockSlider, OpenDialogState &openDialog,
@@ -68,13 +78,13 @@ void MainWindowSettings::save(const ColourSettings &colours, const OwnValues &ow
     m_settings->saveOnClose();
 }
 
+void MainWindowSettings::saveOrReport(const ColourSettings &colours, const OwnValues &own)
+{
+    reportingFailures([&] { save(colours, own); });
+}
+
 void MainWindowSettings::saveIfNeverSaved()
 {
-    if (m_settings->savedSinceRestore())
-        return;
-    try {
-        m_settings->savePass(true);
-    } catch (const AppError &error) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
-    }
+    if (!m_settings->savedSinceRestore())
+        reportingFailures([this] { m_settings->savePass(true); });
 }

@@ -34,6 +34,8 @@ public:
     void restoreOnFirstShow();
     // Throws AppError when the file cannot be written.
     void save(const ColourSettings &colours, const OwnValues &own);
+    // The same where nobody may be there to read a box: a failure goes to standard error.
+    void saveOrReport(const ColourSettings &colours, const OwnValues &own);
     // For a window destroyed without a close: the file written unless it already was since the
     // start; a failure goes to standard error, as no box may come from a window that is going.
     void saveIfNeverSaved();

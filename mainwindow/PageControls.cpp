@@ -16,8 +16,8 @@ namespace {
 constexpr int PageEditLength = 2; // pages 1..64
 }
 
-PageControls::PageControls(const MainControls &controls, EffectImage &image, LedDisplay &leds,
-    PreviewController &preview, QWidget *window)
+PageControls::PageControls(
+    const MainControls &controls, EffectImage &image, LedDisplay &leds, PreviewController &preview, QWidget *window)
     : QObject(window)
     , m_controls(controls)
     , m_image(image)

@@ -13,13 +13,15 @@ void RecoveryOffer::offer(
     QWidget *window, RecoveryKeeper &keeper, const std::function<void(const RecoveryCopy &)> &recover)
 {
     for (const RecoveryStore::LeftBehind &left : keeper.store().claimLeftBehind()) {
-        const QString file
-            = left.copy.imagePath.isEmpty() ? QCoreApplication::translate("RecoveryOffer", "Untitled") : LocalPath::displayed(left.copy.imagePath);
+        const QString file = left.copy.imagePath.isEmpty() ? QCoreApplication::translate("RecoveryOffer", "Untitled")
+                                                           : LocalPath::displayed(left.copy.imagePath);
         QuestionBox box(window, QStringLiteral("RecoveryQuestion"),
             QCoreApplication::translate("RecoveryOffer", "Recover the unsaved changes to %1 from %2?")
                 .arg(file, QLocale().toString(left.copy.savedAt.toLocalTime(), QLocale::ShortFormat)));
-        QAbstractButton *discard = box.addAnswer(QMessageBox::Discard, QCoreApplication::translate("RecoveryOffer", "&Discard"));
-        QPushButton *recoverButton = box.addButton(QCoreApplication::translate("RecoveryOffer", "&Recover"), QMessageBox::AcceptRole);
+        QAbstractButton *discard
+            = box.addAnswer(QMessageBox::Discard, QCoreApplication::translate("RecoveryOffer", "&Discard"));
+        QPushButton *recoverButton
+            = box.addButton(QCoreApplication::translate("RecoveryOffer", "&Recover"), QMessageBox::AcceptRole);
         box.setDefaultButton(recoverButton);
         box.exec();
         if (box.clickedButton() == recoverButton) {

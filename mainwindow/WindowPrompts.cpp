@@ -51,9 +51,9 @@ DocumentPrompts::Answer WindowPrompts::ask(Question question, const QString &tex
         break;
     }
     box.exec();
-    for (const std::optional<Answer> given : {answer(QMessageBox::Save, Answer::Save),
-             answer(QMessageBox::Discard, Answer::Discard), answer(QMessageBox::Yes, Answer::Yes),
-             answer(QMessageBox::No, Answer::No)})
+    for (const std::optional<Answer> given :
+        {answer(QMessageBox::Save, Answer::Save), answer(QMessageBox::Discard, Answer::Discard),
+            answer(QMessageBox::Yes, Answer::Yes), answer(QMessageBox::No, Answer::No)})
         if (given)
             return *given;
     return Answer::Cancel; // Cancel, Escape, or the box closed
