@@ -586,6 +586,26 @@ private Q_SLOTS:
         }
     }
 
+    // What reaches the screen: a repaint of the noise's own shows the frame in every gap pixel,
+    // any other repaint the plain face.
+    void theGapsShowTheFrameThenThePlainFace()
+    {
+        ClientArea *area = form->clientArea();
+        const QRgb face = area->palette().color(area->backgroundRole()).rgb();
+        area->drawNoise();
+        const QImage withNoise = area->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage plain = area->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage &noise = area->noiseBitmap();
+        for (const QRect &gap : area->gapRegion()) {
+            for (int y = gap.top(); y <= gap.bottom(); ++y) {
+                for (int x = gap.left(); x <= gap.right(); ++x) {
+                    if (withNoise.pixel(x, y) != noise.pixel(x, y) || plain.pixel(x, y) != face)
+                        QFAIL(qPrintable(QStringLiteral("the gap pixel %1,%2 is wrong").arg(x).arg(y)));
+                }
+            }
+        }
+    }
+
     // The noise bitmap lives as long as the window, not past it: a close keeps it, the end of the
     // window lets it go (the test's copy is then the only one).
     void closeAndDestroyFreeTheNoise()
