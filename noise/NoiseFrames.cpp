@@ -34,12 +34,15 @@ void NoiseFrames::paint(std::uint64_t frame, QImage &picture) const
         return;
     const auto frameBytes = static_cast<std::uint64_t>(m_size.width()) * m_size.height() * BytesPerPixel;
     std::uint32_t seed = NoiseGenerator::advanced(0, (frame - 1) * frameBytes); // before the frame's first byte
+    // Most runs are a few pixels long: the picture is reached once, not once a run.
+    uchar *const top = picture.bits();
+    const qsizetype stride = picture.bytesPerLine();
     for (const Run &run : m_runs) {
         NoiseGenerator generator(run.skip.applied(seed));
         // Red, green, blue as the stream gives them, in the form the screen takes without a
         // conversion.
         generator.fillPixels(
-            reinterpret_cast<std::uint32_t *>(picture.scanLine(run.y)) + run.x, static_cast<std::size_t>(run.length));
+            reinterpret_cast<std::uint32_t *>(top + run.y * stride) + run.x, static_cast<std::size_t>(run.length));
         seed = generator.seed();
     }
 }
