@@ -114,7 +114,7 @@ void MainWindow::createOverview()
         m_preview->playFrom(row); // only while the preview runs
     });
     // The overview follows every change of the image, the shown page, the comparison and the preview.
-    m_overview->follow(*m_document, *m_comparison, *m_preview);
+    m_overview->follow(*m_document, *m_preview);
     connect(
         m_matrixEditor, &MatrixEditor::edited, m_overview, [this] { m_overview->refreshPage(m_image.currentPage()); });
     connect(m_pageControls, &PageControls::pageShown, m_overview, &OverviewDock::followShownPage);

@@ -37,13 +37,12 @@ OverviewDock::OverviewDock(
     setWidget(panel);
     connect(m_pages, &PagesView::pageChosen, this, &OverviewDock::pageChosen);
     connect(m_strip, &TimeStrip::rowChosen, this, &OverviewDock::rowChosen);
+    connect(&comparison, &ComparisonSession::changed, this, &OverviewDock::showDifferences);
 }
 
-void OverviewDock::follow(
-    const EffectDocument &document, const ComparisonSession &comparison, const PreviewController &preview)
+void OverviewDock::follow(const EffectDocument &document, const PreviewController &preview)
 {
     connect(&document, &EffectDocument::pageChanged, this, &OverviewDock::refreshPage);
-    connect(&comparison, &ComparisonSession::changed, this, &OverviewDock::showDifferences);
     connect(&preview, &PreviewController::rowChanged, this, [this, &preview] { showPlayingRow(preview.row()); });
 }
 

@@ -21,9 +21,9 @@ public:
     OverviewDock(const EffectImage &image, const ColourSettings &colours, const ComparisonSession &comparison,
         QWidget *parent = nullptr);
 
-    // Follows, from now on, each page the document changes, each change of the comparison and
-    // each row the preview plays.
-    void follow(const EffectDocument &document, const ComparisonSession &comparison, const PreviewController &preview);
+    // Follows, from now on, each page the document changes and each row the preview plays (the
+    // comparison it was made with it follows from the start).
+    void follow(const EffectDocument &document, const PreviewController &preview);
     PagesView *pages() const { return m_pages; }
     // Whether `window`, with the overview shown beside its fixed-size client area, fits the
     // available area of its screen. Shows the overview to find out.
