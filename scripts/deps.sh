@@ -37,6 +37,24 @@ TEST_PACKAGES=(xvfb xauth xdotool x11-utils libxcb1-dev libbenchmark-dev
 build_release() {
     local root=$1
     shift
-    cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-    cmake --build "$root/build" --parallel "$(nproc)"
+    cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null &&
+        cmake --build "$root/build" --parallel "$(nproc)"
+}
+
+# timed NAME COMMAND...: runs the command and says how long it took; its status is the command's
+# (a function run by it goes on past a failing step, so its steps are joined by &&). The line also goes to the
+# file named by GLIMMERVIEW_STAGE_TIMES, where .ci/run collects its summary, and the stage's name
+# to GLIMMERVIEW_STAGE, so that a run cut short can say where it was.
+timed() {
+    local name=$1
+    local started=$SECONDS
+    shift
+    [ -n "${GLIMMERVIEW_STAGE:-}" ] && echo "$name" >"$GLIMMERVIEW_STAGE"
+    local status=0
+    "$@" || status=$?
+    local line
+    line=$(printf '%-34s %5d s' "$name" $((SECONDS - started)))
+    echo "== $line"
+    [ -n "${GLIMMERVIEW_STAGE_TIMES:-}" ] && echo "$line" >>"$GLIMMERVIEW_STAGE_TIMES"
+    return $status
 }
