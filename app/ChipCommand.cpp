@@ -11,19 +11,54 @@
 #include "compare/ImageComparison.h"
 #include "effect/ImageDecoder.h"
 #include "effect/ImageEncoder.h"
-#include "effect/ImageFile.h"
+#include "effect/ImageReader.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 
 namespace {
-// The file's image in the layout it was read in: what goes into a chip of that size.
+// The file's bytes, which go into the chip as they are: exactly its layout's count, or refused
+// before any chip is touched. (Shown in the window, a short file reads as off; put into a chip,
+// an empty file or /etc/passwd would erase it.)
 QByteArray imageBytes(const QString &path)
 {
+    const ImageLayout layout = ImageDecoder::layoutForPath(path);
+    const qsizetype expected = ImageDecoder::byteCount(layout);
+    const QByteArray bytes = ImageReader::readHead(path, expected + 1);
+    if (bytes.size() == expected)
+        return bytes;
+    const QString held = bytes.size() > expected
+        ? QCoreApplication::translate("ChipCommand", "more than %1 bytes").arg(expected)
+        : QCoreApplication::translate("ChipCommand", "%1 bytes").arg(bytes.size());
+    throw AppError(QCoreApplication::translate("ChipCommand",
+        "%1 holds %2, and an image for the chip holds exactly %3 (.bin and .bin16: 2048 bytes, two a row; "
+        ".bin8: 1024, one a row). Nothing was touched.")
+                       .arg(LocalPath::displayed(path), held)
+                       .arg(expected));
+}
+
+// The chip's bytes in the layout the file's name says. A 1024-byte chip goes into a .bin file
+// with the right half of each row off; a 2048-byte chip into a .bin8 file only when the right
+// halves are all off, as nothing is then lost.
+QByteArray inFileLayout(const QByteArray &chip, const QString &path)
+{
+    const ImageLayout wanted = ImageDecoder::layoutForPath(path);
+    const ImageLayout held = ImageDecoder::layoutForChipSize(chip.size());
+    if (wanted == held)
+        return chip;
     EffectImage image;
-    const ImageLayout layout = ImageFile::load(path, image);
-    return ImageEncoder::encode(image, layout);
+    ImageDecoder::decode(chip, held, image);
+    if (const QList<int> lost = ImageEncoder::rightHalfLitPages(image);
+        wanted == ImageLayout::Bits8 && !lost.isEmpty()) {
+        throw AppError(QCoreApplication::translate("ChipCommand",
+            "The chip has LEDs lit in the right half of a row on page %1, which a .bin8 file cannot hold: "
+            "read it into a .bin file. Nothing was written.")
+                           .arg(ChipTransfer::pageList(lost)));
+    }
+    return ImageEncoder::encode(image, wanted);
 }
 
 void showProgress(const ChipTransfer::Progress &progress)
@@ -41,13 +76,23 @@ void showProgress(const ChipTransfer::Progress &progress)
                 QCoreApplication::translate("ChipCommand", "%1: %2 bytes\n").arg(progress.step).arg(progress.total)));
 }
 
-int verify(ChipTransfer &transfer, const QByteArray &image, int chipSize)
+// The image against the chip LED for LED, whatever layout each is in: an 8-LED chip holds the
+// left half of each row, and a file whose right half is off matches it.
+int verify(ChipTransfer &transfer, const QByteArray &image, const QString &path, int chipSize)
 {
-    transfer.checkSize(image);
     EffectImage wanted;
     EffectImage held;
-    ImageDecoder::decode(image, ImageDecoder::layoutForChipSize(chipSize), wanted);
-    ImageDecoder::decode(transfer.readAll(), ImageDecoder::layoutForChipSize(chipSize), held);
+    ImageDecoder::decode(image, ImageDecoder::layoutForPath(path), wanted);
+    const ImageLayout chipLayout = ImageDecoder::layoutForChipSize(chipSize);
+    if (const QList<int> lost = ImageEncoder::rightHalfLitPages(wanted);
+        chipLayout == ImageLayout::Bits8 && !lost.isEmpty()) {
+        std::printf("%s\n",
+            qPrintable(QCoreApplication::translate("ChipCommand",
+                "The chip holds 8 LEDs a row: the LEDs lit in the right half of page %1 cannot be in it.")
+                           .arg(ChipTransfer::pageList(lost))));
+        return 1;
+    }
+    ImageDecoder::decode(transfer.readAll(), chipLayout, held);
     const ImageComparison comparison = ImageComparison::of(held, wanted);
     for (const QString &line : comparison.rowReport())
         std::printf("%s\n", qPrintable(line));
@@ -71,10 +116,32 @@ int write(ChipTransfer &transfer, const QByteArray &image, const QString &target
     const ChipTransfer::Outcome outcome = transfer.write(plan, image, backup);
     if (!outcome.backupPath.isEmpty())
         std::fprintf(stderr, "%s\n",
-            qPrintable(
-                QCoreApplication::translate("ChipCommand", "Backup of the chip's old contents: %1").arg(backup)));
+            qPrintable(QCoreApplication::translate("ChipCommand", "Backup of the chip's old contents: %1")
+                           .arg(LocalPath::displayed(outcome.backupPath))));
     std::fprintf(outcome.clean ? stdout : stderr, "%s\n", qPrintable(outcome.summary()));
     return outcome.clean ? 0 : 2;
+}
+
+// Set by Ctrl+C, a kill or a hang-up: the work stops at the next chip page and says what the chip
+// then holds. A second signal ends the program at once.
+std::atomic_bool stopRequested = false;
+static_assert(std::atomic_bool::is_always_lock_free, "set from a signal handler");
+
+void requestStop(int)
+{
+    stopRequested = true;
+}
+
+void stopOnTerminationSignals()
+{
+    struct sigaction action
+    {
+    };
+    action.sa_handler = requestStop;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
 }
 } // namespace
 
@@ -86,11 +153,12 @@ int run(const QString &target, Action action, const QString &file)
         // The image first: a file that cannot be read touches no chip.
         const QByteArray image = action == Action::Read ? QByteArray() : imageBytes(file);
         const std::unique_ptr<ChipAccess> chip = ChipTargets::open(target, action == Action::Write);
-        ChipTransfer transfer(*chip, showProgress);
+        stopOnTerminationSignals();
+        ChipTransfer transfer(*chip, showProgress, &stopRequested);
         switch (action) {
         case Action::Read: {
             QString reason;
-            if (!FileReplacer::replace(file, transfer.readAll(), &reason))
+            if (!FileReplacer::replace(file, inFileLayout(transfer.readAll(), file), &reason))
                 throw AppError(QCoreApplication::translate("ChipCommand", "%1 cannot be written: %2")
                                    .arg(LocalPath::displayed(file), reason));
             return 0;
@@ -98,7 +166,7 @@ int run(const QString &target, Action action, const QString &file)
         case Action::Write:
             return write(transfer, image, target);
         case Action::Verify:
-            return verify(transfer, image, chip->size());
+            return verify(transfer, image, file, chip->size());
         }
     } catch (const AppError &error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.message()));

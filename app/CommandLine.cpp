@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 
 #include "app/ChipCommand.h"
+#include "chip/ChipAccess.h"
 #include "common/AppError.h"
 #include "common/LocalPath.h"
 #include "common/Translations.h"
@@ -11,7 +12,19 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <cerrno>
 #include <cstdio>
+
+int CommandLine::finishOutput(int status)
+{
+    // A report that never arrived (a full disk, a closed pipe) is no answer for a script.
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    std::fprintf(stderr, "%s\n",
+        qPrintable(QCoreApplication::translate("CommandLine", "The output cannot be written: %1")
+                       .arg(systemErrorText(errno))));
+    return 2;
+}
 
 int CommandLine::compareImages(const QString &imagePath, const QString &referencePath)
 {
@@ -86,44 +99,60 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << LocalPath::decode(QByteArray(argv[i]));
-    const bool comparing = parser.parse(arguments) && parser.isSet(compare);
-    if (parser.errorText().isEmpty() && parser.isSet(listChips))
-        return {ChipCommand::listChips(), std::nullopt};
-    const int chipActions = int(parser.isSet(read)) + int(parser.isSet(write)) + int(parser.isSet(verify));
-    const bool chipWork = parser.errorText().isEmpty() && (parser.isSet(chip) || chipActions > 0);
-    if (chipWork && parser.isSet(chip) && chipActions == 1 && parser.positionalArguments().isEmpty()) {
-        const auto [action, option] = parser.isSet(read) ? std::pair {ChipCommand::Action::Read, read}
-            : parser.isSet(write)                        ? std::pair {ChipCommand::Action::Write, write}
-                                                         : std::pair {ChipCommand::Action::Verify, verify};
-        return {ChipCommand::run(parser.value(chip), action, parser.value(option)), std::nullopt};
-    }
-    if (chipWork) {
-        std::fprintf(stderr, "%s\n\n%s",
-            qPrintable(QCoreApplication::translate(
-                "CommandLine", "--chip TARGET goes with one of --read FILE, --write FILE, --verify FILE.")),
-            qPrintable(parser.helpText()));
-        return {2, std::nullopt};
-    }
-    if (comparing && parser.positionalArguments().size() == 2)
-        return {compareImages(parser.positionalArguments().at(0), parser.positionalArguments().at(1)), std::nullopt};
-    if (!parser.errorText().isEmpty() || comparing || parser.positionalArguments().size() > 1) {
-        const QString mistake = !parser.errorText().isEmpty() ? parser.errorText()
-            : comparing ? QCoreApplication::translate("CommandLine", "--compare needs two images, A and B.")
-                        : QCoreApplication::translate("CommandLine", "Only one FILE can be shown.");
+    const auto usageError = [&parser](const QString &mistake) -> Outcome {
         std::fprintf(stderr, "%s\n\n%s", qPrintable(mistake), qPrintable(parser.helpText()));
-        return {comparing ? 2 : 1, std::nullopt}; // 1 would read as "they differ"
-    }
+        return {2, std::nullopt}; // never 1, which --compare and --verify use for "they differ"
+    };
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    // Help and version answer alone, whatever else is asked: nothing is touched.
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
-        return {0, std::nullopt};
+        return {finishOutput(0), std::nullopt};
     }
     if (parser.isSet(version)) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
             qPrintable(QCoreApplication::applicationVersion()));
-        return {0, std::nullopt};
+        return {finishOutput(0), std::nullopt};
     }
-    if (parser.positionalArguments().isEmpty())
+    // A repeated option would let its last value win without a word: the wrong chip or file.
+    const QStringList given = parser.optionNames();
+    for (const QCommandLineOption &option : {compare, chip, read, write, verify, listChips}) {
+        const QString name = option.names().constFirst();
+        if (given.count(name) > 1)
+            return usageError(QCoreApplication::translate("CommandLine", "--%1 is given more than once.").arg(name));
+    }
+    const QStringList files = parser.positionalArguments();
+    const int chipActions = int(parser.isSet(read)) + int(parser.isSet(write)) + int(parser.isSet(verify));
+    const bool chipWork = parser.isSet(chip) || chipActions > 0;
+    if (int(parser.isSet(compare)) + int(parser.isSet(listChips)) + int(chipWork) > 1) {
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--compare, --list-chips and --chip each go on their own."));
+    }
+    if (parser.isSet(listChips)) {
+        if (!files.isEmpty())
+            return usageError(QCoreApplication::translate("CommandLine", "--list-chips takes no FILE."));
+        return {finishOutput(ChipCommand::listChips()), std::nullopt};
+    }
+    if (chipWork) {
+        if (!parser.isSet(chip) || chipActions != 1 || !files.isEmpty()) {
+            return usageError(QCoreApplication::translate(
+                "CommandLine", "--chip TARGET goes with one of --read FILE, --write FILE, --verify FILE."));
+        }
+        const auto [action, option] = parser.isSet(read) ? std::pair {ChipCommand::Action::Read, read}
+            : parser.isSet(write)                        ? std::pair {ChipCommand::Action::Write, write}
+                                                         : std::pair {ChipCommand::Action::Verify, verify};
+        return {finishOutput(ChipCommand::run(parser.value(chip), action, parser.value(option))), std::nullopt};
+    }
+    if (parser.isSet(compare)) {
+        if (files.size() != 2)
+            return usageError(QCoreApplication::translate("CommandLine", "--compare needs two images, A and B."));
+        return {finishOutput(compareImages(files.at(0), files.at(1))), std::nullopt};
+    }
+    if (files.size() > 1)
+        return usageError(QCoreApplication::translate("CommandLine", "Only one FILE can be shown."));
+    if (files.isEmpty())
         return {};
-    const QString file = parser.positionalArguments().constFirst();
+    const QString file = files.constFirst();
     return {std::nullopt, file.startsWith(QLatin1Char('/')) ? file : QDir::currentPath() + QLatin1Char('/') + file};
 }

@@ -16,10 +16,12 @@ public:
         std::optional<QString> file; // an image to load, as an absolute path
     };
 
-    // Prints help, the version or the usage (for a mistake, to stderr) as asked.
+    // Prints help, the version or the usage (for a mistake, to stderr, with status 2) as asked.
     static Outcome parse(int argc, char **argv);
 
 private:
+    // The status, or 2 when what was printed cannot be written (a full disk, a closed pipe).
+    static int finishOutput(int status);
     // Prints where image A differs from image B; the exit status: 0 the same, 1 they differ,
     // 2 either cannot be read.
     static int compareImages(const QString &imagePath, const QString &referencePath);

@@ -6,11 +6,14 @@
 #include <QObject>
 #include <atomic>
 #include <functional>
+#include <memory>
 
-class QThread;
+template<typename T>
+class QFutureWatcher;
 
 // Chip work off the user-interface thread, one job at a time: the window repaints and the preview
 // plays meanwhile. Progress and the end come back as signals in the thread that made the job.
+// Each job has a watcher and a state of its own, so an end can only ever be its own job's.
 class ChipJob : public QObject
 {
     Q_OBJECT
@@ -23,23 +26,27 @@ public:
     // A job still running is asked to stop and waited for: nothing is left writing.
     ~ChipJob() override;
 
-    // Precondition: no job is running. An AppError the work throws ends it with its message.
+    // Precondition: no job is running. Whatever the work throws ends it with a message.
     void start(Work work);
-    bool isRunning() const { return m_thread != nullptr; }
+    bool isRunning() const { return m_running != nullptr; }
     // Asks the work to stop at the next chip page.
-    void cancel() { m_cancel = true; }
+    void cancel();
     // Waits for the running job, if any, and delivers its end at once.
     void waitForFinished();
 
 Q_SIGNALS:
     void progressed(const ChipTransfer::Progress &progress);
-    // `error` is empty when the work ended without one.
-    void finished(const QString &error);
+    // `error` is empty when the work ended without one; `cancelled` when the user asked it to stop.
+    void finished(const QString &error, bool cancelled);
 
 private:
-    void deliverEnd();
+    struct State
+    {
+        std::atomic_bool cancel = false;
+        QString error; // written by the work's thread before it ends
+        QFutureWatcher<void> *watcher = nullptr;
+    };
+    void deliverEnd(const std::shared_ptr<State> &state);
 
-    QThread *m_thread = nullptr;
-    std::atomic_bool m_cancel = false;
-    QString m_error; // written by the work's thread before it ends
+    std::shared_ptr<State> m_running;
 };

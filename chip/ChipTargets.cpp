@@ -8,70 +8,154 @@
 #include "chip/I2cChip.h"
 #include "chip/LibusbTransport.h"
 #include "chip/SimulatedChip.h"
+#include "chip/TargetLock.h"
 #include "common/AppError.h"
+#include "common/FileDescriptor.h"
+#include "common/FileKind.h"
+#include "common/LocalPath.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+QString simulatedChipFileError(const QString &path, int error)
+{
+    return QCoreApplication::translate("ChipTargets", "The simulated chip's file %1 cannot be used: %2")
+        .arg(LocalPath::displayed(path), systemErrorText(error));
+}
+
+// The simulated chip's file, made erased where it is missing. Opened without waiting: a named
+// pipe or a device would block or never end, so only a regular file of the chip's size is taken.
+int openSimulatedChipFile(const QString &path, int size)
+{
+    const QByteArray name = LocalPath::encode(path);
+    struct stat status
+    {
+    };
+    if (::stat(name.constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        throw AppError(QCoreApplication::translate(
+            "ChipTargets", "The simulated chip's file %1 is %2: it must be a regular file of %3 bytes, or missing.")
+                           .arg(LocalPath::displayed(path), FileKind::describe(status.st_mode))
+                           .arg(size));
+    }
+    int fd = ::open(name.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        const QByteArray erased(size, '\xFF');
+        if (fd >= 0 && ::pwrite(fd, erased.constData(), erased.size(), 0) != size) {
+            const int error = errno;
+            ::close(fd);
+            ::unlink(name.constData());
+            throw AppError(simulatedChipFileError(path, error == 0 ? ENOSPC : error));
+        }
+    }
+    if (fd < 0)
+        throw AppError(simulatedChipFileError(path, errno));
+    // Once more on what was opened: the name may have changed hands since.
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size != size) {
+        const int error = errno;
+        ::close(fd);
+        if (!S_ISREG(status.st_mode))
+            throw AppError(simulatedChipFileError(path, error == 0 ? EINVAL : error));
+        throw AppError(
+            QCoreApplication::translate("ChipTargets", "The simulated chip's file %1 holds %2 bytes, not %3.")
+                .arg(LocalPath::displayed(path))
+                .arg(status.st_size)
+                .arg(size));
+    }
+    return fd;
+}
+
 // A simulated chip as a target: its bytes in a file, reached through the same I2C_RDWR messages
-// as a real adapter, at the part's own busy time.
+// as a real adapter, at the part's own busy time. Every transfer starts from the file's bytes,
+// so a read-back shows what is on the medium, another writer's bytes included.
 class SimulatedTarget : public ChipAccess
 {
 public:
-    SimulatedTarget(const QString &path, int size)
-        : m_file(path)
+    SimulatedTarget(const QString &target, const QString &path, int size, bool forWriting)
+        : m_path(path)
+        , m_file(openSimulatedChipFile(path, size))
         , m_chip(size, m_clock)
         , m_bus(
               size,
               [this](i2c_rdwr_ioctl_data *transfer) {
                   return m_chip.transfer(transfer->msgs, static_cast<int>(transfer->nmsgs));
               },
-              m_clock, QStringLiteral("sim:") + path)
+              m_clock, LocalPath::displayed(target))
     {
-        const bool existed = m_file.exists();
-        if (!m_file.open(QIODevice::ReadWrite))
-            throw AppError(
-                QCoreApplication::translate("ChipTargets", "The simulated chip's file %1 cannot be opened: %2")
-                    .arg(path, m_file.errorString()));
-        if (!existed && (m_file.write(QByteArray(size, '\xFF')) != size || !m_file.flush()))
-            throw AppError(
-                QCoreApplication::translate("ChipTargets", "The simulated chip's file %1 cannot be written: %2")
-                    .arg(path, m_file.errorString()));
-        m_file.seek(0);
-        const QByteArray bytes = m_file.readAll();
-        if (bytes.size() != size) {
-            throw AppError(
-                QCoreApplication::translate("ChipTargets", "The simulated chip's file %1 holds %2 bytes, not %3.")
-                    .arg(path)
-                    .arg(bytes.size())
-                    .arg(size));
-        }
-        m_chip.setContents(bytes);
+        if (forWriting)
+            TargetLock::lockFile(m_file.get(), target);
+        reload();
         m_chip.setStoredHandler([this](int offset, const QByteArray &page) {
-            if (!m_file.seek(offset) || m_file.write(page) != page.size() || !m_file.flush())
-                throw AppError(
-                    QCoreApplication::translate("ChipTargets", "The simulated chip's file %1 cannot be written: %2")
-                        .arg(m_file.fileName(), m_file.errorString()));
+            if (::pwrite(m_file.get(), page.constData(), page.size(), offset) != page.size())
+                throw AppError(simulatedChipFileError(m_path, errno == 0 ? ENOSPC : errno));
         });
     }
     int size() const override { return m_chip.size(); }
-    QByteArray read(int offset, int length) override { return m_bus.read(offset, length); }
-    void writePage(int offset, const QByteArray &bytes) override { m_bus.writePage(offset, bytes); }
+    QByteArray read(int offset, int length) override
+    {
+        reload();
+        return m_bus.read(offset, length);
+    }
+    void writePage(int offset, const QByteArray &bytes) override
+    {
+        reload();
+        m_bus.writePage(offset, bytes);
+    }
 
 private:
-    QFile m_file;
+    void reload()
+    {
+        QByteArray bytes(m_chip.size(), Qt::Uninitialized);
+        const ssize_t got = ::pread(m_file.get(), bytes.data(), bytes.size(), 0);
+        if (got != bytes.size())
+            throw AppError(simulatedChipFileError(m_path, got < 0 ? errno : ENODATA));
+        m_chip.setContents(bytes);
+    }
+
+    QString m_path;
+    FileDescriptor m_file;
     SteadyChipClock m_clock;
     SimulatedChip m_chip;
     I2cChip m_bus;
 };
 
+// An adapter or programmer with the lock that keeps other writers away while it is open.
+class LockedChip : public ChipAccess
+{
+public:
+    LockedChip(std::unique_ptr<FileDescriptor> lock, std::unique_ptr<ChipAccess> chip)
+        : m_lock(std::move(lock))
+        , m_chip(std::move(chip))
+    {
+    }
+    int size() const override { return m_chip->size(); }
+    QByteArray read(int offset, int length) override { return m_chip->read(offset, length); }
+    void writePage(int offset, const QByteArray &bytes) override { m_chip->writePage(offset, bytes); }
+
+private:
+    std::unique_ptr<FileDescriptor> m_lock; // taken first, let go last
+    std::unique_ptr<ChipAccess> m_chip;
+};
+
+// What names an adapter for its lock: its device file, however it was reached.
+QString adapterKey(const QString &devicePath)
+{
+    char resolved[PATH_MAX];
+    const QByteArray name = LocalPath::encode(devicePath);
+    return LocalPath::decode(::realpath(name.constData(), resolved) ? QByteArray(resolved) : name);
+}
+
 QString access(const QString &path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = LocalPath::encode(path);
     const bool readable = ::access(name.constData(), R_OK) == 0;
     const bool writable = ::access(name.constData(), W_OK) == 0;
     return readable && writable ? QCoreApplication::translate("ChipTargets", "you may read and write it")
@@ -125,23 +209,32 @@ QList<Found> list(const QString &root)
 std::unique_ptr<ChipAccess> open(const QString &target, bool forWriting)
 {
     if (target.startsWith(QLatin1String("sim:")))
-        return std::make_unique<SimulatedTarget>(target.mid(4), ChipGeometry::LargeChipSize);
+        return std::make_unique<SimulatedTarget>(target, target.mid(4), ChipGeometry::LargeChipSize, forWriting);
     if (target.startsWith(QLatin1String("sim8:")))
-        return std::make_unique<SimulatedTarget>(target.mid(5), ChipGeometry::SmallChipSize);
+        return std::make_unique<SimulatedTarget>(target, target.mid(5), ChipGeometry::SmallChipSize, forWriting);
+    const auto locked = [&](const QString &key, auto openChip) -> std::unique_ptr<ChipAccess> {
+        if (!forWriting)
+            return openChip();
+        auto lock = TargetLock::lockKey(key, target);
+        return std::make_unique<LockedChip>(std::move(lock), openChip());
+    };
     // An adapter cannot tell the chip's size: the 16-Kbit part unless the 8-Kbit one is named.
-    if (target.startsWith(QLatin1String("i2c:")))
-        return I2cChip::open(target.mid(4), ChipGeometry::LargeChipSize);
-    if (target.startsWith(QLatin1String("i2c8:")))
-        return I2cChip::open(target.mid(5), ChipGeometry::SmallChipSize);
+    if (target.startsWith(QLatin1String("i2c:")) || target.startsWith(QLatin1String("i2c8:"))) {
+        const bool small = target.startsWith(QLatin1String("i2c8:"));
+        const QString device = target.mid(small ? 5 : 4);
+        return locked(adapterKey(device),
+            [&] { return I2cChip::open(device, small ? ChipGeometry::SmallChipSize : ChipGeometry::LargeChipSize); });
+    }
+    // One lock for every programmer: two of them are told apart only once they are open.
     if (target == QLatin1String("ch341a") || target.startsWith(QLatin1String("ch341a:"))
         || target.startsWith(QLatin1String("ch341a?")))
-        return Ch341aChip::open(target);
+        return locked(QStringLiteral("ch341a"), [&] { return Ch341aChip::open(target); });
     if (target.startsWith(QLatin1Char('/')))
         return EepromFileChip::open(target, forWriting);
     throw AppError(QCoreApplication::translate("ChipTargets",
         "\"%1\" names no chip. A chip is an EEPROM file (/sys/bus/nvmem/devices/…/nvmem), "
         "i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a or ch341a:BUS-ADDRESS, sim:FILE or sim8:FILE.")
-                       .arg(target));
+                       .arg(LocalPath::displayed(target)));
 }
 
 } // namespace ChipTargets

@@ -4,18 +4,28 @@
 #include "chip/ChipAccess.h"
 #include "chip/ChipGeometry.h"
 #include "common/AppError.h"
-#include "common/FileReplacer.h"
+#include "common/FileDescriptor.h"
+#include "common/FolderMaker.h"
+#include "common/LocalPath.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QCryptographicHash>
 #include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 constexpr int SlowBusKilohertz = 100;
 constexpr int BusyMilliseconds = 5;
+// Of a file name's 255 bytes, what the target's part may take; the time and a counter follow.
+constexpr int MaxTargetNameBytes = 160;
+// Writes to one target in one second, each with a backup of its own: far more than a person or
+// a script makes, and a bound for a folder full of names.
+constexpr int MaxBackupsASecond = 1000;
+} // namespace
 
-// "1–3, 7": runs of page numbers.
-QString pageList(const QList<int> &pages)
+QString ChipTransfer::pageList(const QList<int> &pages)
 {
     QStringList parts;
     for (qsizetype i = 0; i < pages.size();) {
@@ -28,7 +38,6 @@ QString pageList(const QList<int> &pages)
     }
     return parts.join(QStringLiteral(", "));
 }
-} // namespace
 
 int ChipTransfer::Plan::estimatedMilliseconds() const
 {
@@ -157,16 +166,10 @@ ChipTransfer::Outcome ChipTransfer::write(const Plan &plan, const QByteArray &im
     Outcome outcome;
     if (plan.chipPages.isEmpty()) { // nothing to write, and the chip was read just now
         outcome.clean = plan.before == image;
+        outcome.held = plan.before;
         return outcome;
     }
-    QString reason;
-    QDir().mkpath(QFileInfo(backupPath).path());
-    if (!FileReplacer::replace(backupPath, plan.before, &reason)) {
-        throw AppError(QCoreApplication::translate(
-            "ChipTransfer", "The backup %1 cannot be written (%2); nothing was written to the chip.")
-                           .arg(backupPath, reason));
-    }
-    outcome.backupPath = backupPath;
+    outcome.backupPath = keepBackup(backupPath, plan.before);
     QByteArray believed = plan.before; // what the chip holds as far as the writes went
     QByteArray readBack;
     try {
@@ -200,6 +203,7 @@ ChipTransfer::Outcome ChipTransfer::write(const Plan &plan, const QByteArray &im
         }
     }
     sortPages(plan, image, readBack, outcome);
+    outcome.held = readBack;
     return outcome;
 }
 
@@ -216,8 +220,64 @@ QList<int> ChipTransfer::differingEffectPages(const QByteArray &chip, const QByt
 
 QString ChipTransfer::backupPath(const QString &dataHome, const QString &target, const QDateTime &time)
 {
-    QString name = target;
-    name.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char(':'), QLatin1Char('_'));
+    // The target's bytes as the system holds them, each one no file name may hold made "_".
+    const QByteArray bytes = LocalPath::encode(target);
+    QByteArray name = bytes;
+    bool lossy = false; // bytes beyond "/" and ":" made "_": targets may then share a name
+    for (char &byte : name) {
+        const auto code = static_cast<unsigned char>(byte);
+        if (byte == '/' || byte == ':') {
+            byte = '_';
+        } else if (code < 0x20 || code >= 0x7F) {
+            byte = '_';
+            lossy = true;
+        }
+    }
+    // A long target keeps its last bytes, which tell targets apart best; a hash of the whole
+    // then keeps the name within what a file system takes and still this target's alone.
+    if (lossy || name.size() > MaxTargetNameBytes) {
+        const QByteArray hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(12);
+        name = hash + '-' + name.right(MaxTargetNameBytes - 13);
+    }
     return QStringLiteral("%1/Glimmerview/backups/%2-%3.bin")
-        .arg(dataHome, name, time.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+        .arg(dataHome, QString::fromLatin1(name), time.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+}
+
+QString ChipTransfer::keepBackup(const QString &wantedPath, const QByteArray &bytes)
+{
+    const QString folder = QFileInfo(wantedPath).path();
+    const auto refuse = [&](const QString &path, int error) {
+        return AppError(QCoreApplication::translate(
+            "ChipTransfer", "The backup %1 cannot be written (%2); nothing was written to the chip.")
+                            .arg(LocalPath::displayed(path), systemErrorText(error)));
+    };
+    if (const int error = FolderMaker::make(folder); error != 0)
+        throw refuse(folder, error);
+    // Created, never replaced: a write run again at once keeps the first backup beside its own.
+    const QString stem = wantedPath.chopped(4); // ".bin"
+    for (int count = 1;; ++count) {
+        const QString path = count == 1 ? wantedPath : QStringLiteral("%1-%2.bin").arg(stem).arg(count);
+        FileDescriptor file(
+            ::open(LocalPath::encode(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+        if (file.get() < 0 && errno == EEXIST && count < MaxBackupsASecond)
+            continue;
+        if (file.get() < 0)
+            throw refuse(path, errno);
+        int error = 0;
+        for (qsizetype done = 0; done < bytes.size() && error == 0;) {
+            const ssize_t put = ::write(file.get(), bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+            if (put > 0)
+                done += put;
+            else if (put == 0 || errno != EINTR)
+                error = put == 0 ? ENOSPC : errno;
+        }
+        if (error == 0 && ::fsync(file.get()) != 0)
+            error = errno;
+        if (error == 0 && !file.close())
+            error = errno;
+        if (error == 0)
+            return path;
+        ::unlink(LocalPath::encode(path).constData());
+        throw refuse(path, error);
+    }
 }

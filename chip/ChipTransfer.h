@@ -49,6 +49,7 @@ public:
         QString backupPath;
         bool chipSilent = false; // the chip read 0xFF everywhere after the write
         bool notReadBack = false; // the pages are sorted by the writes sent, not by a read-back
+        QByteArray held; // the chip's bytes at the end: read back, or as far as the writes went
         // One sentence for the user: the result, or what is where after a stop.
         QString summary() const;
     };
@@ -62,7 +63,7 @@ public:
     void checkSize(const QByteArray &image) const;
     // Reads the chip. Throws AppError, also for an image that is not the chip's size.
     Plan plan(const QByteArray &image);
-    // Saves the plan's old bytes to `backupPath` (the folder made as needed) before anything is
+    // Saves the plan's old bytes as a new backup (keepBackup(backupPath)) before anything is
     // written, then writes; a plan with nothing to write writes neither. Throws AppError only when the backup cannot be
     // written; every other failure is in the outcome, with which pages hold what.
     Outcome write(const Plan &plan, const QByteArray &image, const QString &backupPath);
@@ -70,10 +71,17 @@ public:
     // that is not the chip's size.
     QList<int> verify(const QByteArray &image);
 
+    // "1–3, 7": runs of page numbers, for messages.
+    static QString pageList(const QList<int> &pages);
     // The effect pages where two images of one chip's size differ.
     static QList<int> differingEffectPages(const QByteArray &chip, const QByteArray &image);
-    // "<data>/Glimmerview/backups/<target>-<yyyyMMdd-HHmmss>.bin", the target's "/" and ":" made "_".
+    // "<data>/Glimmerview/backups/<target>-<yyyyMMdd-HHmmss>.bin", the target's "/", ":" and
+    // bytes outside printable ASCII made "_"; a long target is cut to its end and a hash of it.
     static QString backupPath(const QString &dataHome, const QString &target, const QDateTime &time);
+    // Writes `bytes` to a new file at `wantedPath` (its folder made as needed), or beside it as
+    // "<name>-2.bin", "-3", ... where that name is taken: no backup ever replaces another. Returns
+    // the path written. Throws AppError with the system's reason.
+    static QString keepBackup(const QString &wantedPath, const QByteArray &bytes);
 
 private:
     // A read that may be stopped ends in AppError when asked to; one after writes never stops,

@@ -2,17 +2,17 @@
 #include "chip/EepromFileChip.h"
 
 #include "chip/ChipGeometry.h"
+#include "chip/TargetLock.h"
 #include "common/AppError.h"
+#include "common/FileKind.h"
+#include "common/LocalPath.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-} // namespace
 
 EepromFileChip::FileCalls EepromFileChip::systemCalls()
 {
@@ -33,9 +33,34 @@ EepromFileChip::~EepromFileChip()
     ::close(m_fd);
 }
 
-std::unique_ptr<EepromFileChip> EepromFileChip::open(const QString &path, bool forWriting, FileCalls calls)
+std::unique_ptr<EepromFileChip> EepromFileChip::open(
+    const QString &path, bool forWriting, FileCalls calls, const QString &sysRoot)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), (forWriting ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    // Only what a kernel driver offers: an effect file is exactly a chip's size, and a swapped
+    // --chip and --write would otherwise overwrite it. Links are followed to the file itself.
+    const QByteArray name = LocalPath::encode(path);
+    char resolved[PATH_MAX];
+    if (!::realpath(name.constData(), resolved)) {
+        throw AppError(QCoreApplication::translate("EepromFileChip", "%1 cannot be opened: %2")
+                           .arg(LocalPath::displayed(path), systemErrorText(errno)));
+    }
+    const QByteArray real(resolved);
+    const QByteArray fileName = real.mid(real.lastIndexOf('/') + 1);
+    const QByteArray root = LocalPath::encode(sysRoot) + '/';
+    struct stat status
+    {
+    };
+    const bool known = ::stat(real.constData(), &status) == 0;
+    if (!real.startsWith(root) || (fileName != "eeprom" && fileName != "nvmem") || !known || !S_ISREG(status.st_mode)) {
+        throw AppError(QCoreApplication::translate("EepromFileChip",
+            "%1 is %2, not an EEPROM file that a kernel driver offers (a file named eeprom or nvmem under %3). "
+            "To use a file as a simulated chip, name it sim:%1 (sim8: for the 1024-byte part).")
+                           .arg(LocalPath::displayed(path),
+                               known ? FileKind::describe(status.st_mode)
+                                     : QCoreApplication::translate("EepromFileChip", "not to be found"),
+                               sysRoot));
+    }
+    const int fd = ::open(real.constData(), (forWriting ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         if (error == EACCES || error == EPERM) {
@@ -45,23 +70,22 @@ std::unique_ptr<EepromFileChip> EepromFileChip::open(const QString &path, bool f
                                        : QCoreApplication::translate("EepromFileChip",
                                            "No permission to read %1. EEPROM files are root's by default; a udev "
                                            "rule or a group can give access (the package installs none for them)."))
-                               .arg(path));
+                               .arg(LocalPath::displayed(path)));
         }
-        throw AppError(
-            QCoreApplication::translate("EepromFileChip", "%1 cannot be opened: %2").arg(path, systemErrorText(error)));
+        throw AppError(QCoreApplication::translate("EepromFileChip", "%1 cannot be opened: %2")
+                           .arg(LocalPath::displayed(path), systemErrorText(error)));
     }
-    struct stat status
-    {
-    };
-    if (::fstat(fd, &status) != 0 || !ChipGeometry::isChipSize(static_cast<int>(status.st_size))) {
-        ::close(fd);
+    auto chip = std::unique_ptr<EepromFileChip>(
+        new EepromFileChip(fd, static_cast<int>(status.st_size), LocalPath::displayed(path), std::move(calls)));
+    if (!ChipGeometry::isChipSize(static_cast<int>(status.st_size))) {
         throw AppError(
             QCoreApplication::translate("EepromFileChip", "%1 holds %2 bytes: not a 1024- or 2048-byte EEPROM.")
-                .arg(path)
+                .arg(LocalPath::displayed(path))
                 .arg(status.st_size));
     }
-    return std::unique_ptr<EepromFileChip>(
-        new EepromFileChip(fd, static_cast<int>(status.st_size), path, std::move(calls)));
+    if (forWriting)
+        TargetLock::lockFile(fd, path);
+    return chip;
 }
 
 QByteArray EepromFileChip::read(int offset, int length)

@@ -21,9 +21,11 @@ public:
     };
     static FileCalls systemCalls();
 
-    // Throws AppError when the file cannot be opened (for writing too, when asked) or is not the
-    // size of a chip.
-    static std::unique_ptr<EepromFileChip> open(const QString &path, bool forWriting, FileCalls calls = systemCalls());
+    // Throws AppError when the file is not an eeprom or nvmem file under `sysRoot` (links
+    // followed), cannot be opened (for writing too, when asked), is not the size of a chip, or is
+    // being written by another process. `sysRoot` is another folder for tests only.
+    static std::unique_ptr<EepromFileChip> open(const QString &path, bool forWriting, FileCalls calls = systemCalls(),
+        const QString &sysRoot = QStringLiteral("/sys"));
     ~EepromFileChip() override;
 
     int size() const override { return m_size; }

@@ -4,12 +4,15 @@
 #include "chip/ChipClock.h"
 #include "chip/ChipGeometry.h"
 #include "common/AppError.h"
+#include "common/FileKind.h"
+#include "common/LocalPath.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -37,20 +40,28 @@ std::unique_ptr<I2cChip> I2cChip::open(const QString &devicePath, int size)
             "I2cChip", "A kernel driver already holds the chip at 0x50 on %1. Use its EEPROM file instead: %2")
                            .arg(devicePath, bound + QStringLiteral("/eeprom")));
     }
-    const int fd = ::open(QFile::encodeName(devicePath).constData(), O_RDWR | O_CLOEXEC);
+    // Without waiting: a named pipe given by mistake would block the open itself.
+    const int fd = ::open(LocalPath::encode(devicePath).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         if (error == EACCES || error == EPERM)
             throw AppError(QCoreApplication::translate(
                 "I2cChip", "No permission to use %1: a udev rule or the i2c group gives it.")
-                               .arg(devicePath));
-        throw AppError(
-            QCoreApplication::translate("I2cChip", "%1 cannot be opened: %2").arg(devicePath, systemErrorText(error)));
+                               .arg(LocalPath::displayed(devicePath)));
+        throw AppError(QCoreApplication::translate("I2cChip", "%1 cannot be opened: %2")
+                           .arg(LocalPath::displayed(devicePath), systemErrorText(error)));
     }
     auto descriptor = std::shared_ptr<int>(new int(fd), [](int *owned) {
         ::close(*owned);
         delete owned;
     });
+    struct stat status
+    {
+    };
+    if (::fstat(fd, &status) != 0 || !S_ISCHR(status.st_mode)) {
+        throw AppError(QCoreApplication::translate("I2cChip", "%1 is %2, not an I2C adapter (/dev/i2c-N).")
+                           .arg(LocalPath::displayed(devicePath), FileKind::describe(status.st_mode)));
+    }
     auto clock = std::make_unique<SteadyChipClock>();
     auto chip = std::make_unique<I2cChip>(
         size, [fd](i2c_rdwr_ioctl_data *transfer) { return ::ioctl(fd, I2C_RDWR, transfer); }, *clock, devicePath);
@@ -82,11 +93,24 @@ void I2cChip::fail(int error, int device) const
         QCoreApplication::translate("I2cChip", "The transfer on %1 failed: %2").arg(m_busName, systemErrorText(error)));
 }
 
+void I2cChip::failShort(int done, int count, int device) const
+{
+    // Fewer messages than sent, without an error: errno is whatever an earlier call left.
+    throw AppError(QCoreApplication::translate("I2cChip", "The adapter %1 carried %2 of %3 messages to %4.")
+                       .arg(m_busName)
+                       .arg(done)
+                       .arg(count)
+                       .arg(hex(device)));
+}
+
 void I2cChip::send(i2c_msg *messages, int count)
 {
     i2c_rdwr_ioctl_data transfer {messages, static_cast<__u32>(count)};
-    if (m_rdwr(&transfer) != count)
+    const int done = m_rdwr(&transfer);
+    if (done < 0)
         fail(errno, messages[0].addr);
+    if (done != count)
+        failShort(done, count, messages[0].addr);
 }
 
 QByteArray I2cChip::read(int offset, int length)
@@ -123,8 +147,11 @@ bool I2cChip::acknowledges(int device)
     __u8 address = 0;
     i2c_msg poll {static_cast<__u16>(device), 0, 1, &address};
     i2c_rdwr_ioctl_data transfer {&poll, 1};
-    if (m_rdwr(&transfer) == 1)
+    const int done = m_rdwr(&transfer);
+    if (done == 1)
         return true;
+    if (done >= 0)
+        failShort(done, 1, device);
     if (errno != ENXIO && errno != EREMOTEIO && errno != EIO)
         fail(errno, device);
     return false;

@@ -41,6 +41,7 @@ private:
     bool acknowledges(int device);
     void waitUntilReady(int device);
     [[noreturn]] void fail(int error, int device) const;
+    [[noreturn]] void failShort(int done, int count, int device) const;
 
     int m_size;
     RdwrCall m_rdwr;

@@ -5,7 +5,12 @@
 #include "chip/ChipJob.h"
 #include "chip/ChipTargets.h"
 #include "chipview/ChipTargetDialog.h"
+#include "common/FileReplacer.h"
+#include "common/FileStamp.h"
+#include "common/FolderMaker.h"
+#include "common/LocalPath.h"
 #include "common/ProgramTexts.h"
+#include "common/RegularFile.h"
 #include "compare/ComparisonSession.h"
 #include "document/EffectDocument.h"
 #include "effect/ImageDecoder.h"
@@ -14,11 +19,17 @@
 #include "widgets/QuestionBox.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QProgressDialog>
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
+// Beside the backups: what a write stopped by a termination signal left on the chip.
+constexpr char InterruptedReportName[] = "/interrupted-chip-work.txt";
+
 QString pageNumbers(const QList<int> &pages)
 {
     QStringList numbers;
@@ -56,10 +67,7 @@ ChipController::ChipController(QMainWindow *window, EffectDocument &document, Ef
     connect(m_job, &ChipJob::progressed, this, &ChipController::showProgress);
 }
 
-ChipController::~ChipController()
-{
-    m_closing = true; // the job's end, if it comes, shows nothing
-}
+ChipController::~ChipController() = default;
 
 QByteArray ChipController::imageBytes()
 {
@@ -96,8 +104,15 @@ bool ChipController::chooseTarget()
     return chosen.has_value();
 }
 
-void ChipController::inform(const QString &text, bool warning) const
+void ChipController::inform(const QString &text, bool warning)
 {
+    // Ending on a signal: nobody may be there to read a box. Standard error has it now, and the
+    // next start shows it.
+    if (m_exiting) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        m_exitReport += text;
+        return;
+    }
     if (warning) {
         ErrorBox::show(m_window, text);
         return;
@@ -123,18 +138,22 @@ void ChipController::run(const QString &title,
     m_progress->setAutoReset(false);
     connect(m_progress, &QProgressDialog::canceled, m_job, &ChipJob::cancel);
     auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(m_job, &ChipJob::finished, this, [this, connection, done](const QString &error) {
-        disconnect(*connection);
-        m_progress->hide(); // now: the result's box must not open under it
-        m_progress->deleteLater();
-        m_progress = nullptr;
-        if (m_closing)
-            return;
-        if (!error.isEmpty())
-            inform(error, true);
-        else
-            done();
-    });
+    *connection
+        = connect(m_job, &ChipJob::finished, this, [this, connection, done](const QString &error, bool cancelled) {
+              disconnect(*connection);
+              m_progress->hide(); // now: the result's box must not open under it
+              m_progress->deleteLater();
+              m_progress = nullptr;
+              // A stop the user asked for is no error: a read stopped halfway has nothing to show.
+              if (!error.isEmpty() && !cancelled)
+                  inform(error, true);
+              else if (error.isEmpty())
+                  done();
+              if (m_closeWhenDone) {
+                  m_closeWhenDone = false;
+                  QMetaObject::invokeMethod(m_window, &QWidget::close, Qt::QueuedConnection);
+              }
+          });
     m_job->start(std::move(work));
     m_progress->show();
 }
@@ -155,18 +174,51 @@ void ChipController::showProgress(const ChipTransfer::Progress &progress)
     m_progress->setValue(progress.done);
 }
 
+void ChipController::stopForExit()
+{
+    if (!isWorking())
+        return;
+    m_exiting = true;
+    m_job->cancel();
+    m_job->waitForFinished();
+    m_exiting = false;
+    if (m_exitReport.isEmpty())
+        return;
+    const QString folder = m_dataHome + QStringLiteral("/Glimmerview");
+    FolderMaker::make(folder);
+    QString reason;
+    if (!FileReplacer::replace(folder + QLatin1String(InterruptedReportName), m_exitReport.toUtf8(), &reason))
+        std::fprintf(stderr, "%s\n", qPrintable(reason));
+}
+
+void ChipController::reportInterruptedWork()
+{
+    const QString path = m_dataHome + QStringLiteral("/Glimmerview") + QLatin1String(InterruptedReportName);
+    const std::optional<QByteArray> report = RegularFile::readHead(path, 64 * 1024);
+    if (!report)
+        return;
+    ::unlink(LocalPath::encode(path).constData());
+    inform(tr("The last run ended during chip work. %1").arg(QString::fromUtf8(*report)), true);
+}
+
 bool ChipController::mayClose()
 {
     if (!isWorking())
         return true;
     QuestionBox box(m_window, QStringLiteral("chipWorkQuestion"),
-        tr("The chip is being worked on. Wait for it, or cancel the work at the next chip page?"));
-    box.addAnswer(QMessageBox::Retry, tr("&Wait"), true);
+        tr("The chip is being worked on. Wait for it and then close, or cancel the work at the next chip page?"));
+    QAbstractButton *wait = box.addAnswer(QMessageBox::Retry, tr("&Wait, Then Close"), true);
     QAbstractButton *cancel = box.addAnswer(QMessageBox::Abort, tr("&Cancel the Work"));
     box.exec();
-    if (box.clickedButton() != cancel || !isWorking())
-        return !isWorking();
-    m_closing = true;
+    if (!isWorking())
+        return true;
+    if (box.clickedButton() == wait) {
+        m_closeWhenDone = true; // the job's end closes the window, after its result is shown
+        return false;
+    }
+    if (box.clickedButton() != cancel)
+        return false;
+    // Stopped at the next chip page; its report is shown before the window closes.
     m_job->cancel();
     m_job->waitForFinished();
     return true;
@@ -184,13 +236,23 @@ void ChipController::readFromChip()
             const std::unique_ptr<ChipAccess> chip = ChipTargets::open(target, false);
             *bytes = ChipTransfer(*chip, progress, &cancel).readAll();
         },
-        [this, bytes] { loadChipImage(*bytes); });
+        [this, bytes] {
+            refreshComparison(*bytes);
+            loadChipImage(*bytes);
+        });
 }
 
 void ChipController::verifyChip()
 {
-    if (isWorking() || (m_target.isEmpty() && !chooseTarget()))
+    if (isWorking() || refusesPartialFile() || (m_target.isEmpty() && !chooseTarget()))
         return;
+    if (const QList<int> lost = rightHalfTheChipCannotHold(); !lost.isEmpty()) {
+        inform(tr("This image is kept in the 8-bit layout, whose chip holds the left half of each row only: "
+                  "the LEDs lit in the right half of page %1 cannot be in the chip.")
+                   .arg(pageNumbers(lost)),
+            true);
+        return;
+    }
     const QByteArray image = imageBytes();
     auto bytes = std::make_shared<QByteArray>();
     const QString target = m_target;
@@ -203,6 +265,7 @@ void ChipController::verifyChip()
             *bytes = transfer.readAll();
         },
         [this, image, bytes] {
+            refreshComparison(*bytes);
             const QList<int> pages = ChipTransfer::differingEffectPages(*bytes, image);
             if (pages.isEmpty()) {
                 inform(tr("The chip holds this image"), false);
@@ -219,9 +282,31 @@ void ChipController::verifyChip()
         });
 }
 
+bool ChipController::refusesPartialFile()
+{
+    // Such a file was shown with its missing rows off; the chip gets only what a save wrote whole.
+    const QString path = m_document.path();
+    if (path.isEmpty())
+        return false;
+    const std::optional<FileStamp> stamp = FileStamp::of(path);
+    const qsizetype expected = ImageDecoder::byteCount(m_document.layout());
+    if (!stamp || !stamp->regular || stamp->size == expected)
+        return false;
+    inform(tr("%1 holds %2 bytes, and an image for the chip holds exactly %3. Save the image first, so that "
+              "it holds every row; nothing was sent to the chip.")
+               .arg(LocalPath::displayed(QFileInfo(path).fileName()))
+               .arg(stamp->size)
+               .arg(expected),
+        true);
+    return true;
+}
+
 void ChipController::writeToChip()
 {
-    if (isWorking() || (m_target.isEmpty() && !chooseTarget()))
+    if (isWorking() || refusesPartialFile() || (m_target.isEmpty() && !chooseTarget()))
+        return;
+    // The same warning Save gives: a chip of the 8-bit layout drops the right half of each row.
+    if (!rightHalfTheChipCannotHold().isEmpty() && !m_document.acceptsEightBitLoss(m_document.layout()))
         return;
     const QByteArray image = imageBytes();
     auto chip = std::make_shared<std::shared_ptr<ChipAccess>>();
@@ -233,38 +318,73 @@ void ChipController::writeToChip()
             *chip = ChipTargets::open(target, true);
             *plan = ChipTransfer(**chip, progress, &cancel).plan(image);
         },
-        [this, chip, plan, image] { confirmWrite(*chip, *plan, image); });
+        [this, chip, plan, image] { confirmWrite(*chip, *plan, image, false); });
 }
 
 void ChipController::confirmWrite(
-    std::shared_ptr<ChipAccess> chip, const ChipTransfer::Plan &plan, const QByteArray &image)
+    std::shared_ptr<ChipAccess> chip, const ChipTransfer::Plan &plan, const QByteArray &image, bool changedMeanwhile)
 {
+    if (m_exiting)
+        return; // nobody to ask
+    refreshComparison(plan.before);
     if (plan.chipPages.isEmpty()) {
         inform(tr("%1 already holds this image: nothing to write.").arg(m_target), false);
         return;
     }
     const QString backup = ChipTransfer::backupPath(m_dataHome, m_target, QDateTime::currentDateTime());
+    const QString question
+        = tr("Write this image to %1, a %2-byte chip?\n\nPages that will change: %3.\n%4 bytes in %5 chip pages, "
+             "about %6 s.\n\nThe chip's present contents are saved first as %7")
+              .arg(m_target)
+              .arg(chip->size())
+              .arg(pageNumbers(plan.effectPages))
+              .arg(plan.bytes())
+              .arg(plan.chipPages.size())
+              .arg(QString::number(plan.estimatedMilliseconds() / 1000.0, 'f', 1))
+              .arg(backup);
     QuestionBox box(m_window, QStringLiteral("chipWriteQuestion"),
-        tr("Write this image to %1, a %2-byte chip?\n\nPages that will change: %3.\n%4 bytes in %5 chip pages, "
-           "about %6 s.\n\nThe chip's present contents are saved first as %7")
-            .arg(m_target)
-            .arg(chip->size())
-            .arg(pageNumbers(plan.effectPages))
-            .arg(plan.bytes())
-            .arg(plan.chipPages.size())
-            .arg(QString::number(plan.estimatedMilliseconds() / 1000.0, 'f', 1))
-            .arg(backup));
+        changedMeanwhile ? tr("The chip changed while the question was open: another writer, or another chip "
+                              "in the clip. What it holds now is what this question describes.")
+                + QStringLiteral("\n\n") + question
+                         : question);
     QAbstractButton *write = box.addAnswer(QMessageBox::Yes, tr("&Write"));
     box.addAnswer(QMessageBox::Cancel, tr("Cancel"), true);
     box.exec();
     if (box.clickedButton() != write)
         return;
+    // The chip is read again now: the backup holds what it holds at this moment, and a chip that
+    // changed while the question was open is asked about again.
     auto outcome = std::make_shared<ChipTransfer::Outcome>();
+    auto now = std::make_shared<ChipTransfer::Plan>();
     run(
         tr("Writing the chip"),
-        [chip, plan, image, backup, outcome](
+        [chip, before = plan.before, image, backup, outcome, now](
             const ChipTransfer::ProgressHandler &progress, const std::atomic_bool &cancel) {
-            *outcome = ChipTransfer(*chip, progress, &cancel).write(plan, image, backup);
+            ChipTransfer transfer(*chip, progress, &cancel);
+            *now = transfer.plan(image);
+            if (now->before == before)
+                *outcome = transfer.write(*now, image, backup);
         },
-        [this, outcome] { inform(outcome->summary(), !outcome->clean); });
+        [this, chip, plan, now, image, outcome] {
+            if (now->before != plan.before) {
+                confirmWrite(chip, *now, image, true);
+                return;
+            }
+            refreshComparison(outcome->held);
+            inform(outcome->summary(), !outcome->clean);
+        });
+}
+
+QList<int> ChipController::rightHalfTheChipCannotHold()
+{
+    m_image.storeBack();
+    return m_document.layout() == ImageLayout::Bits8 ? ImageEncoder::rightHalfLitPages(m_image) : QList<int>();
+}
+
+void ChipController::refreshComparison(const QByteArray &chipBytes)
+{
+    // Only a comparison with the chip itself follows what the chip now holds.
+    if (m_comparison.isActive() && m_comparison.referencePath().isEmpty()
+        && m_comparison.referenceName() == tr("the chip"))
+        showDifferences(chipBytes);
 }

@@ -35,9 +35,15 @@ public:
     QString target() const { return m_target; }
     void setTarget(const QString &target) { m_target = target; }
     bool isWorking() const;
-    // A close while chip work runs asks to wait for it or cancel it; true when the window may
-    // close (the work has stopped).
+    // A close while chip work runs asks to wait for it (the window then closes when it ends) or
+    // cancel it (its report shown first); true when the window may close now.
     bool mayClose();
+
+    // A termination signal ends the program: the work stops at the next chip page, and its report
+    // goes to standard error and to the next start (reportInterruptedWork()).
+    void stopForExit();
+    // Shows, once, what a run ended by a signal during chip work left on the chip.
+    void reportInterruptedWork();
 
     void readFromChip();
     void writeToChip();
@@ -52,9 +58,18 @@ private:
         std::function<void(const ChipTransfer::ProgressHandler &, const std::atomic_bool &)> work,
         std::function<void()> done);
     void showProgress(const ChipTransfer::Progress &progress);
-    // Asks before writing; then writes.
-    void confirmWrite(std::shared_ptr<ChipAccess> chip, const ChipTransfer::Plan &plan, const QByteArray &image);
-    void inform(const QString &text, bool warning) const;
+    // Asks before writing; then reads the chip again, keeps that as the backup and writes, or asks
+    // again when the chip changed meanwhile.
+    void confirmWrite(std::shared_ptr<ChipAccess> chip, const ChipTransfer::Plan &plan, const QByteArray &image,
+        bool changedMeanwhile);
+    // The pages with lit LEDs a chip of the document's layout cannot hold (the 8-bit one's right half).
+    QList<int> rightHalfTheChipCannotHold();
+    // True, with the reason shown, when the document's file holds another count of bytes than its
+    // layout: an image read with missing rows as off does not go to the chip.
+    bool refusesPartialFile();
+    // A comparison with the chip shows what it holds now.
+    void refreshComparison(const QByteArray &chipBytes);
+    void inform(const QString &text, bool warning);
 
     // The working image in its document's layout.
     QByteArray imageBytes();
@@ -73,5 +88,7 @@ private:
     QMenu *m_menu;
     ChipJob *m_job;
     QProgressDialog *m_progress = nullptr;
-    bool m_closing = false;
+    bool m_closeWhenDone = false; // a close waits for the job's end
+    bool m_exiting = false; // ended by a signal: results go to standard error
+    QString m_exitReport;
 };

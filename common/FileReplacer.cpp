@@ -148,6 +148,21 @@ std::optional<QByteArray> createTemporary(const QByteArray &folder, const QByteA
     return std::nullopt;
 }
 
+// Where a chain of links ends that names no file yet; the path itself when it is no link.
+QByteArray danglingLinkTarget(QByteArray path)
+{
+    for (int hop = 0; hop < 40; ++hop) { // the system's own bound on a chain of links
+        char link[PATH_MAX];
+        const ssize_t length = ::readlink(path.constData(), link, sizeof link - 1);
+        if (length <= 0)
+            return path;
+        const QByteArray next(link, length);
+        const qsizetype slash = path.lastIndexOf('/');
+        path = next.startsWith('/') || slash < 0 ? next : path.left(slash + 1) + next;
+    }
+    return path;
+}
+
 bool isFolderRefusal(int error)
 {
     return error == EACCES || error == EPERM || error == EROFS || error == ENOSPC || error == EDQUOT || error == EMLINK;
@@ -168,6 +183,9 @@ bool FileReplacer::replace(const QString &path, const QByteArray &bytes, QString
     const bool exists = ::stat(target.constData(), &old) == 0;
     if (!exists && errno != ENOENT)
         return fail(reason, errno);
+    // A link to a file not made yet is followed too: the rename would otherwise replace the link.
+    if (!exists)
+        target = danglingLinkTarget(target);
     if (exists && !S_ISREG(old.st_mode))
         return fail(reason, S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
     if (exists) { // through links, to the file itself

@@ -120,8 +120,8 @@ inline constexpr char Binary8BitFilter[] = QT_TRANSLATE_NOOP("Texts", "binary8bi
 inline constexpr char Binary16BitFilter[] = QT_TRANSLATE_NOOP("Texts", "binary16bit(*.bin16))");
 inline constexpr char AllFilesFilter[] = QT_TRANSLATE_NOOP("Texts", "ALL(*.*)");
 
-// Error messages; %1 is the path or the text at fault.
-inline constexpr char CannotOpenFile[] = QT_TRANSLATE_NOOP("Texts", "Cannot open file \"%1\"");
+// Error messages; %1 is the path or the text at fault, %2 the reason.
+inline constexpr char CannotOpenFile[] = QT_TRANSLATE_NOOP("Texts", "Cannot open file \"%1\": %2");
 inline constexpr char UnableToWrite[] = QT_TRANSLATE_NOOP("Texts", "Unable to write to %1");
 inline constexpr char NotAnInteger[] = QT_TRANSLATE_NOOP("Texts", "'%1' is not a valid integer value");
 

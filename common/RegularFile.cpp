@@ -2,10 +2,12 @@
 #include "common/RegularFile.h"
 
 #include "common/FileDescriptor.h"
+#include "common/FileKind.h"
 #include "common/LocalPath.h"
 
-#include <QFile>
+#include <QCoreApplication>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <cstdint>
 #include <sys/mman.h>
@@ -14,15 +16,29 @@
 
 namespace {
 
+std::nullopt_t refuse(QString *reason, const QString &why)
+{
+    if (reason)
+        *reason = why;
+    return std::nullopt;
+}
+
+std::nullopt_t refuse(QString *reason, int error)
+{
+    return refuse(reason, QString::fromLocal8Bit(std::strerror(error)));
+}
+
 // The size of a regular file (what it holds now, which may still change), 0 for a device; or
 // nothing for any other kind.
-std::optional<qsizetype> dataAtRest(int fd)
+std::optional<qsizetype> dataAtRest(int fd, QString *reason)
 {
     struct stat status
     {
     };
-    if (::fstat(fd, &status) != 0 || !(S_ISREG(status.st_mode) || S_ISBLK(status.st_mode)))
-        return std::nullopt;
+    if (::fstat(fd, &status) != 0)
+        return refuse(reason, errno);
+    if (!(S_ISREG(status.st_mode) || S_ISBLK(status.st_mode)))
+        return refuse(reason, QCoreApplication::translate("RegularFile", "it is %1").arg(FileKind::describe(status.st_mode)));
     return S_ISREG(status.st_mode) ? static_cast<qsizetype>(status.st_size) : 0;
 }
 // Maps the pages of a large array in at once, where the system can: filling it then takes no
@@ -40,11 +56,13 @@ void mapInAtOnce(QByteArray &bytes)
 }
 } // namespace
 
-std::optional<QByteArray> RegularFile::readHead(const QString &path, qsizetype maxBytes)
+std::optional<QByteArray> RegularFile::readHead(const QString &path, qsizetype maxBytes, QString *reason)
 {
     // Without O_NONBLOCK, open() itself waits for a writer on a named pipe.
     const FileDescriptor file(::open(LocalPath::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    const std::optional<qsizetype> size = file.get() < 0 ? std::nullopt : dataAtRest(file.get());
+    if (file.get() < 0)
+        return refuse(reason, errno);
+    const std::optional<qsizetype> size = dataAtRest(file.get(), reason);
     if (!size)
         return std::nullopt;
     // Read straight into an array of the size expected, grown only if the file grows meanwhile:
@@ -60,7 +78,7 @@ std::optional<QByteArray> RegularFile::readHead(const QString &path, qsizetype m
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return std::nullopt;
+            return refuse(reason, errno);
         if (got == 0)
             break;
         filled += got;

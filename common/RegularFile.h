@@ -12,6 +12,6 @@ class RegularFile
 {
 public:
     // At most `maxBytes` bytes from the start (all of them when negative), or nothing when the
-    // file is missing, unreadable or of another kind.
-    static std::optional<QByteArray> readHead(const QString &path, qsizetype maxBytes = -1);
+    // file is missing, unreadable or of another kind; then `reason` (when given) says which.
+    static std::optional<QByteArray> readHead(const QString &path, qsizetype maxBytes = -1, QString *reason = nullptr);
 };

@@ -24,6 +24,7 @@ public:
     void stop();
     bool isActive() const { return m_active; }
     QString referencePath() const { return m_referencePath; }
+    QString referenceName() const { return m_referenceName; }
     const ImageComparison &differences() const { return m_differences; }
     // "N pages differ, M LEDs" or "Same as <file>"; empty when not comparing.
     QString summary() const;

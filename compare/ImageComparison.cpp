@@ -48,9 +48,15 @@ QString ImageComparison::summary(const QString &referenceName) const
 {
     if (isSame())
         return QCoreApplication::translate("ImageComparison", "Same as %1").arg(referenceName);
-    return QCoreApplication::translate("ImageComparison", "%1 pages differ, %2 LEDs")
-        .arg(differingPages())
-        .arg(differingLeds());
+    // One of each number is singular; both texts stay whole sentences for the translator.
+    const int pages = differingPages();
+    const int leds = differingLeds();
+    const QString pageText = pages == 1 ? QCoreApplication::translate("ImageComparison", "1 page differs")
+                                        : QCoreApplication::translate("ImageComparison", "%1 pages differ").arg(pages);
+    const QString ledText = leds == 1 ? QCoreApplication::translate("ImageComparison", "1 LED")
+                                      : QCoreApplication::translate("ImageComparison", "%1 LEDs").arg(leds);
+    return QCoreApplication::translate("ImageComparison", "%1, %2", "pages that differ, LEDs that differ")
+        .arg(pageText, ledText);
 }
 
 QStringList ImageComparison::rowReport() const

@@ -10,7 +10,6 @@
 #include "effect/PageChangeCommand.h"
 #include "effect/PageTools.h"
 #include "effect/PngExport.h"
-#include "recovery/RecoveryStore.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -58,9 +57,12 @@ void EffectDocument::loaded(const QString &path, ImageLayout layout)
     Q_EMIT pathChanged(m_path);
 }
 
-void EffectDocument::recovered(const RecoveryCopy &copy)
+void EffectDocument::recovered(const QString &path, ImageLayout layout, const std::optional<FileStamp> &stamp)
 {
-    loaded(copy.imagePath, copy.layout);
+    loaded(path, layout);
+    // The file as the edits found it, not as it is now: whatever was written there since is
+    // asked about before a save overwrites it. A copy that kept no stamp asks too.
+    m_stamp = stamp ? stamp : std::optional(FileStamp {});
     m_history.resetClean(); // no state of the history is what the disk holds
 }
 

@@ -12,7 +12,6 @@
 
 class ColourSettings;
 class QMimeData;
-struct RecoveryCopy;
 
 // The image as a document: the file it came from and the layout it is written in, the edit
 // history and whether it holds changes not yet saved, saving, exporting, and the page tools.
@@ -35,8 +34,10 @@ public:
     // A file was loaded: its edits start anew.
     void loaded(const QString &path, ImageLayout layout);
     // The image (already in its slots) holds edits a run before this one left unsaved: they
-    // belong to the copy's file and count as unsaved.
-    void recovered(const RecoveryCopy &copy);
+    // belong to the file at `path` as `stamp` found it (nothing: unknown), and count as unsaved.
+    void recovered(const QString &path, ImageLayout layout, const std::optional<FileStamp> &stamp);
+    // The file as it was loaded or last saved: what a save checks it against.
+    std::optional<FileStamp> fileStamp() const { return m_stamp; }
     // An edit the window made to `page` (already in its slot): one step of the history.
     void recordChange(int page, const EffectImage::Page &before, const QString &what);
     // A right-button stroke paints on `page` next (before the LED changes). A stroke under way on
@@ -48,6 +49,9 @@ public:
     // With changes not yet saved: "Save changes to <file>?" Save, Discard or Cancel. True when
     // the caller may go on (saved, discarded, or nothing to save).
     bool maybeSave();
+    // Asks before the right half of rows with lit LEDs is lost to the 8-bit layout (a save or a
+    // write to the chip); false when the user would rather not lose it.
+    bool acceptsEightBitLoss(ImageLayout layout);
 
 Q_SIGNALS:
     // A page changed by undo, redo or a page tool: the window shows it.
@@ -72,8 +76,6 @@ private:
     bool writeTo(const QString &path);
     // Writes an export whole, or shows why it could not.
     void writeExport(const QString &path, const QByteArray &bytes);
-    // False when the user would rather not lose the right half of some rows.
-    bool acceptsEightBitLoss(ImageLayout layout);
     // False when the user would rather keep the file at `path` as it is: changed by another
     // program since it was read, or holding more bytes than the layout writes.
     bool acceptsReplacing(const QString &path, ImageLayout layout);

@@ -12,7 +12,7 @@ class ImageFile
 {
 public:
     // Reads the file into page slots 1..64 of `image`, in the layout its extension names, and
-    // returns that layout. Throws AppError `Cannot open file "<path>"` when the file cannot be
+    // returns that layout. Throws AppError `Cannot open file "<path>": <reason>` when the file cannot be
     // read; the image is then unchanged.
     static ImageLayout load(const QString &path, EffectImage &image);
     // Whether the file holds bytes that load() never reads: longer than its layout (a dump of a

@@ -8,8 +8,9 @@
 
 QByteArray ImageReader::readHead(const QString &path, qsizetype maxBytes)
 {
-    std::optional<QByteArray> bytes = RegularFile::readHead(path, maxBytes);
+    QString reason;
+    std::optional<QByteArray> bytes = RegularFile::readHead(path, maxBytes, &reason);
     if (!bytes)
-        throw AppError(Texts::shown(Texts::CannotOpenFile).arg(LocalPath::displayed(path)));
+        throw AppError(Texts::shown(Texts::CannotOpenFile).arg(LocalPath::displayed(path), reason));
     return *std::move(bytes);
 }

@@ -10,7 +10,7 @@ class ImageReader
 {
 public:
     // Returns at most `maxBytes` bytes (fewer when the file is shorter).
-    // Throws AppError `Cannot open file "<path>"` when the file cannot be opened or read, or is of
+    // Throws AppError `Cannot open file "<path>": <reason>` when the file cannot be opened or read, or is of
     // another kind (a folder, a named pipe, a device of characters).
     static QByteArray readHead(const QString &path, qsizetype maxBytes);
 };

@@ -58,7 +58,7 @@ void ImageCommands::takeInRecoveryCopy(const RecoveryCopy &copy)
 {
     showNewImage([&] {
         ImageDecoder::decode(copy.image, ImageLayout::Bits16, m_parts.image);
-        m_parts.document.recovered(copy);
+        m_parts.document.recovered(copy.imagePath, copy.layout, copy.fileStamp);
     });
 }
 

@@ -27,6 +27,7 @@
 #include "overview/OverviewDock.h"
 #include "overview/PagesView.h"
 #include "overview/TimeStrip.h"
+#include "recovery/RecoveryFolder.h"
 #include "recovery/RecoveryKeeper.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/LedPanel.h"
@@ -54,13 +55,20 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
         | Qt::WindowCloseButtonHint);
     m_prompts = std::make_unique<WindowPrompts>(this);
     m_document = new EffectDocument(m_image, *m_prompts, this);
+    const RecoveryFolder recoveryFolder
+        = RecoveryFolder::choose(m_environment->userStateFolder() + QStringLiteral("/Glimmerview/recovery"));
+    m_recoveryNotice = recoveryFolder.notice;
     m_recovery = new RecoveryKeeper(
         *m_document->history(),
         [this] {
             return RecoveryCopy {m_document->path(), m_document->layout(), QDateTime::currentDateTime(),
-                ImageEncoder::encode(m_image, ImageLayout::Bits16)};
+                ImageEncoder::encode(m_image, ImageLayout::Bits16), m_document->fileStamp()};
         },
-        m_environment->userStateFolder() + QStringLiteral("/Glimmerview/recovery"), this);
+        recoveryFolder.folder, this);
+    connect(m_recovery, &RecoveryKeeper::cannotKeep, this, [this](const QString &message) {
+        if (!m_closed)
+            ErrorBox::show(this, message);
+    });
     m_clientArea = new ClientArea(this);
     setCentralWidget(m_clientArea);
     m_controls = MainLayout::build(m_clientArea);
@@ -192,7 +200,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // Changes not yet saved are never lost without a word; Cancel keeps everything as it was,
     // the settings file included. A termination signal may end the question (m_closed).
     if (!m_closed && m_askBeforeClosing) {
-        if ((!m_chip->mayClose() || !m_document->maybeSave()) && !m_closed) {
+        // The edits first: a Cancel there must leave the chip work running, not stopped.
+        if ((!m_document->maybeSave() || !m_chip->mayClose()) && !m_closed) {
             event->ignore();
             return;
         }
@@ -215,6 +224,7 @@ void MainWindow::finishWithoutAsking()
     if (m_closed)
         return;
     m_closed = true;
+    m_chip->stopForExit(); // at the next chip page, its report kept for the next start
     m_recovery->writeNow();
     m_settings->saveOrReport(m_colours, ownValues());
 }
@@ -276,6 +286,10 @@ void MainWindow::closeWithoutAsking()
 
 void MainWindow::offerRecovery()
 {
+    // Once a run, before any edit: where the edits are kept when it is not where they should be.
+    if (!m_recoveryNotice.isEmpty())
+        ErrorBox::show(this, std::exchange(m_recoveryNotice, QString()));
+    m_chip->reportInterruptedWork();
     RecoveryOffer::offer(
         this, *m_recovery, [this](const RecoveryCopy &copy) { m_imageCommands->takeInRecoveryCopy(copy); });
 }

@@ -131,6 +131,7 @@ private:
     std::unique_ptr<WindowPrompts> m_prompts;
     EffectDocument *m_document = nullptr;
     RecoveryKeeper *m_recovery = nullptr;
+    QString m_recoveryNotice; // shown once, when the window first shows
     ComparisonSession *m_comparison = nullptr;
     ComparisonView *m_comparisonView = nullptr;
     OverviewDock *m_overview = nullptr;

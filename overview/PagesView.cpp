@@ -166,7 +166,7 @@ void PagesView::paintEvent(QPaintEvent *event)
             painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
             painter.drawRect(cell.adjusted(0, 0, -1, -1));
         }
-        const QRect caption(cell.left(), picture.bottom() + 2, cell.width(), CaptionHeight);
+        const QRect caption(cell.left() + 1, picture.bottom() + 2, cell.width() - 2, CaptionHeight);
         painter.setPen(palette().color(QPalette::WindowText));
         const int differing = m_comparison.isActive() ? m_comparison.differences().differingLeds(page) : 0;
         QString text = QString::number(page);
@@ -174,8 +174,28 @@ void PagesView::paintEvent(QPaintEvent *event)
             painter.setPen(Qt::red); // a page that differs from the reference, and by how many LEDs
             text += QStringLiteral(" \u2260%1").arg(differing);
         }
+        // Within its own cell, never into the neighbour's: a smaller font where the text is wide.
+        painter.save();
+        painter.setClipRect(caption);
+        painter.setFont(captionFont(font(), text, caption.width()));
         painter.drawText(caption, Qt::AlignHCenter | Qt::AlignTop, text);
+        painter.restore();
     }
+}
+
+QFont PagesView::captionFont(const QFont &base, const QString &text, int width)
+{
+    constexpr int SmallestPixels = 6;
+    QFont font = base;
+    if (QFontMetrics(font).horizontalAdvance(text) <= width)
+        return font;
+    for (int pixels = QFontMetrics(font).height(); pixels > SmallestPixels; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            return font;
+    }
+    font.setPixelSize(SmallestPixels);
+    return font;
 }
 
 void PagesView::mousePressEvent(QMouseEvent *event)

@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QWidget>
 #include <array>
@@ -33,6 +34,9 @@ public:
     int keyboardPage() const { return m_keyboardPage; }
     int shownPage() const { return m_framedPage; }
     int litLeds(int page) const;
+    // The font a page's caption is drawn in: `base`, or smaller where the text would be wider
+    // than `width` (down to 6 px, then clipped), so that captions never run together.
+    static QFont captionFont(const QFont &base, const QString &text, int width);
 
 public Q_SLOTS:
     // The image, the colours or the comparison changed: every picture is drawn again.

@@ -2,6 +2,7 @@
 #include "recovery/RecoveryStore.h"
 
 #include "common/FileReplacer.h"
+#include "common/FolderMaker.h"
 #include "common/LocalPath.h"
 #include "common/RegularFile.h"
 
@@ -64,8 +65,10 @@ bool RecoveryStore::holdOwnLock()
     if (m_ownLock >= 0)
         return true;
     // Only this user reads what another program's edits were.
-    if (!QDir().mkpath(m_folder))
+    if (const int error = FolderMaker::make(m_folder, 0700); error != 0) {
+        errno = error;
         return false;
+    }
     ::chmod(LocalPath::encode(m_folder).constData(), 0700);
     m_ownLock = lockFile(filePath(m_id, LockSuffix));
     return m_ownLock >= 0;
@@ -74,6 +77,11 @@ bool RecoveryStore::holdOwnLock()
 bool RecoveryStore::write(const RecoveryCopy &copy, QString *reason)
 {
     // The lock first: a copy without a held lock would look left behind to another run.
+    if (m_folder.isEmpty()) {
+        if (reason)
+            *reason = QString::fromLocal8Bit(std::strerror(ENOENT));
+        return false;
+    }
     if (!holdOwnLock()) {
         if (reason)
             *reason = QString::fromLocal8Bit(std::strerror(errno));
@@ -96,18 +104,24 @@ void RecoveryStore::remove()
 QList<RecoveryStore::LeftBehind> RecoveryStore::claimLeftBehind()
 {
     QList<LeftBehind> found;
+    if (m_folder.isEmpty())
+        return found; // no folder: not the current one
     const QStringList names = QDir(m_folder).entryList({QStringLiteral("*") + QLatin1String(CopySuffix)}, QDir::Files);
     for (const QString &name : names) {
         const QString id = name.chopped(qsizetype(sizeof CopySuffix) - 1);
         if (id == m_id
             || std::any_of(m_claimed.cbegin(), m_claimed.cend(), [&id](const auto &c) { return c.first == id; }))
             continue;
+        const QByteArray lockPath = LocalPath::encode(filePath(id, LockSuffix));
+        const bool lockWasThere = ::access(lockPath.constData(), F_OK) == 0;
         const int lock = lockFile(filePath(id, LockSuffix));
         if (lock < 0)
             continue; // its run is still going
         const std::optional<QByteArray> bytes = RegularFile::readHead(filePath(id, CopySuffix), 1 << 20);
         const std::optional<RecoveryCopy> copy = bytes ? parse(*bytes) : std::nullopt;
-        if (!copy) { // not ours to judge: left where it is
+        if (!copy) { // not ours to judge: left where it is, without a lock file of ours beside it
+            if (!lockWasThere)
+                ::unlink(lockPath.constData());
             ::close(lock);
             continue;
         }
@@ -142,7 +156,17 @@ QByteArray RecoveryStore::serialise(const RecoveryCopy &copy)
         {QStringLiteral("saved"), copy.savedAt.toUTC().toString(Qt::ISODateWithMs)},
         {QStringLiteral("image"), QString::fromLatin1(copy.image.toBase64())},
     };
-    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+    QJsonObject withStamp = object;
+    if (copy.fileStamp) { // 64-bit numbers as text: JSON's numbers are doubles
+        const FileStamp &stamp = *copy.fileStamp;
+        withStamp.insert(QStringLiteral("stamp"),
+            QJsonObject {{QStringLiteral("device"), QString::number(stamp.device)},
+                {QStringLiteral("inode"), QString::number(stamp.inode)},
+                {QStringLiteral("size"), QString::number(stamp.size)},
+                {QStringLiteral("modifiedNs"), QString::number(stamp.modifiedNs)},
+                {QStringLiteral("regular"), stamp.regular}});
+    }
+    return QJsonDocument(withStamp).toJson(QJsonDocument::Indented);
 }
 
 std::optional<RecoveryCopy> RecoveryStore::parse(const QByteArray &bytes)
@@ -162,5 +186,11 @@ std::optional<RecoveryCopy> RecoveryStore::parse(const QByteArray &bytes)
     copy.image = QByteArray::fromBase64(object.value(QStringLiteral("image")).toString().toLatin1());
     if (!copy.savedAt.isValid() || copy.image.size() != ImageDecoder::byteCount(ImageLayout::Bits16))
         return std::nullopt;
+    if (const QJsonObject stamp = object.value(QStringLiteral("stamp")).toObject(); !stamp.isEmpty()) {
+        const auto text = [&stamp](const char *key) { return stamp.value(QLatin1String(key)).toString(); };
+        copy.fileStamp
+            = FileStamp {text("device").toULongLong(), text("inode").toULongLong(), text("size").toLongLong(),
+                text("modifiedNs").toLongLong(), stamp.value(QStringLiteral("regular")).toBool()};
+    }
     return copy;
 }

@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/FileStamp.h"
 #include "effect/ImageDecoder.h"
 
 #include <QByteArray>
@@ -16,6 +17,9 @@ struct RecoveryCopy
     ImageLayout layout = ImageLayout::Bits16;
     QDateTime savedAt;
     QByteArray image; // every LED: the 16-bit layout
+    // The file as it was when the unsaved edits began: a save of the recovered edits asks before
+    // it overwrites what another program (or another run) wrote there since.
+    std::optional<FileStamp> fileStamp;
 
     bool operator==(const RecoveryCopy &) const = default;
 };

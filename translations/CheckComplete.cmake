@@ -1,6 +1,8 @@
 # Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 # Fails when a catalogue lacks a text the sources show, or holds one unfinished: copies of the
 # catalogues are brought up to date with the sources and compiled, and lrelease counts.
+string(REPLACE "|" ";" FOLDERS "${FOLDERS}")
+string(REPLACE "|" ";" CATALOGUES "${CATALOGUES}")
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 foreach(catalogue ${CATALOGUES})

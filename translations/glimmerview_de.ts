@@ -181,6 +181,26 @@
         <source>Backup of the chip&apos;s old contents: %1</source>
         <translation>Sicherung des alten Chipinhalts: %1</translation>
     </message>
+    <message>
+        <source>more than %1 bytes</source>
+        <translation>mehr als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, and an image for the chip holds exactly %3 (.bin and .bin16: 2048 bytes, two a row; .bin8: 1024, one a row). Nothing was touched.</source>
+        <translation>%1 enthält %2, ein Bild für den Chip enthält genau %3 (.bin und .bin16: 2048 Bytes, zwei je Zeile; .bin8: 1024, eines je Zeile). Nichts wurde angetastet.</translation>
+    </message>
+    <message>
+        <source>The chip has LEDs lit in the right half of a row on page %1, which a .bin8 file cannot hold: read it into a .bin file. Nothing was written.</source>
+        <translation>Auf Seite %1 leuchten im Chip LEDs in der rechten Hälfte einer Zeile, die eine .bin8-Datei nicht fassen kann: Lesen Sie ihn in eine .bin-Datei. Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>The chip holds 8 LEDs a row: the LEDs lit in the right half of page %1 cannot be in it.</source>
+        <translation>Der Chip fasst 8 LEDs je Zeile: Die leuchtenden LEDs in der rechten Hälfte von Seite %1 können nicht darin sein.</translation>
+    </message>
 </context>
 <context>
     <name>ChipController</name>
@@ -199,14 +219,6 @@
     <message>
         <source>%1 %2: %3 of %4 bytes</source>
         <translation>%1 %2: %3 von %4 Bytes</translation>
-    </message>
-    <message>
-        <source>The chip is being worked on. Wait for it, or cancel the work at the next chip page?</source>
-        <translation>Am Chip wird gearbeitet. Darauf warten oder die Arbeit bei der nächsten Chipseite abbrechen?</translation>
-    </message>
-    <message>
-        <source>&amp;Wait</source>
-        <translation>&amp;Warten</translation>
     </message>
     <message>
         <source>&amp;Cancel the Work</source>
@@ -262,6 +274,41 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>the chip</source>
         <translation>dem Chip</translation>
     </message>
+    <message>
+        <source>The last run ended during chip work. %1</source>
+        <translation>Der letzte Lauf endete während einer Arbeit am Chip. %1</translation>
+    </message>
+    <message>
+        <source>The chip is being worked on. Wait for it and then close, or cancel the work at the next chip page?</source>
+        <translation>Am Chip wird gearbeitet. Darauf warten und dann schließen, oder die Arbeit bei der nächsten Chipseite abbrechen?</translation>
+    </message>
+    <message>
+        <source>&amp;Wait, Then Close</source>
+        <translation>&amp;Warten, dann schließen</translation>
+    </message>
+    <message>
+        <source>This image is kept in the 8-bit layout, whose chip holds the left half of each row only: the LEDs lit in the right half of page %1 cannot be in the chip.</source>
+        <translation>Dieses Bild liegt im 8-Bit-Format vor, dessen Chip nur die linke Hälfte jeder Zeile fasst: Die leuchtenden LEDs in der rechten Hälfte von Seite %1 können nicht im Chip sein.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, and an image for the chip holds exactly %3. Save the image first, so that it holds every row; nothing was sent to the chip.</source>
+        <translation>%1 enthält %2 Bytes, ein Bild für den Chip enthält genau %3. Speichern Sie das Bild zuerst, damit es jede Zeile enthält; an den Chip wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The chip changed while the question was open: another writer, or another chip in the clip. What it holds now is what this question describes.</source>
+        <translation>Der Chip hat sich geändert, während die Frage offen war: ein anderer Schreiber oder ein anderer Chip in der Klemme. Diese Frage beschreibt, was er jetzt enthält.</translation>
+    </message>
+</context>
+<context>
+    <name>ChipJob</name>
+    <message>
+        <source>The chip work failed: %1</source>
+        <translation>Die Arbeit am Chip ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>The chip work failed.</source>
+        <translation>Die Arbeit am Chip ist fehlgeschlagen.</translation>
+    </message>
 </context>
 <context>
     <name>ChipTargetDialog</name>
@@ -283,14 +330,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>I2C adapter, %1</source>
         <translation>I2C-Adapter, %1</translation>
-    </message>
-    <message>
-        <source>The simulated chip&apos;s file %1 cannot be opened: %2</source>
-        <translation>Die Datei %1 des simulierten Chips kann nicht geöffnet werden: %2</translation>
-    </message>
-    <message>
-        <source>The simulated chip&apos;s file %1 cannot be written: %2</source>
-        <translation>Die Datei %1 des simulierten Chips kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The simulated chip&apos;s file %1 holds %2 bytes, not %3.</source>
@@ -319,6 +358,14 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>&quot;%1&quot; names no chip. A chip is an EEPROM file (/sys/bus/nvmem/devices/…/nvmem), i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a or ch341a:BUS-ADDRESS, sim:FILE or sim8:FILE.</source>
         <translation>„%1“ bezeichnet keinen Chip. Ein Chip ist eine EEPROM-Datei (/sys/bus/nvmem/devices/…/nvmem), i2c:/dev/i2c-N (i2c8: für den 1024-Byte-Baustein), ch341a oder ch341a:BUS-ADRESSE, sim:DATEI oder sim8:DATEI.</translation>
+    </message>
+    <message>
+        <source>The simulated chip&apos;s file %1 cannot be used: %2</source>
+        <translation>Die Datei %1 des simulierten Chips kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>The simulated chip&apos;s file %1 is %2: it must be a regular file of %3 bytes, or missing.</source>
+        <translation>Die Datei %1 des simulierten Chips ist %2: Sie muss eine reguläre Datei mit %3 Bytes sein oder fehlen.</translation>
     </message>
 </context>
 <context>
@@ -480,6 +527,22 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>List the chips found: EEPROM files, I2C adapters and USB programmers.</source>
         <translation>Die gefundenen Chips auflisten: EEPROM-Dateien, I2C-Adapter und USB-Programmer.</translation>
     </message>
+    <message>
+        <source>The output cannot be written: %1</source>
+        <translation>Die Ausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 ist mehr als einmal angegeben.</translation>
+    </message>
+    <message>
+        <source>--compare, --list-chips and --chip each go on their own.</source>
+        <translation>--compare, --list-chips und --chip stehen jeweils für sich allein.</translation>
+    </message>
+    <message>
+        <source>--list-chips takes no FILE.</source>
+        <translation>--list-chips nimmt keine DATEI.</translation>
+    </message>
 </context>
 <context>
     <name>EepromFileChip</name>
@@ -518,6 +581,14 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>No permission to read %1. EEPROM files are root&apos;s by default; a udev rule or a group can give access (the package installs none for them).</source>
         <translation>Keine Berechtigung, %1 zu lesen. EEPROM-Dateien gehören standardmäßig root; eine udev-Regel oder eine Gruppe kann Zugriff geben (das Paket installiert keine dafür).</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not an EEPROM file that a kernel driver offers (a file named eeprom or nvmem under %3). To use a file as a simulated chip, name it sim:%1 (sim8: for the 1024-byte part).</source>
+        <translation>%1 ist %2, keine EEPROM-Datei eines Kerneltreibers (eine Datei namens eeprom oder nvmem unter %3). Um eine Datei als simulierten Chip zu verwenden, nennen Sie sie sim:%1 (sim8: für den 1024-Byte-Baustein).</translation>
+    </message>
+    <message>
+        <source>not to be found</source>
+        <translation>nicht zu finden</translation>
     </message>
 </context>
 <context>
@@ -584,6 +655,37 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     </message>
 </context>
 <context>
+    <name>FileKind</name>
+    <message>
+        <source>a regular file</source>
+        <translation>eine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a block device (a disk or a partition)</source>
+        <translation>ein Blockgerät (ein Datenträger oder eine Partition)</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>ein zeichenorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a file of an unknown kind</source>
+        <translation>eine Datei unbekannter Art</translation>
+    </message>
+</context>
+<context>
     <name>I2cChip</name>
     <message>
         <source>A kernel driver already holds the chip at 0x50 on %1. Use its EEPROM file instead: %2</source>
@@ -621,6 +723,14 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>The chip at %1 on %2 stayed busy for more than 25 ms after a write.</source>
         <translation>Der Chip bei %1 auf %2 blieb nach einem Schreiben länger als 25 ms beschäftigt.</translation>
     </message>
+    <message>
+        <source>%1 is %2, not an I2C adapter (/dev/i2c-N).</source>
+        <translation>%1 ist %2, kein I2C-Adapter (/dev/i2c-N).</translation>
+    </message>
+    <message>
+        <source>The adapter %1 carried %2 of %3 messages to %4.</source>
+        <translation>Der Adapter %1 hat %2 von %3 Nachrichten an %4 übertragen.</translation>
+    </message>
 </context>
 <context>
     <name>ImageComparison</name>
@@ -629,8 +739,25 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Gleich wie %1</translation>
     </message>
     <message>
-        <source>%1 pages differ, %2 LEDs</source>
-        <translation>%1 Seiten weichen ab, %2 LEDs</translation>
+        <source>1 page differs</source>
+        <translation>1 Seite weicht ab</translation>
+    </message>
+    <message>
+        <source>%1 pages differ</source>
+        <translation>%1 Seiten weichen ab</translation>
+    </message>
+    <message>
+        <source>1 LED</source>
+        <translation>1 LED</translation>
+    </message>
+    <message>
+        <source>%1 LEDs</source>
+        <translation>%1 LEDs</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>pages that differ, LEDs that differ</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -740,6 +867,24 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     </message>
 </context>
 <context>
+    <name>RecoveryFolder</name>
+    <message>
+        <source>Unsaved edits are kept for recovery in %1, as %2 cannot be written (%3).</source>
+        <translation>Nicht gespeicherte Änderungen werden zur Wiederherstellung in %1 aufbewahrt, da %2 nicht geschrieben werden kann (%3).</translation>
+    </message>
+    <message>
+        <source>Unsaved edits cannot be kept for recovery: %1 cannot be written (%2). Save often.</source>
+        <translation>Nicht gespeicherte Änderungen können nicht zur Wiederherstellung aufbewahrt werden: %1 kann nicht geschrieben werden (%2). Speichern Sie oft.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryKeeper</name>
+    <message>
+        <source>Unsaved edits cannot be kept for recovery in %1 (%2). Save often.</source>
+        <translation>Nicht gespeicherte Änderungen können nicht zur Wiederherstellung in %1 aufbewahrt werden (%2). Speichern Sie oft.</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryOffer</name>
     <message>
         <source>Untitled</source>
@@ -756,6 +901,24 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>&amp;Recover</source>
         <translation>&amp;Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is %1</source>
+        <translation>es ist %1</translation>
+    </message>
+</context>
+<context>
+    <name>TargetLock</name>
+    <message>
+        <source>%1 is being written by another program (process %2). Wait until it has finished; two writers at once would each overwrite the other&apos;s bytes.</source>
+        <translation>%1 wird von einem anderen Programm geschrieben (Prozess %2). Warten Sie, bis es fertig ist; zwei Schreiber zugleich würden die Bytes des jeweils anderen überschreiben.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked for writing: %2</source>
+        <translation>%1 kann nicht zum Schreiben gesperrt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -965,8 +1128,8 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>ALLE(*.*)</translation>
     </message>
     <message>
-        <source>Cannot open file &quot;%1&quot;</source>
-        <translation>Die Datei „%1“ kann nicht geöffnet werden</translation>
+        <source>Cannot open file &quot;%1&quot;: %2</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>

@@ -337,7 +337,8 @@ private Q_SLOTS:
     // The real library, called with no programmer on the machine: the error says to plug it in.
     void withoutAProgrammerTheRealLibrarySaysSo()
     {
-        QVERIFY(LibusbTransport::list().isEmpty());
+        if (!LibusbTransport::list().isEmpty())
+            QSKIP("a programmer is plugged in here");
         try {
             LibusbTransport::open(std::nullopt);
             QFAIL("a programmer was opened");
@@ -405,7 +406,7 @@ private Q_SLOTS:
             }
             return ::pwrite(fd, buffer, std::min<size_t>(count, static_cast<size_t>(mostPerWrite)), offset);
         };
-        const auto chip = EepromFileChip::open(path, true, calls);
+        const auto chip = EepromFileChip::open(path, true, calls, m_folder.path()); // the folder as /sys
         const QByteArray image = randomBytes(2048, 6);
         ChipTransfer transfer(*chip);
         const ChipTransfer::Outcome outcome = transfer.write(transfer.plan(image), image, backup());
@@ -415,7 +416,8 @@ private Q_SLOTS:
         else
             QVERIFY2(outcome.error.contains(QStringLiteral("smaller than the chip")), qPrintable(outcome.error));
         TestFiles::writeAll(path, QByteArray(100, '\0'));
-        QVERIFY_THROWS_EXCEPTION(AppError, EepromFileChip::open(path, false));
+        QVERIFY_THROWS_EXCEPTION(
+            AppError, EepromFileChip::open(path, false, EepromFileChip::systemCalls(), m_folder.path()));
     }
 };
 

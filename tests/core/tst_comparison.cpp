@@ -73,7 +73,9 @@ private Q_SLOTS:
             listed += static_cast<int>(line.section(QLatin1Char(':'), 1).split(QLatin1Char(' '), Qt::SkipEmptyParts).size()) - 1;
         QCOMPARE(comparison.differingLeds(), listed);
         QCOMPARE(comparison.summary(QStringLiteral("b")),
-            report.isEmpty() ? QStringLiteral("Same as b") : QStringLiteral("1 pages differ, %1 LEDs").arg(listed));
+            report.isEmpty() ? QStringLiteral("Same as b")
+                : listed == 1    ? QStringLiteral("1 page differs, 1 LED")
+                                 : QStringLiteral("1 page differs, %1 LEDs").arg(listed));
     }
 
     // Next Difference walks the differing pages either way, round the end.

@@ -147,6 +147,37 @@ private Q_SLOTS:
         }
     }
 
+    // Recovered edits keep the stamp the file had when they began: a save asks before it undoes
+    // what was written there since (another run's save), and only then.
+    void aRecoveredCopyAsksBeforeOverwritingALaterSave_data()
+    {
+        QTest::addColumn<bool>("changedSince");
+        QTest::addColumn<bool>("stampKept"); // a copy of an older run kept none
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("saved by another run since") << true << true << true;
+        QTest::newRow("unchanged since") << false << true << false;
+        QTest::newRow("a copy without a stamp") << false << false << true;
+    }
+    void aRecoveredCopyAsksBeforeOverwritingALaterSave()
+    {
+        QFETCH(bool, changedSince);
+        QFETCH(bool, stampKept);
+        QFETCH(bool, asked);
+        const QString path = load("shared.bin", QByteArray(2048, '\xFF'));
+        light(0);
+        const std::optional<FileStamp> whenEditsBegan = document().fileStamp();
+        if (changedSince) {
+            QTest::qWait(20); // a later time of change, on any file system
+            TestFiles::writeAll(path, QByteArray(2048, '\x0F'));
+        }
+        m_document = std::make_unique<EffectDocument>(m_image, m_prompts); // the next run
+        document().recovered(path, ImageLayout::Bits16, stampKept ? whenEditsBegan : std::nullopt);
+        m_prompts.answer = Answer::Cancel;
+        QCOMPARE(document().save(), !asked);
+        QCOMPARE(m_prompts.questions.size(), asked ? 1 : 0);
+        QCOMPARE(TestFiles::readAll(path) == QByteArray(2048, '\x0F'), changedSince);
+    }
+
     // Saving as an 8-bit image, or exporting one as a C array, holds the left halves only, and
     // says so first.
     void theEightBitLayoutWarnsOfWhatItLoses_data()

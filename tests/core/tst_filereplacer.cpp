@@ -197,6 +197,34 @@ private Q_SLOTS:
         const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
         QCOMPARE(left, QStringList({live, notOurs, QStringLiteral("effect.bin")}));
     }
+
+    // A link whose file is not made yet stays a link: the file it names is made.
+    void aDanglingLinkIsFollowed_data()
+    {
+        QTest::addColumn<QString>("linkTarget");
+        QTest::addColumn<QString>("madeAt");
+        QTest::newRow("relative") << "made.bin"
+                                  << "made.bin";
+        QTest::newRow("through a second link") << "second-link"
+                                               << "made.bin";
+        QTest::newRow("absolute") << "ABSOLUTE/made.bin"
+                                  << "made.bin";
+    }
+    void aDanglingLinkIsFollowed()
+    {
+        QFETCH(QString, linkTarget);
+        QFETCH(QString, madeAt);
+        QTemporaryDir dir;
+        QVERIFY(QFile::link(QStringLiteral("made.bin"), dir.filePath(QStringLiteral("second-link"))));
+        const QString link = dir.filePath(QStringLiteral("link.bin"));
+        QVERIFY(::symlink(
+                    QFile::encodeName(QString(linkTarget).replace(QStringLiteral("ABSOLUTE"), dir.path())).constData(),
+                    QFile::encodeName(link).constData())
+            == 0);
+        QVERIFY(FileReplacer::replace(link, QByteArray(2048, 'n')));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readAll(dir.filePath(madeAt)), QByteArray(2048, 'n'));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFileReplacer)

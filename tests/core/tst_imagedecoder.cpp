@@ -187,14 +187,20 @@ private Q_SLOTS:
     void readerRefuses_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("missing file") << "gone.bin";
-        QTest::newRow("a folder") << "folder.bin";
-        QTest::newRow("a named pipe: refused at once, no wait for a writer") << "pipe.bin";
-        QTest::newRow("a character device") << "/dev/zero";
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing file") << "gone.bin"
+                                      << "No such file or directory";
+        QTest::newRow("a folder") << "folder.bin"
+                                  << "it is a folder";
+        QTest::newRow("a named pipe: refused at once, no wait for a writer") << "pipe.bin"
+                                                                             << "it is a named pipe";
+        QTest::newRow("a character device") << "/dev/zero"
+                                            << "it is a character device";
     }
     void readerRefuses()
     {
         QFETCH(QString, name);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.bin")));
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.bin"))).constData(), 0600) == 0);
@@ -203,7 +209,7 @@ private Q_SLOTS:
             ImageReader::readHead(path, 2048);
             QFAIL("no error raised");
         } catch (const AppError &error) {
-            QCOMPARE(error.message(), QStringLiteral("Cannot open file \"%1\"").arg(path));
+            QCOMPARE(error.message(), QStringLiteral("Cannot open file \"%1\": %2").arg(path, reason));
         }
     }
 };

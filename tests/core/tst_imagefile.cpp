@@ -85,7 +85,8 @@ private Q_SLOTS:
             ImageFile::load(missing, image);
             QFAIL("a missing file was read");
         } catch (const AppError &error) {
-            QCOMPARE(error.message(), QStringLiteral("Cannot open file \"%1\"").arg(missing));
+            QCOMPARE(
+                error.message(), QStringLiteral("Cannot open file \"%1\": No such file or directory").arg(missing));
         }
         for (int page = 1; page <= EffectImage::PageCount; ++page)
             QCOMPARE(image.page(page), before.page(page));

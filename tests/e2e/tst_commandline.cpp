@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 // The real program's command line, run without any display: a window it tried to open would
 // end it with an error of the window system instead of the answers below.
@@ -25,9 +26,9 @@ private Q_SLOTS:
                             << "" << QString();
         QTest::newRow("--version") << QStringList {"--version"} << 0 << "Glimmerview 1.0\n"
                                    << "" << QString();
-        QTest::newRow("unknown option: usage on stderr") << QStringList {"--frobnicate"} << 1 << ""
+        QTest::newRow("unknown option: usage on stderr") << QStringList {"--frobnicate"} << 2 << ""
                                                          << "Unknown option 'frobnicate'." << QString();
-        QTest::newRow("two files") << QStringList {"a.bin", "b.bin"} << 1 << ""
+        QTest::newRow("two files") << QStringList {"a.bin", "b.bin"} << 2 << ""
                                    << "Usage: " << QString();
         // Qt's own words and ours, in German.
         QTest::newRow("--help in German") << QStringList {"--help"} << 0 << "Aufruf: "
@@ -76,7 +77,7 @@ private Q_SLOTS:
         QTest::newRow("the same: 0") << QByteArray() << true << 0 << "Same as b.bin\n"
                                      << "";
         QTest::newRow("they differ: 1") << QByteArray("\xFE") << true << 1
-                                        << "page 3 row 2: columns 16\n1 pages differ, 1 LEDs\n"
+                                        << "page 3 row 2: columns 16\n1 page differs, 1 LED\n"
                                         << "";
         QTest::newRow("B cannot be read: 2") << QByteArray() << false << 2 << ""
                                              << "Cannot open file";
@@ -119,20 +120,8 @@ private Q_SLOTS:
         writeFile(dir.filePath(QStringLiteral("a.bin")), image);
         writeFile(dir.filePath(QStringLiteral("blank.bin")), QByteArray(2048, '\xFF'));
         writeFile(dir.filePath(QStringLiteral("short.bin8")), QByteArray(1024, '\0'));
-        const auto run = [&](const QStringList &arguments, QString *out = nullptr, QString *err = nullptr) {
-            QProcess program;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.remove(QStringLiteral("DISPLAY"));
-            environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
-            program.setProcessEnvironment(environment);
-            program.setWorkingDirectory(dir.path());
-            program.start(QStringLiteral(GLIMMERVIEW_BINARY), arguments);
-            program.waitForFinished(20000);
-            if (out)
-                *out = QString::fromLocal8Bit(program.readAllStandardOutput());
-            if (err)
-                *err = QString::fromLocal8Bit(program.readAllStandardError());
-            return program.exitCode();
+        const auto run = [&dir](const QStringList &arguments, QString *out = nullptr, QString *err = nullptr) {
+            return TestCommandLine::run(dir, arguments, out, err);
         };
         const QString chip = QStringLiteral("sim:chip");
         QString out;
@@ -143,7 +132,7 @@ private Q_SLOTS:
         QCOMPARE(run({QStringLiteral("--chip"), chip, QStringLiteral("--verify"), QStringLiteral("a.bin")}), 0);
         QCOMPARE(
             run({QStringLiteral("--chip"), chip, QStringLiteral("--verify"), QStringLiteral("blank.bin")}, &out), 1);
-        QCOMPARE(out, QStringLiteral("page 3 row 2: columns 16\n1 pages differ, 1 LEDs\n"));
+        QCOMPARE(out, QStringLiteral("page 3 row 2: columns 16\n1 page differs, 1 LED\n"));
         QCOMPARE(run({QStringLiteral("--chip"), chip, QStringLiteral("--read"), QStringLiteral("back.bin")}), 0);
         QCOMPARE(readAll(dir.filePath(QStringLiteral("back.bin"))), image);
         // Mistakes: an image of another size, no chip of that name, no action.
@@ -161,7 +150,191 @@ private Q_SLOTS:
         QCOMPARE(run({QStringLiteral("--list-chips")}), 0);
     }
 
+    // Whatever is wrong with the command is refused before the chip is touched: no byte of the
+    // chip changes and no backup is made. Help and version answer alone.
+    void aWrongCommandTouchesNoChip_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        const QString chip = QStringLiteral("sim:chip");
+        QTest::newRow("an empty file") << QStringList {"--chip", chip, "--write", "empty.bin"} << 2
+                                       << "empty.bin holds 0 bytes, and an image for the chip holds exactly 2048";
+        QTest::newRow("one byte") << QStringList {"--chip", chip, "--write", "one.bin"} << 2 << "holds 1 bytes";
+        QTest::newRow("a text file") << QStringList {"--chip", chip, "--write", "/etc/passwd"} << 2
+                                     << "/etc/passwd holds";
+        QTest::newRow("a 4 GiB sparse file")
+            << QStringList {"--chip", chip, "--write", "huge.bin"} << 2 << "holds more than 2048 bytes";
+        QTest::newRow("a 2048-byte .bin8 into the 1024-byte part")
+            << QStringList {"--chip", "sim8:chip8", "--write", "long.bin8"} << 2 << "holds more than 1024 bytes";
+        QTest::newRow("verify an empty file")
+            << QStringList {"--chip", chip, "--verify", "empty.bin"} << 2 << "holds 0 bytes";
+        QTest::newRow("--help beside --write") << QStringList {"--chip", chip, "--write", "a.bin", "--help"} << 0 << "";
+        QTest::newRow("--version beside --write")
+            << QStringList {"--version", "--chip", chip, "--write", "a.bin"} << 0 << "";
+        QTest::newRow("--list-chips beside --write")
+            << QStringList {"--list-chips", "--chip", chip, "--write", "a.bin"} << 2 << "each go on their own";
+        QTest::newRow("--list-chips with a file") << QStringList {"--list-chips", "extra"} << 2 << "takes no FILE";
+        QTest::newRow("--chip twice") << QStringList {"--chip", "sim:other", "--chip", chip, "--write", "a.bin"} << 2
+                                      << "--chip is given more than once";
+        QTest::newRow("--write twice") << QStringList {"--chip", chip, "--write", "a.bin", "--write", "a.bin"} << 2
+                                       << "--write is given more than once";
+        QTest::newRow("--compare beside --chip") << QStringList {"--compare", "a.bin", "a.bin", "--chip", chip,
+            "--verify", "a.bin"} << 2 << "each go on their own";
+        QTest::newRow("--compare A B --bogus")
+            << QStringList {"--compare", "a.bin", "a.bin", "--bogus"} << 2 << "Unknown option 'bogus'";
+        QTest::newRow("an effect file as the chip: --chip and --write swapped")
+            << QStringList {"--chip", "DIR/a.bin", "--write", "blank.bin"} << 2 << "sim:";
+    }
+    void aWrongCommandTouchesNoChip()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        QTemporaryDir dir;
+        QByteArray image(2048, '\xFF');
+        image[66] = '\xFE';
+        writeFile(dir.filePath(QStringLiteral("a.bin")), image);
+        writeFile(dir.filePath(QStringLiteral("blank.bin")), QByteArray(2048, '\xFF'));
+        writeFile(dir.filePath(QStringLiteral("empty.bin")), QByteArray());
+        writeFile(dir.filePath(QStringLiteral("one.bin")), QByteArray(1, '\0'));
+        writeFile(dir.filePath(QStringLiteral("long.bin8")), QByteArray(2048, '\0'));
+        QFile huge(dir.filePath(QStringLiteral("huge.bin")));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(4) << 30)); // sparse: costs no disk
+        huge.close();
+        const QByteArray chip(2048, '\x33');
+        writeFile(dir.filePath(QStringLiteral("chip")), chip);
+        writeFile(dir.filePath(QStringLiteral("chip8")), QByteArray(1024, '\x33'));
+        for (QString &argument : arguments) // an effect file's own path stands for the chip in one row
+            argument.replace(QStringLiteral("DIR"), dir.path());
+        QString out;
+        QString errors;
+        QCOMPARE(run(dir, arguments, &out, &errors), status);
+        QVERIFY2(errors.contains(err), qPrintable(errors));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("chip"))), chip);
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("chip8"))), QByteArray(1024, '\x33'));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("a.bin"))), image);
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("data"))));
+    }
+
+    // A chip read into a file of the other layout is written in the layout the name says, where
+    // that loses nothing, and then verifies; where it would lose lit LEDs it is refused.
+    void aReadIsWrittenInTheLayoutOfItsName_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QByteArray>("chip");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("expected"); // empty: refused, no file
+        QByteArray small(1024, '\xFF');
+        small[5] = '\x7E';
+        QByteArray asSixteen(2048, '\xFF');
+        asSixteen[10] = '\x7E';
+        QByteArray rightHalfOff = asSixteen;
+        QByteArray rightHalfLit = asSixteen;
+        rightHalfLit[11] = '\xFE';
+        QByteArray asEight(1024, '\xFF');
+        asEight[5] = '\x7E';
+        QTest::newRow("1024-byte chip into .bin") << "sim8:chip" << small << "back.bin" << asSixteen;
+        QTest::newRow("2048-byte chip, right half off, into .bin8")
+            << "sim:chip" << rightHalfOff << "back.bin8" << asEight;
+        QTest::newRow("2048-byte chip, right half lit, into .bin8")
+            << "sim:chip" << rightHalfLit << "back.bin8" << QByteArray();
+    }
+    void aReadIsWrittenInTheLayoutOfItsName()
+    {
+        QFETCH(QString, target);
+        QFETCH(QByteArray, chip);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, expected);
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("chip")), chip);
+        QString errors;
+        QCOMPARE(run(dir, {QStringLiteral("--chip"), target, QStringLiteral("--read"), file}, nullptr, &errors),
+            expected.isEmpty() ? 2 : 0);
+        if (expected.isEmpty()) {
+            QVERIFY2(errors.contains(QStringLiteral("right half of a row on page 1")), qPrintable(errors));
+            QVERIFY(!QFile::exists(dir.filePath(file)));
+            return;
+        }
+        QCOMPARE(readAll(dir.filePath(file)), expected);
+        QString out;
+        QCOMPARE(run(dir, {QStringLiteral("--chip"), target, QStringLiteral("--verify"), file}, &out), 0);
+        QCOMPARE(out, QStringLiteral("The chip holds this image.\n"));
+    }
+
+    // Ctrl+C, a kill or a hang-up during a write stops it at the next chip page and says which
+    // pages are new, which old, and where the backup is.
+    void anInterruptedWriteSaysWhatTheChipHolds_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void anInterruptedWriteSaysWhatTheChipHolds()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("lit.bin")), QByteArray(2048, '\0'));
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(dir.path());
+        program.setReadChannel(QProcess::StandardError); // where the progress goes
+        program.start(QStringLiteral(GLIMMERVIEW_BINARY),
+            {QStringLiteral("--chip"), QStringLiteral("sim:chip"), QStringLiteral("--write"),
+                QStringLiteral("lit.bin")});
+        QByteArray errors;
+        while (!errors.contains("Writing chip page 3,") && program.waitForReadyRead(10000))
+            errors += program.readAllStandardError();
+        QVERIFY2(errors.contains("Writing chip page 3,"), errors.constData());
+        ::kill(static_cast<pid_t>(program.processId()), signal);
+        QVERIFY(program.waitForFinished(10000));
+        errors += program.readAllStandardError();
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 2);
+        QVERIFY2(errors.contains("Stopped between two chip pages. Pages holding the new image: 1"), errors.constData());
+        QVERIFY2(errors.contains("Pages still holding the old one:"), errors.constData());
+        QVERIFY2(errors.contains("The chip's old contents are kept in"), errors.constData());
+        const QByteArray held = readAll(dir.filePath(QStringLiteral("chip")));
+        QVERIFY(held.startsWith(QByteArray(48, '\0')) && held.endsWith(QByteArray(16, '\xFF')));
+    }
+
+    // A report that never arrived is no answer: a script must not read it as "the same".
+    void anOutputThatCannotBeWrittenIsAnError()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("a.bin")), QByteArray(2048, '\xFF'));
+        QProcess program;
+        program.setWorkingDirectory(dir.path());
+        program.setStandardOutputFile(QStringLiteral("/dev/full"));
+        program.start(QStringLiteral(GLIMMERVIEW_BINARY),
+            {QStringLiteral("--compare"), QStringLiteral("a.bin"), QStringLiteral("a.bin")});
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitCode(), 2);
+        QVERIFY(program.readAllStandardError().contains("The output cannot be written: No space left on device"));
+    }
+
 private:
+    static int run(
+        const QTemporaryDir &dir, const QStringList &arguments, QString *out = nullptr, QString *err = nullptr)
+    {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(dir.path());
+        program.start(QStringLiteral(GLIMMERVIEW_BINARY), arguments);
+        if (!program.waitForFinished(20000))
+            return -1;
+        if (out)
+            *out = QString::fromLocal8Bit(program.readAllStandardOutput());
+        if (err)
+            *err = QString::fromLocal8Bit(program.readAllStandardError());
+        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    }
     static QByteArray readAll(const QString &path)
     {
         QFile file(path);

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -17,14 +18,17 @@ class TestChipWindow : public QObject, private FormFixture
     Q_OBJECT
 
 private:
-    // Answers the next question box named `name` with the button captioned `caption`.
-    static void answerLater(const QString &name, const QString &caption)
+    // Answers the next question box named `name` with the button captioned `caption`; its text
+    // goes to `text` when given (which must outlive the answer).
+    static void answerLater(const QString &name, const QString &caption, QString *text = nullptr)
     {
         auto *timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, name, caption] {
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, name, caption, text] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box || box->objectName() != name)
                 return;
+            if (text)
+                *text = box->text();
             for (QAbstractButton *button : box->buttons()) {
                 if (button->text() == caption)
                     button->click();
@@ -32,6 +36,18 @@ private:
             timer->deleteLater();
         });
         timer->start(20);
+    }
+    // A write of an all-lit image to an erased simulated chip, under way.
+    QString startWriting()
+    {
+        const QString image = TestFiles::writeAll(folder->filePath(QStringLiteral("lit.bin")), QByteArray(2048, '\0'));
+        form->loadImageFile(image);
+        const QString chip = folder->filePath(QStringLiteral("chip")); // made erased
+        form->findChild<ChipController *>()->setTarget(QStringLiteral("sim:") + chip);
+        answerLater(QStringLiteral("chipWriteQuestion"), QStringLiteral("&Write"));
+        triggerMenu("writeToChipAction");
+        [&] { QTRY_VERIFY(TestFiles::readAll(chip).contains('\0')); }(); // the first pages are in
+        return chip;
     }
 
 private Q_SLOTS:
@@ -73,28 +89,169 @@ private Q_SLOTS:
         triggerMenu("verifyChipAction");
         QTRY_VERIFY(form->findChild<QLabel *>(QStringLiteral("comparisonStatus")));
         QCOMPARE(form->findChild<QLabel *>(QStringLiteral("comparisonStatus"))->text(),
-            QStringLiteral("1 pages differ, 1 LEDs"));
+            QStringLiteral("1 page differs, 1 LED"));
         QVERIFY(form->statusBar()->isVisible());
         QCOMPARE(TestFiles::readAll(chip), bytes); // a read and a verify write nothing
     }
 
+    // An image file that is not whole goes to no chip: Write and Verify say why and touch nothing.
+    void aFileThatIsNotWholeGoesToNoChip_data()
+    {
+        QTest::addColumn<QByteArray>("action");
+        QTest::newRow("write") << QByteArray("writeToChipAction");
+        QTest::newRow("verify") << QByteArray("verifyChipAction");
+    }
+    void aFileThatIsNotWholeGoesToNoChip()
+    {
+        QFETCH(QByteArray, action);
+        form->loadImageFile(TestFiles::writeAll(folder->filePath(QStringLiteral("short.bin")), QByteArray(100, '\0')));
+        const QString chip = folder->filePath(QStringLiteral("chip"));
+        form->findChild<ChipController *>()->setTarget(QStringLiteral("sim:") + chip);
+        QString refusal;
+        answerLater(QStringLiteral("ErrorBox"), QStringLiteral("OK"), &refusal);
+        triggerMenu(action.constData());
+        QTRY_VERIFY(!refusal.isEmpty());
+        QVERIFY2(refusal.startsWith(
+                     QStringLiteral("short.bin holds 100 bytes, and an image for the chip holds exactly 2048")),
+            qPrintable(refusal));
+        QVERIFY(!QFile::exists(chip));
+    }
+
+    // An 8-bit image with lit LEDs in a right half: Write asks as Save does (Cancel: nothing
+    // written), Verify says the chip cannot hold them instead of "The chip holds this image".
+    void theRightHalfOfAnEightBitImageIsNotLostWithoutAWord()
+    {
+        form->loadImageFile(TestFiles::writeAll(folder->filePath(QStringLiteral("e.bin8")), QByteArray(1024, '\xFF')));
+        press(16, Qt::LeftButton); // row 1, column 1: the right half, which the 8-bit layout lacks
+        release(16, Qt::LeftButton);
+        const QString chip = TestFiles::writeAll(folder->filePath(QStringLiteral("chip")), QByteArray(1024, '\xFF'));
+        form->findChild<ChipController *>()->setTarget(QStringLiteral("sim8:") + chip);
+        QString question;
+        answerLater(QStringLiteral("QuestionBox"), QStringLiteral("&Cancel"), &question);
+        triggerMenu("writeToChipAction");
+        QTRY_VERIFY(!question.isEmpty());
+        QVERIFY2(question.startsWith(QStringLiteral("The 8-bit layout holds the left half of each row only")),
+            qPrintable(question));
+        QCOMPARE(TestFiles::readAll(chip), QByteArray(1024, '\xFF'));
+        QString verdict;
+        answerLater(QStringLiteral("ErrorBox"), QStringLiteral("OK"), &verdict);
+        triggerMenu("verifyChipAction");
+        QTRY_VERIFY(!verdict.isEmpty());
+        QVERIFY2(verdict.contains(QStringLiteral("cannot be in the chip")), qPrintable(verdict));
+    }
+
+    // A comparison with the chip follows what the chip holds after a write.
+    void aWriteBringsAComparisonWithTheChipUpToDate()
+    {
+        QByteArray bytes(2048, '\xFF');
+        bytes[0] = '\xFE';
+        const QString chip = TestFiles::writeAll(folder->filePath(QStringLiteral("chip")), QByteArray(2048, '\xFF'));
+        form->loadImageFile(TestFiles::writeAll(folder->filePath(QStringLiteral("a.bin")), bytes));
+        form->findChild<ChipController *>()->setTarget(QStringLiteral("sim:") + chip);
+        answerLater(QStringLiteral("chipDiffersBox"), QStringLiteral("&Show the Differences"));
+        triggerMenu("verifyChipAction");
+        QTRY_VERIFY(form->findChild<QLabel *>(QStringLiteral("comparisonStatus")));
+        const auto status = [this] { return form->findChild<QLabel *>(QStringLiteral("comparisonStatus"))->text(); };
+        QTRY_COMPARE(status(), QStringLiteral("1 page differs, 1 LED"));
+        answerLater(QStringLiteral("chipWriteQuestion"), QStringLiteral("&Write"));
+        answerLater(QStringLiteral("chipResultBox"), QStringLiteral("OK"));
+        triggerMenu("writeToChipAction");
+        QTRY_COMPARE(status(), QStringLiteral("Same as the chip"));
+        QCOMPARE(TestFiles::readAll(chip), bytes);
+    }
+
     // A close while the chip is written asks first; Cancel the Work stops it at the next chip
-    // page, and the window closes with the chip part new, part old, nothing left running.
+    // page, its report (which pages are new, where the backup is) is shown, and the window closes
+    // with the chip part new, part old, nothing left running.
     void aCloseDuringAWriteCancelsTheWorkWhenAsked()
+    {
+        const QString chip = startWriting();
+        auto *chips = form->findChild<ChipController *>();
+        QString report;
+        answerLater(QStringLiteral("chipWorkQuestion"), QStringLiteral("&Cancel the Work"));
+        answerLater(QStringLiteral("ErrorBox"), QStringLiteral("OK"), &report);
+        QVERIFY(form->close());
+        QVERIFY(!chips->isWorking());
+        QVERIFY2(report.contains(QStringLiteral("Stopped between two chip pages"))
+                && report.contains(QStringLiteral("old contents are kept in")),
+            qPrintable(report));
+        const QByteArray held = TestFiles::readAll(chip);
+        QVERIFY(held.contains('\xFF') && held.contains('\0'));
+    }
+
+    // A termination signal during a write stops it at the next chip page; the report goes to
+    // standard error and is shown once at the next start.
+    void aWriteEndedBySignalIsReportedAtTheNextStart()
+    {
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([dataHome] { qputenv("XDG_DATA_HOME", dataHome); });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder->filePath(QStringLiteral("data"))));
+        form->closeWithoutAsking();
+        restart(); // a window whose backups and reports go to the test's folder
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QString chip = startWriting();
+        auto *chips = form->findChild<ChipController *>();
+        chips->stopForExit();
+        QVERIFY(!chips->isWorking());
+        const QByteArray held = TestFiles::readAll(chip);
+        QVERIFY(held.contains('\xFF') && held.contains('\0')); // stopped halfway
+        QString report;
+        answerLater(QStringLiteral("ErrorBox"), QStringLiteral("OK"), &report);
+        chips->reportInterruptedWork();
+        QVERIFY2(
+            report.startsWith(QStringLiteral("The last run ended during chip work. Stopped between two chip pages.")),
+            qPrintable(report));
+        QVERIFY(report.contains(QStringLiteral("The chip's old contents are kept in")));
+        report.clear();
+        chips->reportInterruptedWork(); // once
+        QTest::qWait(100);
+        QVERIFY(report.isEmpty());
+    }
+
+    // Wait waits: the window stays while the write goes on, and closes by itself at its end.
+    void aCloseThatWaitsClosesWhenTheWorkEnds()
+    {
+        const QString chip = startWriting();
+        answerLater(QStringLiteral("chipWorkQuestion"), QStringLiteral("&Wait, Then Close"));
+        answerLater(QStringLiteral("chipResultBox"), QStringLiteral("OK"));
+        QVERIFY(!form->close());
+        QVERIFY(form->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 10000);
+        QCOMPARE(TestFiles::readAll(chip), QByteArray(2048, '\0'));
+    }
+
+    // A chip that changes while the write's question is open is read again and asked about again;
+    // the backup holds what it held when Write was pressed.
+    void aChipChangedDuringTheQuestionIsAskedAboutAgain()
     {
         const QString image = TestFiles::writeAll(folder->filePath(QStringLiteral("lit.bin")), QByteArray(2048, '\0'));
         form->loadImageFile(image);
-        const QString chip = folder->filePath(QStringLiteral("chip")); // made erased
-        auto *chips = form->findChild<ChipController *>();
-        chips->setTarget(QStringLiteral("sim:") + chip);
-        answerLater(QStringLiteral("chipWriteQuestion"), QStringLiteral("&Write"));
+        const QString chip = TestFiles::writeAll(folder->filePath(QStringLiteral("chip")), QByteArray(2048, '\xFF'));
+        form->findChild<ChipController *>()->setTarget(QStringLiteral("sim:") + chip);
+        // First question: another chip goes into the clip, then Write. Second: its text, Cancel.
+        QStringList questions;
+        auto *answer = new QTimer(form.get());
+        connect(answer, &QTimer::timeout, answer, [&questions, chip] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || box->objectName() != QStringLiteral("chipWriteQuestion"))
+                return;
+            questions << box->text();
+            if (questions.size() == 1)
+                TestFiles::writeAll(chip, QByteArray(2048, '\x77'));
+            for (QAbstractButton *button : box->buttons()) {
+                if (button->text() == (questions.size() == 1 ? QStringLiteral("&Write") : QStringLiteral("Cancel")))
+                    button->click();
+            }
+        });
+        answer->start(20);
         triggerMenu("writeToChipAction");
-        QTRY_VERIFY(TestFiles::readAll(chip).contains('\0')); // the first pages are in
-        answerLater(QStringLiteral("chipWorkQuestion"), QStringLiteral("&Cancel the Work"));
-        QVERIFY(form->close());
-        QVERIFY(!chips->isWorking());
-        const QByteArray held = TestFiles::readAll(chip);
-        QVERIFY(held.contains('\xFF') && held.contains('\0'));
+        QTRY_COMPARE(questions.size(), 2);
+        delete answer;
+        QVERIFY2(!questions.at(0).startsWith(QStringLiteral("The chip changed")), qPrintable(questions.at(0)));
+        QVERIFY2(questions.at(1).startsWith(QStringLiteral("The chip changed while the question was open")),
+            qPrintable(questions.at(1)));
+        QCOMPARE(TestFiles::readAll(chip), QByteArray(2048, '\x77')); // Cancel: nothing written
     }
 };
 

@@ -53,7 +53,7 @@ private Q_SLOTS:
             [&](QWidget *, const QString &, const QString &, const QString &) { return std::optional(referencePath); });
 
         triggerMenu("compareWithAction");
-        QCOMPARE(statusText(), QStringLiteral("1 pages differ, 1 LEDs"));
+        QCOMPARE(statusText(), QStringLiteral("1 page differs, 1 LED"));
         QVERIFY(markedLeds().isEmpty()); // page 1 is the same
         triggerMenu("nextDifferenceAction");
         QCOMPARE(control<QLineEdit>("position")->text(), QStringLiteral("5"));

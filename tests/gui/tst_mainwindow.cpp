@@ -403,7 +403,7 @@ private Q_SLOTS:
         QCOMPARE(seen.count, 1);
         QCOMPARE(seen.title, ErrorBox::title());
         QCOMPARE(seen.title, QStringLiteral("tst_mainwindow")); // first letter as written
-        QCOMPARE(seen.text, QStringLiteral("Cannot open file \"%1\"").arg(gone));
+        QCOMPARE(seen.text, QStringLiteral("Cannot open file \"%1\": No such file or directory.").arg(gone));
         QCOMPARE(seen.icon, QMessageBox::Critical);
         QCOMPARE(form->image().currentPage(), 5);
         QCOMPARE(control<QLineEdit>("position")->text(), QStringLiteral("5"));

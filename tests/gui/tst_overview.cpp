@@ -171,6 +171,34 @@ private Q_SLOTS:
         QVERIFY(!rowMarkedAsDiffering(differing));
     }
 
+    // The widest captions ("10 ≠256") stay inside their own page's place: no red pixel reaches
+    // the captions of pages 9 and 11, which do not differ, nor is page 16's cut at the right.
+    void differingCaptionsKeepToTheirPages()
+    {
+        form->loadImageFile(TestFiles::writeAll(folder->filePath(QStringLiteral("a.bin")), QByteArray(2048, '\xFF')));
+        QByteArray reference(2048, '\xFF');
+        for (const int page : {10, 16})
+            reference.replace((page - 1) * 32, 32, QByteArray(32, '\0')); // all 256 LEDs differ
+        const QString referencePath = TestFiles::writeAll(folder->filePath(QStringLiteral("b.bin")), reference);
+        form->setImagePathPrompt(
+            [&](QWidget *, const QString &, const QString &, const QString &) { return std::optional(referencePath); });
+        triggerMenu("compareWithAction");
+        QCOMPARE(pages()->visibleRegion().boundingRect(), pages()->rect()); // no column cut off
+        const QImage shot = pages()->grab().toImage().scaled(pages()->size());
+        const QRect band(0, pages()->pictureRect(10).bottom() + 2, shot.width(),
+            pages()->pageRect(10).bottom() - pages()->pictureRect(10).bottom() - 2);
+        QList<int> redColumns;
+        for (int y = band.top(); y <= band.bottom(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (qRed(shot.pixel(x, y)) > 160 && qGreen(shot.pixel(x, y)) < 100)
+                    redColumns << x;
+        QVERIFY(!redColumns.isEmpty());
+        for (const int x : redColumns) {
+            const int page = pages()->pageAt(QPoint(x, band.top()));
+            QVERIFY2(page == 10 || page == 16, qPrintable(QStringLiteral("red at x %1, in page %2").arg(x).arg(page)));
+        }
+    }
+
     // A screen reader hears each page by its number, described by its lit LEDs.
     void eachPageIsAnItemForScreenReaders()
     {

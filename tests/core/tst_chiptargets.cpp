@@ -1,0 +1,235 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "chip/ChipClock.h"
+#include "chip/ChipTargets.h"
+#include "chip/ChipTransfer.h"
+#include "chip/EepromFileChip.h"
+#include "chip/I2cChip.h"
+#include "common/AppError.h"
+#include "common/LocalPath.h"
+#include "tests/TestFiles.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// What a target must be before a chip is touched, and what a write leaves behind: only a kernel
+// driver's EEPROM file is taken as a chip, a simulated chip's file is a regular file of its size,
+// two writers of one target exclude each other, and no backup ever replaces another.
+class TestChipTargets : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+
+    QString path(const QString &name) const { return m_folder.filePath(name); }
+    static QString openError(const std::function<void()> &open)
+    {
+        try {
+            open();
+        } catch (const AppError &error) {
+            return error.message();
+        }
+        return QStringLiteral("(opened)");
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // A fake /sys: a driver's file, and an effect file outside it that links point at.
+        QVERIFY(QDir(path(QStringLiteral("sys/bus/nvmem/devices/0-00500"))).mkpath(QStringLiteral(".")));
+        TestFiles::writeAll(path(QStringLiteral("sys/bus/nvmem/devices/0-00500/nvmem")), QByteArray(2048, '\xFF'));
+        TestFiles::writeAll(path(QStringLiteral("effect.bin")), QByteArray(2048, '\0'));
+        TestFiles::writeAll(path(QStringLiteral("eeprom")), QByteArray(2048, '\0'));
+        QVERIFY(QFile::link(path(QStringLiteral("effect.bin")), path(QStringLiteral("sys/bus/nvmem/devices/eeprom"))));
+        QVERIFY(QDir(path(QStringLiteral("sys/folder"))).mkpath(QStringLiteral("nvmem")));
+        QVERIFY(::mkfifo(QFile::encodeName(path(QStringLiteral("sys/eeprom"))).constData(), 0600) == 0);
+        QVERIFY(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe"))).constData(), 0600) == 0);
+        QVERIFY(QDir(path(QStringLiteral("folder"))).mkpath(QStringLiteral(".")));
+    }
+
+    // An effect file is exactly a chip's size: swapping --chip and --write must not overwrite it.
+    void onlyADriversFileIsAnEepromFile_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason"); // empty: opened
+        QTest::newRow("the driver's file") << "sys/bus/nvmem/devices/0-00500/nvmem"
+                                           << "";
+        QTest::newRow("an effect file named eeprom, outside /sys") << "eeprom"
+                                                                   << "a regular file, not an EEPROM file";
+        QTest::newRow("a link under /sys to an effect file") << "sys/bus/nvmem/devices/eeprom"
+                                                             << "a regular file, not an EEPROM file";
+        QTest::newRow("a named pipe under /sys: no wait") << "sys/eeprom"
+                                                          << "a named pipe, not an EEPROM file";
+        QTest::newRow("a folder under /sys") << "sys/folder/nvmem"
+                                             << "a folder, not an EEPROM file";
+        QTest::newRow("a block device") << "/dev/loop0"
+                                        << "a block device";
+    }
+    void onlyADriversFileIsAnEepromFile()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
+        const QString full = file.startsWith(QLatin1Char('/')) ? file : path(file);
+        if (file.startsWith(QLatin1String("/dev/")) && !QFileInfo::exists(full))
+            QSKIP("no such device here");
+        const QByteArray before = TestFiles::readAll(path(QStringLiteral("effect.bin")));
+        const QString message = openError(
+            [&] { EepromFileChip::open(full, true, EepromFileChip::systemCalls(), path(QStringLiteral("sys"))); });
+        if (reason.isEmpty()) {
+            QCOMPARE(message, QStringLiteral("(opened)"));
+            return;
+        }
+        QVERIFY2(message.contains(reason), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("sim:")), qPrintable(message)); // the way to use a file
+        QCOMPARE(TestFiles::readAll(path(QStringLiteral("effect.bin"))), before);
+    }
+
+    // A simulated chip's file: a regular file of the chip's size, or missing (then made erased);
+    // nothing else, so that /dev/zero or a pipe can neither hang nor eat memory.
+    void aSimulatedChipsFileIsARegularFileOfItsSize_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("reason"); // empty: opened
+        QTest::newRow("missing: made erased") << "sim:" + path(QStringLiteral("new-chip")) << "";
+        QTest::newRow("/dev/zero") << "sim:/dev/zero"
+                                   << "is a character device";
+        QTest::newRow("a named pipe") << "sim:" + path(QStringLiteral("pipe")) << "is a named pipe";
+        QTest::newRow("a folder") << "sim:" + path(QStringLiteral("folder")) << "is a folder";
+        QTest::newRow("a name that is no UTF-8: made as named")
+            << "sim:" + path(LocalPath::decode(QByteArrayLiteral("chip-\xE9"))) << "";
+        QTest::newRow("a 2048-byte file as the 1024-byte part")
+            << "sim8:" + path(QStringLiteral("effect.bin")) << "holds 2048 bytes, not 1024";
+    }
+    void aSimulatedChipsFileIsARegularFileOfItsSize()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        const QString message = openError([&] { ChipTargets::open(target, true); });
+        QVERIFY2(
+            reason.isEmpty() ? message == QStringLiteral("(opened)") : message.contains(reason), qPrintable(message));
+        struct stat made
+        {
+        };
+        if (reason.isEmpty()) { // made erased, under the very bytes of its name
+            QCOMPARE(::stat(LocalPath::encode(target.mid(4)).constData(), &made), 0);
+            QCOMPARE(made.st_size, 2048);
+        }
+    }
+
+    // The read-back reaches the file: another writer's bytes show, not this process's memory.
+    void aReadReachesTheMedium()
+    {
+        const QString file = TestFiles::writeAll(path(QStringLiteral("medium")), QByteArray(2048, '\xFF'));
+        const auto chip = ChipTargets::open(QStringLiteral("sim:") + file, false);
+        QCOMPARE(chip->read(0, 16), QByteArray(16, '\xFF'));
+        TestFiles::writeAll(file, QByteArray(2048, '\x5A'));
+        QCOMPARE(chip->read(0, 16), QByteArray(16, '\x5A'));
+    }
+
+    // Two writers of one target would both report success for bytes the other overwrote.
+    void aSecondWriterIsRefusedWithTheFirstsProcess()
+    {
+        const QString target = QStringLiteral("sim:") + path(QStringLiteral("shared-chip"));
+        int ready[2];
+        QVERIFY(::pipe(ready) == 0);
+        const pid_t first = ::fork();
+        if (first == 0) { // the first writer holds the chip until it is ended
+            const auto chip = ChipTargets::open(target, true);
+            (void)!::write(ready[1], "1", 1);
+            ::pause();
+            ::_exit(0);
+        }
+        char signal = 0;
+        QCOMPARE(::read(ready[0], &signal, 1), 1);
+        const QString message = openError([&] { ChipTargets::open(target, true); });
+        const QString reader = openError([&] { ChipTargets::open(target, false); });
+        ::kill(first, SIGKILL);
+        ::waitpid(first, nullptr, 0);
+        ::close(ready[0]);
+        ::close(ready[1]);
+        QVERIFY2(message.contains(QStringLiteral("being written by another program (process %1)").arg(first)),
+            qPrintable(message));
+        QCOMPARE(reader, QStringLiteral("(opened)")); // reading does not wait for the writer
+        QCOMPARE(openError([&] { ChipTargets::open(target, true); }), QStringLiteral("(opened)"));
+    }
+
+    // A write run again at once keeps the first backup, the original chip, beside its own.
+    void noBackupReplacesAnother()
+    {
+        const QString wanted = ChipTransfer::backupPath(
+            path(QStringLiteral("data")), QStringLiteral("sim:chip"), QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+        const QString first = ChipTransfer::keepBackup(wanted, QByteArray(2048, '\x01'));
+        const QString second = ChipTransfer::keepBackup(wanted, QByteArray(2048, '\x02'));
+        const QString third = ChipTransfer::keepBackup(wanted, QByteArray(2048, '\x03'));
+        QCOMPARE(first, wanted);
+        QCOMPARE(QFileInfo(second).fileName(), QStringLiteral("sim_chip-20261209-100000-2.bin"));
+        QCOMPARE(QFileInfo(third).fileName(), QStringLiteral("sim_chip-20261209-100000-3.bin"));
+        QCOMPARE(TestFiles::readAll(first), QByteArray(2048, '\x01'));
+        QCOMPARE(TestFiles::readAll(second), QByteArray(2048, '\x02'));
+    }
+
+    // A backup's name fits a file system and still names its target alone, whatever the target.
+    void aBackupNameFitsAndStaysUnique_data()
+    {
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<QByteArray>("other"); // a target that must get another name
+        const QByteArray folder = "sim:/" + QByteArray(300, 'a');
+        QTest::newRow("a long path") << folder + "/x/chip" << folder + "/y/chip";
+        QTest::newRow("bytes that are no UTF-8")
+            << QByteArray("sim:/tmp/chip-\xE9") << QByteArray("sim:/tmp/chip-\xE8");
+    }
+    void aBackupNameFitsAndStaysUnique()
+    {
+        QFETCH(QByteArray, target);
+        QFETCH(QByteArray, other);
+        const QDateTime time(QDate(2026, 12, 9), QTime(10, 0));
+        const QString name = ChipTransfer::backupPath(path(QStringLiteral("data")), LocalPath::decode(target), time);
+        const QString otherName
+            = ChipTransfer::backupPath(path(QStringLiteral("data")), LocalPath::decode(other), time);
+        QVERIFY(LocalPath::encode(QFileInfo(name).fileName()).size() + 8 <= 255); // room for a counter
+        QVERIFY(QFileInfo(name).fileName() != QFileInfo(otherName).fileName());
+        QVERIFY(QFile::exists(ChipTransfer::keepBackup(name, QByteArray(16, '\0'))));
+    }
+
+    void aBackupFolderThatCannotBeMadeSaysWhy()
+    {
+        TestFiles::writeAll(path(QStringLiteral("not-a-folder")), QByteArray("x"));
+        const QString message = openError([&] {
+            ChipTransfer::keepBackup(
+                path(QStringLiteral("not-a-folder/Glimmerview/backups/chip.bin")), QByteArray(16, '\0'));
+        });
+        QVERIFY2(message.contains(QStringLiteral("Not a directory")), qPrintable(message));
+    }
+
+    // A short count without an error leaves errno as an earlier call set it: never "failed: Success".
+    void aShortTransferIsNamedForWhatItIs()
+    {
+        VirtualChipClock clock;
+        I2cChip bus(
+            2048,
+            [](i2c_rdwr_ioctl_data *) {
+                errno = 0;
+                return 1; // of the two messages of a read
+            },
+            clock, QStringLiteral("/dev/i2c-7"));
+        const QString message = openError([&] { bus.read(0, 16); });
+        QCOMPARE(message, QStringLiteral("The adapter /dev/i2c-7 carried 1 of 2 messages to 0x50."));
+    }
+
+    // A named pipe or a regular file given as an adapter is refused at once.
+    void anAdapterIsACharacterDevice()
+    {
+        const QString message
+            = openError([&] { ChipTargets::open(QStringLiteral("i2c:") + path(QStringLiteral("pipe")), false); });
+        QVERIFY2(message.contains(QStringLiteral("is a named pipe, not an I2C adapter")), qPrintable(message));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChipTargets)
+#include "tst_chiptargets.moc"
