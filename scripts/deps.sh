@@ -33,12 +33,31 @@ TEST_PACKAGES=(xvfb xauth xdotool x11-utils libxcb1-dev libbenchmark-dev
     desktop-file-utils appstream at-spi2-core python3-pyatspi dbus lintian shared-mime-info gtk-update-icon-cache
     "${PACKAGE_PACKAGES[@]}")
 
-# build_release ROOT [CMAKE_ARGS...]
+# configure_build ROOT [CMAKE_ARGS...]: build/ is configured once, by whichever script comes
+# first, and every script after it builds there as it is: a flag that changes how sources are
+# compiled (-Werror) is never flipped back and forth, which would rebuild everything each time.
+# A new folder takes the arguments; one already there takes only the suite's checks, which
+# change no compile flag.
+configure_build() {
+    local root=$1
+    shift
+    if [ -f "$root/build/CMakeCache.txt" ]; then
+        local keep=()
+        local argument
+        for argument in "$@"; do
+            case "$argument" in -DGLIMMERVIEW_FULL_SUITE=*) keep+=("$argument") ;; esac
+        done
+        cmake -S "$root" -B "$root/build" "${keep[@]}" >/dev/null
+    else
+        cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    fi
+}
+
+# build_release ROOT [CMAKE_ARGS...]: configures as configure_build does and builds everything.
 build_release() {
     local root=$1
     shift
-    cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null &&
-        cmake --build "$root/build" --parallel "$(nproc)"
+    configure_build "$root" "$@" && cmake --build "$root/build" --parallel "$(nproc)"
 }
 
 # timed NAME COMMAND...: runs the command and says how long it took; its status is the command's
