@@ -48,6 +48,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         const QString id = QString::fromLatin1(AppId);
         QTest::newRow("program") << QStringLiteral("bin/Glimmerview");
+        QTest::newRow("the package's name as a command") << QStringLiteral("bin/glimmerview");
         QTest::newRow("desktop entry") << QStringLiteral("share/applications/%1.desktop").arg(id);
         QTest::newRow("metainfo") << QStringLiteral("share/metainfo/%1.metainfo.xml").arg(id);
         QTest::newRow("file types") << QStringLiteral("share/mime/packages/%1.xml").arg(id);
@@ -158,7 +159,7 @@ private Q_SLOTS:
         program.terminate();
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitCode(), 0);
-        QVERIFY(QDir(m_prefix.filePath(QStringLiteral("bin"))).entryList(QDir::Files)
+        QVERIFY(QDir(m_prefix.filePath(QStringLiteral("bin"))).entryList(QDir::Files | QDir::NoSymLinks)
             == QStringList {QStringLiteral("Glimmerview")});
         QVERIFY(QFileInfo(home.filePath(QStringLiteral("config/Glimmerview/Glimmerview.ini"))).isFile());
     }
@@ -179,6 +180,28 @@ private Q_SLOTS:
         QVERIFY2(depends.output.contains(QStringLiteral("libqt6widgets6")), qPrintable(depends.output));
         QVERIFY2(depends.output.contains(QStringLiteral("libqt6gui6")), qPrintable(depends.output));
         QVERIFY2(depends.output.contains(QStringLiteral("libusb-1.0-0")), qPrintable(depends.output));
+        QVERIFY2(depends.output.contains(QStringLiteral("qt6-translations-l10n")), qPrintable(depends.output));
+        // The archive's README names every library the binary needs that a desktop may lack.
+        QTemporaryDir unpacked;
+        QCOMPARE(run(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, unpacked.path()}).status, 0);
+        QFile readmeFile(unpacked.filePath(QStringLiteral("usr/share/doc/glimmerview/README")));
+        QVERIFY(readmeFile.open(QIODevice::ReadOnly));
+        const QByteArray readme = readmeFile.readAll();
+        const Run needed = run(QStringLiteral("objdump"),
+            {QStringLiteral("-p"), unpacked.filePath(QStringLiteral("usr/bin/Glimmerview"))});
+        static const QRegularExpression library(QStringLiteral("NEEDED\\s+lib(?:Qt6(\\w+)|(usb)-1\\.0)\\.so"));
+        int libraries = 0;
+        for (const QString &line : needed.output.split(QLatin1Char('\n'))) {
+            const QRegularExpressionMatch match = library.match(line);
+            if (!match.hasMatch())
+                continue;
+            ++libraries;
+            const QString package = match.captured(2).isEmpty()
+                ? QStringLiteral("libqt6%1").arg(match.captured(1).toLower())
+                : QStringLiteral("libusb-1.0-0");
+            QVERIFY2(readme.contains(package.toUtf8()), qPrintable(package));
+        }
+        QVERIFY(libraries >= 4); // Qt's core, gui, widgets, and libusb at least
         const Run contents = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-c"), deb});
         for (const QString &path :
             {QStringLiteral("./usr/bin/Glimmerview"), QStringLiteral("./usr/share/man/man1/Glimmerview.1.gz"),
@@ -187,7 +210,8 @@ private Q_SLOTS:
                 QStringLiteral("./usr/share/applications/example.glimmerview.Glimmerview.desktop"),
                 QStringLiteral("./usr/share/icons/hicolor/256x256/apps/example.glimmerview.Glimmerview.png"),
                 QStringLiteral("./usr/share/example.glimmerview.Glimmerview/examples/text-scroll.bin"),
-                QStringLiteral("./usr/lib/udev/rules.d/70-glimmerview-ch341a.rules")})
+                QStringLiteral("./usr/lib/udev/rules.d/70-glimmerview-ch341a.rules"),
+                QStringLiteral("./usr/bin/glimmerview -> Glimmerview")})
             QVERIFY2(contents.output.contains(path), qPrintable(path));
         // What a distribution would not accept: any error lintian finds.
         const Run lint = run(QStringLiteral("lintian"), {deb});
