@@ -7,6 +7,7 @@
 #include "common/AppError.h"
 #include "common/FileReplacer.h"
 #include "common/LocalPath.h"
+#include "common/PageRanges.h"
 #include "common/XdgFolders.h"
 #include "compare/ImageComparison.h"
 #include "effect/ImageDecoder.h"
@@ -56,7 +57,7 @@ QByteArray inFileLayout(const QByteArray &chip, const QString &path)
         throw AppError(QCoreApplication::translate("ChipCommand",
             "The chip has LEDs lit in the right half of a row on page %1, which a .bin8 file cannot hold: "
             "read it into a .bin file. Nothing was written.")
-                           .arg(ChipTransfer::pageList(lost)));
+                           .arg(PageRanges::text(lost)));
     }
     return ImageEncoder::encode(image, wanted);
 }
@@ -89,7 +90,7 @@ int verify(ChipTransfer &transfer, const QByteArray &image, const QString &path,
         std::printf("%s\n",
             qPrintable(QCoreApplication::translate("ChipCommand",
                 "The chip holds 8 LEDs a row: the LEDs lit in the right half of page %1 cannot be in it.")
-                           .arg(ChipTransfer::pageList(lost))));
+                           .arg(PageRanges::text(lost))));
         return 1;
     }
     ImageDecoder::decode(transfer.readAll(), chipLayout, held);
@@ -176,8 +177,17 @@ int run(const QString &target, Action action, const QString &file)
 
 int listChips()
 {
-    for (const ChipTargets::Found &found : ChipTargets::list())
-        std::printf("%s\t%s\n", qPrintable(found.target), qPrintable(found.description));
+    const QList<ChipTargets::Found> found = ChipTargets::list();
+    for (const ChipTargets::Found &chip : found)
+        std::printf("%s\t%s\n", qPrintable(chip.target), qPrintable(chip.description));
+    // Nothing printed would read as "nothing to see" as much as "nothing looked".
+    if (found.isEmpty()) {
+        std::fprintf(stderr, "%s\n",
+            qPrintable(QCoreApplication::translate("ChipCommand",
+                "No chip was found. Looked for EEPROM files in /sys/bus/nvmem/devices and /sys/bus/i2c/devices, "
+                "for I2C adapters as /dev/i2c-N, and for CH341A programmers on USB. A simulated chip needs no "
+                "search: sim:FILE.")));
+    }
     return 0;
 }
 

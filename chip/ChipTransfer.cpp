@@ -7,6 +7,7 @@
 #include "common/FileDescriptor.h"
 #include "common/FolderMaker.h"
 #include "common/LocalPath.h"
+#include "common/PageRanges.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -24,20 +25,6 @@ constexpr int MaxTargetNameBytes = 160;
 // a script makes, and a bound for a folder full of names.
 constexpr int MaxBackupsASecond = 1000;
 } // namespace
-
-QString ChipTransfer::pageList(const QList<int> &pages)
-{
-    QStringList parts;
-    for (qsizetype i = 0; i < pages.size();) {
-        qsizetype last = i;
-        while (last + 1 < pages.size() && pages.at(last + 1) == pages.at(last) + 1)
-            ++last;
-        parts << (last == i ? QString::number(pages.at(i))
-                            : QStringLiteral("%1\u2013%2").arg(pages.at(i)).arg(pages.at(last)));
-        i = last + 1;
-    }
-    return parts.join(QStringLiteral(", "));
-}
 
 int ChipTransfer::Plan::estimatedMilliseconds() const
 {
@@ -63,17 +50,17 @@ QString ChipTransfer::Outcome::summary() const
     if (cancelled || !error.isEmpty()) {
         if (!newPages.isEmpty())
             sentences << QCoreApplication::translate("ChipTransfer", "Pages holding the new image: %1.")
-                             .arg(pageList(newPages));
+                             .arg(PageRanges::text(newPages));
         if (!oldPages.isEmpty())
             sentences << QCoreApplication::translate("ChipTransfer", "Pages still holding the old one: %1.")
-                             .arg(pageList(oldPages));
+                             .arg(PageRanges::text(oldPages));
         if (!partlyWritten.isEmpty())
             sentences << QCoreApplication::translate("ChipTransfer", "Pages partly written: %1.")
-                             .arg(pageList(partlyWritten));
+                             .arg(PageRanges::text(partlyWritten));
     }
     if (!stillDiffering.isEmpty())
         sentences << QCoreApplication::translate("ChipTransfer", "Pages that differ from the image: %1.")
-                         .arg(pageList(stillDiffering));
+                         .arg(PageRanges::text(stillDiffering));
     if (chipSilent) {
         sentences << QCoreApplication::translate("ChipTransfer",
             "Every byte of the chip reads 0xFF: is it answering at all (the clip, the voltage, the chip)?");

@@ -71,8 +71,6 @@ public:
     // that is not the chip's size.
     QList<int> verify(const QByteArray &image);
 
-    // "1–3, 7": runs of page numbers, for messages.
-    static QString pageList(const QList<int> &pages);
     // The effect pages where two images of one chip's size differ.
     static QList<int> differingEffectPages(const QByteArray &chip, const QByteArray &image);
     // "<data>/Glimmerview/backups/<target>-<yyyyMMdd-HHmmss>.bin", the target's "/", ":" and

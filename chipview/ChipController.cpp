@@ -9,6 +9,7 @@
 #include "common/FileStamp.h"
 #include "common/FolderMaker.h"
 #include "common/LocalPath.h"
+#include "common/PageRanges.h"
 #include "common/ProgramTexts.h"
 #include "common/RegularFile.h"
 #include "compare/ComparisonSession.h"
@@ -20,6 +21,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
 #include <QProgressDialog>
@@ -29,14 +31,6 @@
 namespace {
 // Beside the backups: what a write stopped by a termination signal left on the chip.
 constexpr char InterruptedReportName[] = "/interrupted-chip-work.txt";
-
-QString pageNumbers(const QList<int> &pages)
-{
-    QStringList numbers;
-    for (const int page : pages)
-        numbers << QString::number(page);
-    return numbers.join(QStringLiteral(", "));
-}
 } // namespace
 
 ChipController::ChipController(QMainWindow *window, EffectDocument &document, EffectImage &image,
@@ -249,7 +243,7 @@ void ChipController::verifyChip()
     if (const QList<int> lost = rightHalfTheChipCannotHold(); !lost.isEmpty()) {
         inform(tr("This image is kept in the 8-bit layout, whose chip holds the left half of each row only: "
                   "the LEDs lit in the right half of page %1 cannot be in the chip.")
-                   .arg(pageNumbers(lost)),
+                   .arg(PageRanges::text(lost)),
             true);
         return;
     }
@@ -272,7 +266,7 @@ void ChipController::verifyChip()
                 return;
             }
             QuestionBox box(m_window, QStringLiteral("chipDiffersBox"),
-                tr("The chip differs from this image on pages %1.").arg(pageNumbers(pages)));
+                tr("The chip differs from this image on pages %1.").arg(PageRanges::text(pages)));
             box.setIcon(QMessageBox::Warning);
             QAbstractButton *show = box.addAnswer(QMessageBox::Yes, tr("&Show the Differences"), true);
             box.addAnswer(QMessageBox::Close, tr("&Close"));
@@ -337,10 +331,10 @@ void ChipController::confirmWrite(
              "about %6 s.\n\nThe chip's present contents are saved first as %7")
               .arg(m_target)
               .arg(chip->size())
-              .arg(pageNumbers(plan.effectPages))
+              .arg(PageRanges::text(plan.effectPages))
               .arg(plan.bytes())
               .arg(plan.chipPages.size())
-              .arg(QString::number(plan.estimatedMilliseconds() / 1000.0, 'f', 1))
+              .arg(QLocale().toString(plan.estimatedMilliseconds() / 1000.0, 'f', 1))
               .arg(backup);
     QuestionBox box(m_window, QStringLiteral("chipWriteQuestion"),
         changedMeanwhile ? tr("The chip changed while the question was open: another writer, or another chip "

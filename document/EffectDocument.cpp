@@ -4,6 +4,7 @@
 #include "common/AppError.h"
 #include "common/FileReplacer.h"
 #include "common/LocalPath.h"
+#include "common/PageRanges.h"
 #include "effect/CArrayExport.h"
 #include "effect/ImageEncoder.h"
 #include "effect/ImageFile.h"
@@ -171,12 +172,9 @@ bool EffectDocument::acceptsEightBitLoss(ImageLayout layout)
     const QList<int> pages = ImageEncoder::rightHalfLitPages(m_image);
     if (layout != ImageLayout::Bits8 || pages.isEmpty())
         return true;
-    QStringList numbers;
-    for (int page : pages)
-        numbers << QString::number(page);
     const QString text = tr("The 8-bit layout holds the left half of each row only. Lit LEDs in the "
                             "right half are lost on page %1. Save all the same?")
-                             .arg(numbers.join(QLatin1String(", ")));
+                             .arg(PageRanges::text(pages));
     return m_prompts->ask(DocumentPrompts::Question::AcceptEightBitLoss, text) == DocumentPrompts::Answer::Save;
 }
 

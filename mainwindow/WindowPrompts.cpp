@@ -45,9 +45,9 @@ DocumentPrompts::Answer WindowPrompts::ask(Question question, const QString &tex
         box.addAnswer(QMessageBox::Yes, tr("&Yes"));
         box.addAnswer(QMessageBox::No, tr("&No"), true);
         break;
-    case Question::AcceptEightBitLoss:
+    case Question::AcceptEightBitLoss: // Enter keeps the LEDs
         box.addAnswer(QMessageBox::Save, tr("&Save"));
-        box.addAnswer(QMessageBox::Cancel, tr("&Cancel"));
+        box.addAnswer(QMessageBox::Cancel, tr("&Cancel"), true);
         break;
     }
     box.exec();

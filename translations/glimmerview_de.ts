@@ -201,6 +201,10 @@
         <source>The chip holds 8 LEDs a row: the LEDs lit in the right half of page %1 cannot be in it.</source>
         <translation>Der Chip fasst 8 LEDs je Zeile: Die leuchtenden LEDs in der rechten Hälfte von Seite %1 können nicht darin sein.</translation>
     </message>
+    <message>
+        <source>No chip was found. Looked for EEPROM files in /sys/bus/nvmem/devices and /sys/bus/i2c/devices, for I2C adapters as /dev/i2c-N, and for CH341A programmers on USB. A simulated chip needs no search: sim:FILE.</source>
+        <translation>Kein Chip gefunden. Gesucht wurde nach EEPROM-Dateien in /sys/bus/nvmem/devices und /sys/bus/i2c/devices, nach I2C-Adaptern als /dev/i2c-N und nach CH341A-Programmern am USB. Ein simulierter Chip braucht keine Suche: sim:DATEI.</translation>
+    </message>
 </context>
 <context>
     <name>ChipController</name>

@@ -1,5 +1,6 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "common/ErrorText.h"
+#include "common/PageRanges.h"
 
 #include <QTest>
 
@@ -8,6 +9,27 @@ class TestErrorText : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Page lists in messages: runs, so that a screen reader reads three words, not 64 numbers.
+    void pageRanges_data()
+    {
+        QTest::addColumn<QList<int>>("pages");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << QList<int>() << "";
+        QTest::newRow("one") << QList<int> {7} << "7";
+        QTest::newRow("two apart") << QList<int> {3, 5} << "3, 5";
+        QTest::newRow("a run and single ones") << QList<int> {1, 2, 3, 7, 12, 13} << "1\u20133, 7, 12\u201313";
+        QList<int> all;
+        for (int page = 1; page <= 64; ++page)
+            all << page;
+        QTest::newRow("every page") << all << "1\u201364";
+    }
+    void pageRanges()
+    {
+        QFETCH(QList<int>, pages);
+        QFETCH(QString, text);
+        QCOMPARE(PageRanges::text(pages), text);
+    }
+
     void programTitle_data()
     {
         QTest::addColumn<QString>("path");
