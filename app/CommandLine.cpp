@@ -2,9 +2,9 @@
 #include "app/CommandLine.h"
 
 #include "app/ChipCommand.h"
-#include "chip/ChipAccess.h"
 #include "common/AppError.h"
 #include "common/LocalPath.h"
+#include "common/SystemErrorText.h"
 #include "common/Translations.h"
 #include "compare/ImageComparison.h"
 #include "effect/ImageFile.h"

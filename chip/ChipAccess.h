@@ -1,6 +1,8 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/SystemErrorText.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,6 +21,3 @@ public:
     // them, its busy time waited out.
     virtual void writePage(int offset, const QByteArray &bytes) = 0;
 };
-
-// The system's words for an errno value, for the messages of the backends.
-QString systemErrorText(int error);

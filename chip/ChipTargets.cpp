@@ -12,6 +12,7 @@
 #include "common/AppError.h"
 #include "common/FileDescriptor.h"
 #include "common/FileKind.h"
+#include "common/FileReplacer.h"
 #include "common/LocalPath.h"
 
 #include <QCoreApplication>
@@ -46,15 +47,10 @@ int openSimulatedChipFile(const QString &path, int size)
                            .arg(size));
     }
     int fd = ::open(name.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT) {
-        fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        const QByteArray erased(size, '\xFF');
-        if (fd >= 0 && ::pwrite(fd, erased.constData(), erased.size(), 0) != size) {
-            const int error = errno;
-            ::close(fd);
-            ::unlink(name.constData());
-            throw AppError(simulatedChipFileError(path, error == 0 ? ENOSPC : error));
-        }
+    if (fd < 0 && errno == ENOENT) { // made erased; another run may make it first
+        if (const int error = FileReplacer::createNew(path, QByteArray(size, '\xFF')); error != 0 && error != EEXIST)
+            throw AppError(simulatedChipFileError(path, error));
+        fd = ::open(name.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     }
     if (fd < 0)
         throw AppError(simulatedChipFileError(path, errno));

@@ -4,7 +4,7 @@
 #include "chip/ChipAccess.h"
 #include "chip/ChipGeometry.h"
 #include "common/AppError.h"
-#include "common/FileDescriptor.h"
+#include "common/FileReplacer.h"
 #include "common/FolderMaker.h"
 #include "common/LocalPath.h"
 #include "common/PageRanges.h"
@@ -13,8 +13,6 @@
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 constexpr int SlowBusKilohertz = 100;
@@ -244,27 +242,10 @@ QString ChipTransfer::keepBackup(const QString &wantedPath, const QByteArray &by
     const QString stem = wantedPath.chopped(4); // ".bin"
     for (int count = 1;; ++count) {
         const QString path = count == 1 ? wantedPath : QStringLiteral("%1-%2.bin").arg(stem).arg(count);
-        FileDescriptor file(
-            ::open(LocalPath::encode(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
-        if (file.get() < 0 && errno == EEXIST && count < MaxBackupsASecond)
-            continue;
-        if (file.get() < 0)
-            throw refuse(path, errno);
-        int error = 0;
-        for (qsizetype done = 0; done < bytes.size() && error == 0;) {
-            const ssize_t put = ::write(file.get(), bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-            if (put > 0)
-                done += put;
-            else if (put == 0 || errno != EINTR)
-                error = put == 0 ? ENOSPC : errno;
-        }
-        if (error == 0 && ::fsync(file.get()) != 0)
-            error = errno;
-        if (error == 0 && !file.close())
-            error = errno;
+        const int error = FileReplacer::createNew(path, bytes);
         if (error == 0)
             return path;
-        ::unlink(LocalPath::encode(path).constData());
-        throw refuse(path, error);
+        if (error != EEXIST || count == MaxBackupsASecond)
+            throw refuse(path, error);
     }
 }

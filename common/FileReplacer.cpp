@@ -3,6 +3,7 @@
 
 #include "common/FileDescriptor.h"
 #include "common/LocalPath.h"
+#include "common/SystemErrorText.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -10,7 +11,6 @@
 #include <climits>
 #include <csignal>
 #include <cstdlib>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <optional>
@@ -29,7 +29,7 @@ void reached(FileReplacer::Step step)
 bool fail(QString *reason, int error)
 {
     if (reason)
-        *reason = QString::fromLocal8Bit(std::strerror(error));
+        *reason = systemErrorText(error);
     return false;
 }
 
@@ -168,6 +168,20 @@ bool isFolderRefusal(int error)
     return error == EACCES || error == EPERM || error == EROFS || error == ENOSPC || error == EDQUOT || error == EMLINK;
 }
 } // namespace
+
+int FileReplacer::createNew(const QString &path, const QByteArray &bytes)
+{
+    const QByteArray name = LocalPath::encode(path);
+    FileDescriptor file(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+    if (file.get() < 0)
+        return errno;
+    if (writeAll(file.get(), bytes.constData(), static_cast<std::size_t>(bytes.size()), 0) && ::fsync(file.get()) == 0
+        && file.close())
+        return 0;
+    const int error = errno;
+    ::unlink(name.constData()); // no half a file under the name
+    return error;
+}
 
 void FileReplacer::setStepHook(StepHook hook)
 {

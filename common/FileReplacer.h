@@ -22,6 +22,9 @@ class FileReplacer
 public:
     // True on success. On failure the target is as it was, and `reason` (when given) says why.
     static bool replace(const QString &path, const QByteArray &bytes, QString *reason = nullptr);
+    // Makes a new file that holds all of `bytes` on the disk, never replacing one: 0, or the errno
+    // (EEXIST where the name is taken). A failed one leaves nothing under the name.
+    static int createNew(const QString &path, const QByteArray &bytes);
 
     // The points a test may stop the process at, to see that every one leaves a whole file.
     enum class Step { TemporaryWritten, Renamed, WrittenInPlace, SyncedInPlace, CutInPlace };

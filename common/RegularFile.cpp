@@ -4,10 +4,10 @@
 #include "common/FileDescriptor.h"
 #include "common/FileKind.h"
 #include "common/LocalPath.h"
+#include "common/SystemErrorText.h"
 
 #include <QCoreApplication>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <cstdint>
 #include <sys/mman.h>
@@ -25,7 +25,7 @@ std::nullopt_t refuse(QString *reason, const QString &why)
 
 std::nullopt_t refuse(QString *reason, int error)
 {
-    return refuse(reason, QString::fromLocal8Bit(std::strerror(error)));
+    return refuse(reason, systemErrorText(error));
 }
 
 // The size of a regular file (what it holds now, which may still change), 0 for a device; or

@@ -3,10 +3,10 @@
 
 #include "common/FolderMaker.h"
 #include "common/LocalPath.h"
+#include "common/SystemErrorText.h"
 
 #include <QCoreApplication>
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,7 +43,7 @@ RecoveryFolder RecoveryFolder::choose(const QString &preferred, const QString &f
     const int error = usable(preferred);
     if (error == 0)
         return {preferred, {}};
-    const QString reason = QString::fromLocal8Bit(std::strerror(error));
+    const QString reason = systemErrorText(error);
     if (const QString fallback = privateFolder(fallbackBase); !fallback.isEmpty()) {
         return {fallback,
             QCoreApplication::translate(

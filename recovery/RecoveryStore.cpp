@@ -5,6 +5,7 @@
 #include "common/FolderMaker.h"
 #include "common/LocalPath.h"
 #include "common/RegularFile.h"
+#include "common/SystemErrorText.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -12,7 +13,6 @@
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -79,12 +79,12 @@ bool RecoveryStore::write(const RecoveryCopy &copy, QString *reason)
     // The lock first: a copy without a held lock would look left behind to another run.
     if (m_folder.isEmpty()) {
         if (reason)
-            *reason = QString::fromLocal8Bit(std::strerror(ENOENT));
+            *reason = systemErrorText(ENOENT);
         return false;
     }
     if (!holdOwnLock()) {
         if (reason)
-            *reason = QString::fromLocal8Bit(std::strerror(errno));
+            *reason = systemErrorText(errno);
         return false;
     }
     if (!FileReplacer::replace(filePath(m_id, CopySuffix), serialise(copy), reason))

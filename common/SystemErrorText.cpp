@@ -1,5 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
-#include "chip/ChipAccess.h"
+#include "common/SystemErrorText.h"
 
 #include <cstring>
 
