@@ -35,11 +35,11 @@ struct Window
             qFatal("the window was never shown");
         // Page 2 all on, page 1 all off: every LED differs between them.
         for (int i = 0; i < EffectImage::LedsPerPage; ++i)
-            form.image().setSlotEntry(2, i, EffectImage::On);
+            form.document().setLed(2, i, EffectImage::On);
     }
     void show(std::uint16_t page)
     {
-        form.image().setCurrentPage(page);
+        form.document().setCurrentPage(page);
         form.showCurrentPage();
         QCoreApplication::sendPostedEvents(); // the repaint of what changed
     }

@@ -33,14 +33,12 @@ namespace {
 constexpr char InterruptedReportName[] = "/interrupted-chip-work.txt";
 } // namespace
 
-ChipController::ChipController(QMainWindow *window, EffectDocument &document, EffectImage &image,
-    ComparisonSession &comparison, ImageReplacer showNewImage, const QString &dataHome)
+ChipController::ChipController(
+    QMainWindow *window, EffectDocument &document, ComparisonSession &comparison, const QString &dataHome)
     : QObject(window)
     , m_window(window)
     , m_document(document)
-    , m_image(image)
     , m_comparison(comparison)
-    , m_showNewImage(std::move(showNewImage))
     , m_dataHome(dataHome)
     , m_menu(new QMenu(Texts::shown(Texts::ChipMenu), window))
     , m_job(new ChipJob(this))
@@ -63,19 +61,17 @@ ChipController::ChipController(QMainWindow *window, EffectDocument &document, Ef
 
 ChipController::~ChipController() = default;
 
-QByteArray ChipController::imageBytes()
+QByteArray ChipController::imageBytes() const
 {
-    m_image.storeBack();
-    return ImageEncoder::encode(m_image, m_document.layout());
+    return ImageEncoder::encode(m_document.image(), m_document.layout());
 }
 
 void ChipController::loadChipImage(const QByteArray &bytes)
 {
     const ImageLayout layout = ImageDecoder::layoutForChipSize(bytes.size());
-    m_showNewImage([&] {
-        ImageDecoder::decode(bytes, layout, m_image);
-        m_document.loaded(QString(), layout);
-    });
+    EffectImage chip;
+    ImageDecoder::decode(bytes, layout, chip);
+    m_document.replaceImage(chip, QString(), layout);
 }
 
 void ChipController::showDifferences(const QByteArray &bytes)
@@ -369,10 +365,10 @@ void ChipController::confirmWrite(
         });
 }
 
-QList<int> ChipController::rightHalfTheChipCannotHold()
+QList<int> ChipController::rightHalfTheChipCannotHold() const
 {
-    m_image.storeBack();
-    return m_document.layout() == ImageLayout::Bits8 ? ImageEncoder::rightHalfLitPages(m_image) : QList<int>();
+    return m_document.layout() == ImageLayout::Bits8 ? ImageEncoder::rightHalfLitPages(m_document.image())
+                                                     : QList<int>();
 }
 
 void ChipController::refreshComparison(const QByteArray &chipBytes)

@@ -11,7 +11,6 @@ class ChipAccess;
 class ChipJob;
 class ComparisonSession;
 class EffectDocument;
-class EffectImage;
 class QMainWindow;
 class QMenu;
 class QProgressDialog;
@@ -24,11 +23,8 @@ class ChipController : public QObject
     Q_OBJECT
 
 public:
-    // Shows an image that `fill` puts in place of the whole one, as Load does.
-    using ImageReplacer = std::function<void(const std::function<void()> &fill)>;
-
-    ChipController(QMainWindow *window, EffectDocument &document, EffectImage &image, ComparisonSession &comparison,
-        ImageReplacer showNewImage, const QString &dataHome);
+    ChipController(
+        QMainWindow *window, EffectDocument &document, ComparisonSession &comparison, const QString &dataHome);
     ~ChipController() override;
 
     QMenu *menu() const { return m_menu; }
@@ -63,7 +59,7 @@ private:
     void confirmWrite(std::shared_ptr<ChipAccess> chip, const ChipTransfer::Plan &plan, const QByteArray &image,
         bool changedMeanwhile);
     // The pages with lit LEDs a chip of the document's layout cannot hold (the 8-bit one's right half).
-    QList<int> rightHalfTheChipCannotHold();
+    QList<int> rightHalfTheChipCannotHold() const;
     // True, with the reason shown, when the document's file holds another count of bytes than its
     // layout: an image read with missing rows as off does not go to the chip.
     bool refusesPartialFile();
@@ -71,18 +67,16 @@ private:
     void refreshComparison(const QByteArray &chipBytes);
     void inform(const QString &text, bool warning);
 
-    // The working image in its document's layout.
-    QByteArray imageBytes();
-    // The chip's bytes shown as the working image, as Load shows a file's, with no file name.
+    // The image in its document's layout.
+    QByteArray imageBytes() const;
+    // The chip's bytes become the document's image, as Load makes a file's, with no file name.
     void loadChipImage(const QByteArray &bytes);
     // The compare marks against the chip's bytes.
     void showDifferences(const QByteArray &bytes);
 
     QMainWindow *m_window;
     EffectDocument &m_document;
-    EffectImage &m_image;
     ComparisonSession &m_comparison;
-    ImageReplacer m_showNewImage;
     QString m_dataHome;
     QString m_target;
     QMenu *m_menu;

@@ -28,11 +28,11 @@ QString shownName(const QString &path)
 }
 } // namespace
 
-EffectDocument::EffectDocument(EffectImage &image, DocumentPrompts &prompts, QObject *parent)
+EffectDocument::EffectDocument(DocumentPrompts &prompts, QObject *parent)
     : QObject(parent)
-    , m_image(image)
     , m_prompts(&prompts)
 {
+    m_image.fillAllPagesOff();
 }
 
 template<typename Work>
@@ -49,22 +49,43 @@ bool EffectDocument::reportingErrors(Work &&work)
     return false;
 }
 
-void EffectDocument::loaded(const QString &path, ImageLayout layout)
+void EffectDocument::replaceImage(const EffectImage &image, const QString &path, ImageLayout layout)
 {
+    for (int page = 1; page <= EffectImage::PageCount; ++page)
+        m_image.setPage(page, image.page(page));
+    m_image.setCurrentPage(1);
+    m_stroke.reset();
     m_path = path;
     m_layout = layout;
     m_stamp = FileStamp::of(path);
     m_history.clear();
     Q_EMIT pathChanged(m_path);
+    Q_EMIT imageReplaced();
 }
 
-void EffectDocument::recovered(const QString &path, ImageLayout layout, const std::optional<FileStamp> &stamp)
+void EffectDocument::load(const QString &path)
 {
-    loaded(path, layout);
+    EffectImage loaded;
+    const ImageLayout layout = ImageFile::load(path, loaded); // throws before anything here changes
+    replaceImage(loaded, path, layout);
+}
+
+void EffectDocument::recover(
+    const QString &path, ImageLayout layout, const QByteArray &bytes, const std::optional<FileStamp> &stamp)
+{
+    EffectImage recovered;
+    ImageDecoder::decode(bytes, ImageLayout::Bits16, recovered);
+    replaceImage(recovered, path, layout);
     // The file as the edits found it, not as it is now: whatever was written there since is
     // asked about before a save overwrites it. A copy that kept no stamp asks too.
     m_stamp = stamp ? stamp : std::optional(FileStamp {});
     m_history.resetClean(); // no state of the history is what the disk holds
+}
+
+void EffectDocument::setLed(int page, int index, std::uint8_t state)
+{
+    m_image.setSlotEntry(page, index, state);
+    Q_EMIT pageChanged(page);
 }
 
 void EffectDocument::recordChange(int page, const EffectImage::Page &before, const QString &what)
@@ -94,7 +115,12 @@ void EffectDocument::pushChange(
     if (after == before)
         return; // no step for nothing
     m_history.push(new PageChangeCommand(
-        m_image, page, before, after, [this](int changed) { Q_EMIT pageChanged(changed); }, what));
+        m_image, page, before, after,
+        [this](int changed) {
+            m_image.setCurrentPage(static_cast<std::uint16_t>(changed));
+            Q_EMIT pageChanged(changed);
+        },
+        what));
 }
 
 bool EffectDocument::maybeSave()

@@ -13,32 +13,45 @@
 class ColourSettings;
 class QMimeData;
 
-// The image as a document: the file it came from and the layout it is written in, the edit
-// history and whether it holds changes not yet saved, saving, exporting, and the page tools.
-// Its commands ask and report through the prompts given, which the window answers with its
-// dialogs.
+// The image as a document: the one owner of the effect, the file it came from and the layout it
+// is written in, the edit history and whether it holds changes not yet saved, saving, exporting,
+// and the page tools. Every change of the image comes through here and is announced: a whole new
+// image by imageReplaced(), a page's LEDs by pageChanged(). Its commands ask and report through
+// the prompts given, which the window answers with its dialogs.
 class EffectDocument : public QObject
 {
     Q_OBJECT
 
 public:
-    // The prompts outlive the document.
-    EffectDocument(EffectImage &image, DocumentPrompts &prompts, QObject *parent = nullptr);
+    // The prompts outlive the document. It starts with every LED unlit, and no file.
+    explicit EffectDocument(DocumentPrompts &prompts, QObject *parent = nullptr);
 
     void setPrompts(DocumentPrompts &prompts) { m_prompts = &prompts; }
     QUndoStack *history() { return &m_history; }
     QString path() const { return m_path; }
     ImageLayout layout() const { return m_layout; }
     bool isModified() const { return !m_history.isClean(); }
+    const EffectImage &image() const { return m_image; }
 
-    // A file was loaded: its edits start anew.
-    void loaded(const QString &path, ImageLayout layout);
-    // The image (already in its slots) holds edits a run before this one left unsaved: they
-    // belong to the file at `path` as `stamp` found it (nothing: unknown), and count as unsaved.
-    void recovered(const QString &path, ImageLayout layout, const std::optional<FileStamp> &stamp);
+    // The page the window shows, 1..64: the one that page edits and tools act on. Showing it is
+    // the window's business, so nothing is announced.
+    void setCurrentPage(int page) { m_image.setCurrentPage(static_cast<std::uint16_t>(page)); }
+
+    // The image replaced whole, page 1 current, its edits started anew. `path` is the file it
+    // belongs to (empty: none, as for the chip's).
+    void replaceImage(const EffectImage &image, const QString &path, ImageLayout layout);
+    // Loads the image file at `path`. Throws AppError when it cannot be read, the image unchanged.
+    void load(const QString &path);
+    // Edits a run before this one left unsaved: the image `bytes` (16-bit layout) for the file at
+    // `path` as `stamp` found it (nothing: unknown). They count as unsaved.
+    void recover(
+        const QString &path, ImageLayout layout, const QByteArray &bytes, const std::optional<FileStamp> &stamp);
+    // Sets one LED (index 0..255) of `page`: an edit under way, which recordChange() or a stroke
+    // makes a step of the history.
+    void setLed(int page, int index, std::uint8_t state);
     // The file as it was loaded or last saved: what a save checks it against.
     std::optional<FileStamp> fileStamp() const { return m_stamp; }
-    // An edit the window made to `page` (already in its slot): one step of the history.
+    // An edit made to `page` with setLed(): one step of the history.
     void recordChange(int page, const EffectImage::Page &before, const QString &what);
     // A right-button stroke paints on `page` next (before the LED changes). A stroke under way on
     // another page (the preview turned it) becomes its step first, and true is returned; the
@@ -54,7 +67,10 @@ public:
     bool acceptsEightBitLoss(ImageLayout layout);
 
 Q_SIGNALS:
-    // A page changed by undo, redo or a page tool: the window shows it.
+    // The whole image is new (loaded, read from the chip, recovered); page 1 is current.
+    void imageReplaced();
+    // LEDs of `page` changed: by an edit, undo, redo or a page tool. Undo and redo make the page
+    // they change the current one first, so the window shows it.
     void pageChanged(int page);
     // The document now belongs to another file (loaded, saved as, recovered).
     void pathChanged(const QString &path);
@@ -90,7 +106,7 @@ private:
     template<typename Work>
     bool reportingErrors(Work &&work);
 
-    EffectImage &m_image;
+    EffectImage m_image;
     DocumentPrompts *m_prompts;
     QUndoStack m_history;
     QString m_path; // empty: nothing loaded

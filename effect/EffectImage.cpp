@@ -26,35 +26,8 @@ void EffectImage::setPage(int number, const Page &states)
     slot(number) = states;
 }
 
-std::uint8_t EffectImage::workingEntry(int index) const
-{
-    Q_ASSERT(index >= 0 && index < LedsPerPage);
-    return m_working[static_cast<std::size_t>(index)];
-}
-
-void EffectImage::setWorkingEntry(int index, std::uint8_t state)
-{
-    Q_ASSERT(index >= 0 && index < LedsPerPage);
-    m_working[static_cast<std::size_t>(index)] = state;
-}
-
-void EffectImage::loadWorkingPage()
-{
-    m_working = page(m_currentPage);
-}
-
-void EffectImage::storeBack()
-{
-    slot(m_currentPage) = m_working;
-}
-
 void EffectImage::fillAllPagesOff()
 {
     for (Page &p : m_slots)
         p.fill(Off);
-}
-
-void EffectImage::clearWorkingPage()
-{
-    m_working.fill(Off);
 }

@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
-// The whole light effect in memory: 64 pages of 16x16 LED states, the working page that the
-// matrix shows and edits, and the current page number. Fixed size; it never allocates.
+// The whole light effect in memory: 64 pages of 16x16 LED states and the number of the page
+// shown. Fixed size; it never allocates.
 //
 // LED state byte: 0 = On (lit), 1 = Off. Index i of a page is LED number i + 1, row i / 16,
 // column i % 16.
@@ -26,26 +26,16 @@ public:
     void setSlotEntry(int pageNumber, int index, std::uint8_t state);
     void setPage(int number, const Page &states);
 
-    const Page &workingPage() const { return m_working; }
-    std::uint8_t workingEntry(int index) const;
-    void setWorkingEntry(int index, std::uint8_t state);
-
     // Not clamped here: callers clamp it their own way before a page is shown.
     std::uint16_t currentPage() const { return m_currentPage; }
     void setCurrentPage(std::uint16_t number) { m_currentPage = number; }
     static bool isValidPage(int number) { return number >= 1 && number <= PageCount; }
 
-    // Precondition: the current page number is valid.
-    void loadWorkingPage();
-    void storeBack();
-
     void fillAllPagesOff();
-    void clearWorkingPage();
 
 private:
     Page &slot(int number);
 
     std::array<Page, PageCount> m_slots {};
-    Page m_working {};
     std::uint16_t m_currentPage = 1;
 };

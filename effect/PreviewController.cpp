@@ -3,7 +3,7 @@
 
 #include <QTimer>
 
-PreviewController::PreviewController(EffectImage &image, QObject *parent)
+PreviewController::PreviewController(const EffectImage &image, QObject *parent)
     : QObject(parent)
     , m_timer(new QTimer(this))
     , m_player(image)
@@ -52,7 +52,7 @@ void PreviewController::playFrom(int row)
 
 void PreviewController::tick()
 {
-    if (m_player.step(m_mode))
-        Q_EMIT pageTurned();
+    if (const std::optional<int> page = m_player.step(m_mode))
+        Q_EMIT pageTurned(*page);
     Q_EMIT rowChanged();
 }

@@ -19,7 +19,7 @@ class PreviewController : public QObject
 public:
     static constexpr int DesignInterval = 100; // ms a row, until the clock says otherwise
 
-    explicit PreviewController(EffectImage &image, QObject *parent = nullptr);
+    explicit PreviewController(const EffectImage &image, QObject *parent = nullptr);
 
     QTimer *timer() const { return m_timer; }
     bool isRunning() const;
@@ -43,8 +43,8 @@ public Q_SLOTS:
     void tick();
 
 Q_SIGNALS:
-    // The tick moved the current page on: the window shows the page, then the row.
-    void pageTurned();
+    // The tick plays on into `page`: the window shows it, then the row.
+    void pageTurned(int page);
     void rowChanged();
 
 private:

@@ -4,26 +4,27 @@
 #include "effect/EffectImage.h"
 #include "effect/PageNavigation.h"
 
-PreviewPlayer::PreviewPlayer(EffectImage &image)
+#include <algorithm>
+
+PreviewPlayer::PreviewPlayer(const EffectImage &image)
     : m_image(image)
 {
 }
 
-bool PreviewPlayer::step(Mode mode)
+std::optional<int> PreviewPlayer::step(Mode mode)
 {
     if (++m_row < EffectImage::RowCount)
-        return false;
+        return std::nullopt;
     m_row = 0;
     if (mode != Mode::AllPages)
-        return false;
-    m_image.setCurrentPage(PageNavigation::followingPage(m_image.currentPage()));
-    return true;
+        return std::nullopt;
+    return PageNavigation::followingPage(m_image.currentPage());
 }
 
 std::array<std::uint8_t, 16> PreviewPlayer::rowStates() const
 {
     std::array<std::uint8_t, 16> states {};
-    for (int column = 0; column < EffectImage::ColumnCount; ++column)
-        states[static_cast<std::size_t>(column)] = m_image.workingEntry(EffectImage::ColumnCount * m_row + column);
+    const EffectImage::Page &page = m_image.page(m_image.currentPage());
+    std::copy_n(page.begin() + EffectImage::ColumnCount * m_row, states.size(), states.begin());
     return states;
 }

@@ -4,13 +4,9 @@
 #include "common/ProgramTexts.h"
 #include "compare/ComparisonSession.h"
 #include "document/EffectDocument.h"
-#include "effect/EffectImage.h"
-#include "effect/ImageDecoder.h"
-#include "effect/ImageFile.h"
 #include "mainwindow/ImageFileDialog.h"
 #include "mainwindow/OpenDialogState.h"
 #include "mainwindow/PageControls.h"
-#include "overview/OverviewDock.h"
 #include "recovery/RecoveryStore.h"
 #include "widgets/ErrorBox.h"
 
@@ -37,29 +33,16 @@ void ImageCommands::loadFrom(const std::function<std::optional<QString>()> &choo
     if (!m_parts.document.maybeSave())
         return;
     ErrorBox::guard(&m_window, [&] {
-        showNewImage([&] {
-            if (const std::optional<QString> path = choosePath()) // nothing: page 1 all the same
-                m_parts.document.loaded(*path, ImageFile::load(*path, m_parts.image));
-        });
+        if (const std::optional<QString> path = choosePath())
+            m_parts.document.load(*path); // the new image's page 1 shows, as the document announces it
+        else
+            showPage(1); // as File › Load always did
     });
-}
-
-void ImageCommands::showNewImage(const std::function<void()> &fill)
-{
-    m_parts.image.storeBack();
-    fill();
-    m_parts.image.setCurrentPage(1);
-    m_parts.comparison.update();
-    m_parts.overview.refresh();
-    m_parts.pages.showCurrentPage();
 }
 
 void ImageCommands::takeInRecoveryCopy(const RecoveryCopy &copy)
 {
-    showNewImage([&] {
-        ImageDecoder::decode(copy.image, ImageLayout::Bits16, m_parts.image);
-        m_parts.document.recovered(copy.imagePath, copy.layout, copy.fileStamp);
-    });
+    m_parts.document.recover(copy.imagePath, copy.layout, copy.image, copy.fileStamp);
 }
 
 void ImageCommands::compareWithChosen()
@@ -73,13 +56,12 @@ void ImageCommands::compareWithChosen()
 
 void ImageCommands::showNextDifference(bool forward)
 {
-    const int shown = m_parts.image.currentPage();
+    const int shown = m_parts.document.image().currentPage();
     if (const std::optional<int> page = m_parts.comparison.differences().nextDifferingPage(shown, forward))
         showPage(*page);
 }
 
 void ImageCommands::showPage(int page)
 {
-    m_parts.image.storeBack();
     m_parts.pages.showPage(page);
 }

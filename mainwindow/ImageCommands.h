@@ -7,17 +7,14 @@
 
 class ComparisonSession;
 class EffectDocument;
-class EffectImage;
-class OverviewDock;
 class PageControls;
 class QWidget;
 struct RecoveryCopy;
 struct OpenDialogState;
 
 // What the window does with the image as a whole: a new one loaded (chosen in the file dialog,
-// dropped, given), taken in from elsewhere (a recovery copy, the chip), compared with one chosen,
-// and the differing pages walked. After a new image page 1 shows, and the comparison and the
-// overview follow it.
+// dropped, given) or taken back from a recovery copy, compared with one chosen, and the differing
+// pages walked. The document announces the new image; whoever shows it follows.
 class ImageCommands
 {
 public:
@@ -26,10 +23,8 @@ public:
         QWidget *parent, const QString &initialDir, const QString &defaultExt, const QString &title)>;
     struct Parts
     {
-        EffectImage &image;
         EffectDocument &document;
         ComparisonSession &comparison;
-        OverviewDock &overview;
         PageControls &pages;
         OpenDialogState &openDialog;
     };
@@ -42,15 +37,12 @@ public:
     void loadChosen();
     // As File › Load with `path` chosen: the error box for a file that cannot be read.
     void loadFile(const QString &path);
-    // The image replaced as a whole by `fill`. What `fill` throws leaves the rest undone.
-    void showNewImage(const std::function<void()> &fill);
     // The unsaved edits of an earlier run taken back, the file they belonged to remembered.
     void takeInRecoveryCopy(const RecoveryCopy &copy);
     // Compare With…: the reference chosen in the file dialog.
     void compareWithChosen();
     // Next and Previous Difference: the next page that differs, round the end.
     void showNextDifference(bool forward);
-    // Another page shown, the edits of the shown one kept first.
     void showPage(int page);
 
 private:

@@ -49,11 +49,14 @@ void LedDisplay::setLed(int n, std::uint8_t state, bool force)
     led->setLit(state == EffectImage::On);
 }
 
-void LedDisplay::showWorkingPage(bool force)
+void LedDisplay::showCurrentPage(bool force)
 {
+    if (!EffectImage::isValidPage(m_image.currentPage()))
+        return;
+    const EffectImage::Page &page = m_image.page(m_image.currentPage());
     m_matrix.beginUpdate();
     for (int n = 1; n <= EffectImage::LedsPerPage; ++n)
-        setLed(n, m_image.workingEntry(n - 1), force);
+        setLed(n, page[static_cast<std::size_t>(n - 1)], force);
     m_matrix.endUpdate();
 }
 

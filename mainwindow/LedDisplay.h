@@ -29,8 +29,9 @@ public:
     // Matrix LED n (1..256) for an indicator of the matrix.
     int matrixLedOf(const LedIndicator *indicator) const;
 
-    // Every matrix LED from the working page; forced, each is redrawn in the present colours.
-    void showWorkingPage(bool force);
+    // Every matrix LED from the image's current page; forced, each is redrawn in the present
+    // colours.
+    void showCurrentPage(bool force);
     void showPreviewRow(const std::array<std::uint8_t, LedStates::PreviewLedCount> &row);
     // The preview strip off until the next tick lights it.
     void clearPreviewStrip();

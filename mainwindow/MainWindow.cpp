@@ -54,7 +54,7 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
     m_prompts = std::make_unique<WindowPrompts>(this);
-    m_document = new EffectDocument(m_image, *m_prompts, this);
+    m_document = new EffectDocument(*m_prompts, this);
     const RecoveryFolder recoveryFolder
         = RecoveryFolder::choose(m_environment->userStateFolder() + QStringLiteral("/Glimmerview/recovery"));
     m_recoveryNotice = recoveryFolder.notice;
@@ -62,7 +62,7 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
         *m_document->history(),
         [this] {
             return RecoveryCopy {m_document->path(), m_document->layout(), QDateTime::currentDateTime(),
-                ImageEncoder::encode(m_image, ImageLayout::Bits16), m_document->fileStamp()};
+                ImageEncoder::encode(m_document->image(), ImageLayout::Bits16), m_document->fileStamp()};
         },
         recoveryFolder.folder, this);
     connect(m_recovery, &RecoveryKeeper::cannotKeep, this, [this](const QString &message) {
@@ -72,17 +72,21 @@ MainWindow::MainWindow(std::shared_ptr<const DesktopEnvironment> environment, QW
     m_clientArea = new ClientArea(this);
     setCentralWidget(m_clientArea);
     m_controls = MainLayout::build(m_clientArea);
-    m_leds = std::make_unique<LedDisplay>(*m_controls.matrix, *m_controls.previewStrip, m_image, m_colours, m_glyphs);
-    m_preview = new PreviewController(m_image, this);
+    const EffectImage &image = m_document->image();
+    m_leds = std::make_unique<LedDisplay>(*m_controls.matrix, *m_controls.previewStrip, image, m_colours, m_glyphs);
+    m_preview = new PreviewController(image, this);
     m_previewControls = new PreviewControls(m_controls, *m_preview, this);
-    m_matrixEditor = new MatrixEditor(*m_controls.matrix, *m_leds, m_image, *m_document, this);
-    m_pageControls = new PageControls(m_controls, m_image, *m_leds, *m_preview, this);
-    m_comparison = new ComparisonSession(m_image, this);
-    m_comparisonView = new ComparisonView(*m_comparison, *m_controls.matrix, m_image, this);
+    m_matrixEditor = new MatrixEditor(*m_controls.matrix, *m_leds, *m_document, this);
+    m_pageControls = new PageControls(m_controls, *m_document, *m_leds, *m_preview, this);
+    m_comparison = new ComparisonSession(image, this);
+    m_comparisonView = new ComparisonView(*m_comparison, *m_controls.matrix, image, this);
+    // The differences first: the overview and the matrix then draw their marks from them.
+    connect(m_document, &EffectDocument::imageReplaced, m_comparison, &ComparisonSession::update);
+    connect(m_document, &EffectDocument::pageChanged, m_comparison, &ComparisonSession::update);
     m_clientArea->listenForNoiseKey(m_controls.clockSlider); // the hidden animation's key
     createOverview();
     m_imageCommands = std::make_unique<ImageCommands>(
-        *this, ImageCommands::Parts {m_image, *m_document, *m_comparison, *m_overview, *m_pageControls, m_openDialog});
+        *this, ImageCommands::Parts {*m_document, *m_comparison, *m_pageControls, m_openDialog});
     createMenu();
     createChipMenu();
     // The client area below the menu bar has the designed size; the window fits around it.
@@ -110,7 +114,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::createOverview()
 {
-    m_overview = new OverviewDock(m_image, m_colours, *m_comparison, this);
+    m_overview = new OverviewDock(m_document->image(), m_colours, *m_comparison, this);
     addDockWidget(Qt::RightDockWidgetArea, m_overview);
     m_overview->hide(); // the settings say whether it shows
     // After the designed controls, whose last is the matrix.
@@ -123,17 +127,13 @@ void MainWindow::createOverview()
     });
     // The overview follows every change of the image, the shown page, the comparison and the preview.
     m_overview->follow(*m_document, *m_preview);
-    connect(
-        m_matrixEditor, &MatrixEditor::edited, m_overview, [this] { m_overview->refreshPage(m_image.currentPage()); });
     connect(m_pageControls, &PageControls::pageShown, m_overview, &OverviewDock::followShownPage);
     connect(m_previewControls, &PreviewControls::stopped, m_overview, [this] { m_overview->showPlayingRow(-1); });
 }
 
 void MainWindow::createChipMenu()
 {
-    m_chip = new ChipController(
-        this, *m_document, m_image, *m_comparison,
-        [this](const std::function<void()> &fill) { m_imageCommands->showNewImage(fill); }, XdgFolders::dataHome());
+    m_chip = new ChipController(this, *m_document, *m_comparison, XdgFolders::dataHome());
     menuBar()->insertMenu(findChild<QAction *>(QStringLiteral("optionsAction")), m_chip->menu());
 }
 
@@ -157,15 +157,14 @@ void MainWindow::connectControls()
     connect(m_controls.loadButton, &QPushButton::clicked, this, [this] { m_imageCommands->loadChosen(); });
     connect(new ImageDropFilter(this), &ImageDropFilter::dropped, this, &MainWindow::loadImageFile);
     connect(m_previewControls, &PreviewControls::stopped, this, &MainWindow::clearPreviewStrip);
-    connect(m_preview, &PreviewController::pageTurned, this, &MainWindow::showCurrentPage);
+    connect(m_preview, &PreviewController::pageTurned, m_pageControls, &PageControls::showPage);
     connect(
         m_preview, &PreviewController::rowChanged, this, [this] { m_leds->showPreviewRow(m_preview->rowStates()); });
     connect(m_matrixEditor, &MatrixEditor::pageToShow, m_pageControls, &PageControls::showPage);
-    connect(m_document, &EffectDocument::pageChanged, m_pageControls, &PageControls::showPage);
+    // The matrix follows every change of the image; the marks follow every page shown.
+    connect(m_document, &EffectDocument::imageReplaced, m_pageControls, &PageControls::showCurrentPage);
+    connect(m_document, &EffectDocument::pageChanged, m_pageControls, &PageControls::showChangedPage);
     connect(m_document, &EffectDocument::pathChanged, this, &MainWindow::showFileInTitle);
-    // The differences follow every change of the image, and the marks every page shown.
-    connect(m_document->history(), &QUndoStack::indexChanged, m_comparison, &ComparisonSession::update);
-    connect(m_matrixEditor, &MatrixEditor::edited, m_comparison, &ComparisonSession::update);
     connect(m_pageControls, &PageControls::pageShown, m_comparisonView, &ComparisonView::showMarks);
     connect(m_document->history(), &QUndoStack::cleanChanged, this, [this](bool clean) {
         if (windowTitle().contains(QLatin1String("[*]")))
@@ -181,10 +180,8 @@ void MainWindow::startUp()
     m_overview->setVisible(own.overviewShown);
     m_chip->setTarget(own.chipTarget);
     m_glyphs.load();
-    m_image.clearWorkingPage();
     for (int n = 1; n <= EffectImage::LedsPerPage; ++n)
         setLed(n, EffectImage::Off, false);
-    m_image.fillAllPagesOff();
     MainLayout::writeLabelStrips(m_controls);
     clearPreviewStrip();
     m_previewControls->applyEnabled();
@@ -266,6 +263,11 @@ void MainWindow::showEvent(QShowEvent *event)
             move(reachable);
     }
     QMainWindow::showEvent(event);
+}
+
+const EffectImage &MainWindow::image() const
+{
+    return m_document->image();
 }
 
 void MainWindow::showCurrentPage()

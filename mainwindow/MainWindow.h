@@ -37,8 +37,8 @@ class WindowPrompts;
 class WindowSettings;
 
 // The main window: the LED matrix of one page, page navigation, the preview strip and its clock.
-// It owns the effect image, the colour table and the glyph pictures for the whole run, wires its
-// parts together and reacts to its own events.
+// It owns the document (and through it the effect image), the colour table and the glyph
+// pictures for the whole run, wires its parts together and reacts to its own events.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -52,11 +52,11 @@ public:
     // Switches LED n (1..256 matrix, 501..516 preview) to the image state (0 lit, 1 off). Unless
     // forced, an LED already showing that state is left untouched, old colour and all.
     void setLed(int n, std::uint8_t state, bool force) { m_leds->setLed(n, state, force); }
-    // Shows the current page, if it is 1..64: its number into the position box, its slot into
-    // the working page, and every matrix LED whose state differs switched.
+    // Shows the current page, if it is 1..64: its number into the position box, and every matrix
+    // LED whose state differs switched.
     void showCurrentPage();
-    // Redraws every matrix LED from the working page, in the present colours.
-    void refreshMatrix() { m_leds->showWorkingPage(true); }
+    // Redraws every matrix LED of the current page, in the present colours.
+    void refreshMatrix() { m_leds->showCurrentPage(true); }
     // Switches the preview strip off until the next tick lights it.
     void clearPreviewStrip() { m_leds->clearPreviewStrip(); }
     // Loads an image as File › Load does with a chosen file: page 1 shown afterwards, the error
@@ -75,7 +75,7 @@ public:
     // A new Options dialog over this window; an accepted change recolours the window at once.
     std::unique_ptr<OptionsDialog> createOptionsDialog();
 
-    EffectImage &image() { return m_image; }
+    const EffectImage &image() const;
     // The colours the LEDs are drawn in; a change shows at the next redraw.
     ColourSettings &colours() { return m_colours; }
     const GlyphBitmaps &glyphs() const { return m_glyphs; }
@@ -118,7 +118,6 @@ private:
     void finishWithoutAsking();
 
     std::shared_ptr<const DesktopEnvironment> m_environment;
-    EffectImage m_image;
     ColourSettings m_colours;
     GlyphBitmaps m_glyphs; // empty until start-up loads them
     PreviewController *m_preview = nullptr;

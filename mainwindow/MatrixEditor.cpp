@@ -6,11 +6,9 @@
 #include "mainwindow/LedDisplay.h"
 #include "widgets/LedPanel.h"
 
-MatrixEditor::MatrixEditor(
-    LedPanel &matrix, LedDisplay &leds, EffectImage &image, EffectDocument &document, QObject *parent)
+MatrixEditor::MatrixEditor(LedPanel &matrix, LedDisplay &leds, EffectDocument &document, QObject *parent)
     : QObject(parent)
     , m_leds(leds)
-    , m_image(image)
     , m_document(document)
 {
     connect(&matrix, &LedPanel::pressed, this, &MatrixEditor::onPressed);
@@ -20,8 +18,8 @@ MatrixEditor::MatrixEditor(
 
 void MatrixEditor::onPressed(LedIndicator *indicator, Qt::MouseButton button)
 {
-    const int page = m_image.currentPage();
-    const EffectImage::Page before = m_image.page(page);
+    const int page = m_document.image().currentPage();
+    const EffectImage::Page before = m_document.image().page(page);
     if (button == Qt::RightButton) // the start of a stroke: one step when the button is let go
         m_document.paintOn(page);
     press(indicator);
@@ -34,7 +32,7 @@ void MatrixEditor::onDragged(LedIndicator *indicator, Qt::MouseButtons buttons, 
     m_painting = buttons == Qt::RightButton && modifiers == Qt::NoModifier;
     if (!m_painting)
         return;
-    const std::uint16_t playing = m_image.currentPage();
+    const int playing = m_document.image().currentPage();
     if (m_document.paintOn(playing))
         Q_EMIT pageToShow(playing);
     press(indicator);
@@ -51,7 +49,5 @@ void MatrixEditor::press(LedIndicator *indicator)
     const int n = m_leds.matrixLedOf(indicator);
     const std::uint8_t state = LedStates::pressedState(m_leds.shown(n), m_painting);
     m_leds.setLed(n, state, true); // always redrawn: no skip rule here
-    m_image.setWorkingEntry(n - 1, state);
-    m_image.storeBack();
-    Q_EMIT edited();
+    m_document.setLed(m_document.image().currentPage(), n - 1, state);
 }

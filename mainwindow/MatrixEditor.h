@@ -4,7 +4,6 @@
 #include <QObject>
 
 class EffectDocument;
-class EffectImage;
 class LedDisplay;
 class LedIndicator;
 class LedPanel;
@@ -16,7 +15,7 @@ class MatrixEditor : public QObject
     Q_OBJECT
 
 public:
-    MatrixEditor(LedPanel &matrix, LedDisplay &leds, EffectImage &image, EffectDocument &document, QObject *parent);
+    MatrixEditor(LedPanel &matrix, LedDisplay &leds, EffectDocument &document, QObject *parent);
 
     // True while the right button alone paints over the matrix.
     bool painting() const { return m_painting; }
@@ -25,8 +24,6 @@ Q_SIGNALS:
     // A stroke the preview turned the page under became its step; the page playing now is to
     // be shown again.
     void pageToShow(int page);
-    // An LED of the image changed.
-    void edited();
 
 private:
     void onPressed(LedIndicator *indicator, Qt::MouseButton button);
@@ -35,7 +32,6 @@ private:
     void press(LedIndicator *indicator);
 
     LedDisplay &m_leds;
-    EffectImage &m_image;
     EffectDocument &m_document;
     bool m_painting = false; // the last move over a matrix LED was made with the right button alone
 };

@@ -2,7 +2,7 @@
 #include "mainwindow/PageControls.h"
 
 #include "common/ProgramTexts.h"
-#include "effect/EffectImage.h"
+#include "document/EffectDocument.h"
 #include "effect/PageNavigation.h"
 #include "effect/PreviewController.h"
 #include "mainwindow/LedDisplay.h"
@@ -16,11 +16,11 @@ namespace {
 constexpr int PageEditLength = 2; // pages 1..64
 }
 
-PageControls::PageControls(
-    const MainControls &controls, EffectImage &image, LedDisplay &leds, PreviewController &preview, QWidget *window)
+PageControls::PageControls(const MainControls &controls, EffectDocument &document, LedDisplay &leds,
+    PreviewController &preview, QWidget *window)
     : QObject(window)
     , m_controls(controls)
-    , m_image(image)
+    , m_document(document)
     , m_leds(leds)
     , m_preview(preview)
     , m_window(window)
@@ -29,25 +29,35 @@ PageControls::PageControls(
     new PageEditKeys(controls.pageEdit, window, [this] { goToTypedPage(); });
     connect(controls.goButton, &QPushButton::clicked, this, &PageControls::goToTypedPage);
     connect(controls.nextPageButton, &QPushButton::clicked, this,
-        [this] { stepToPage(PageNavigation::nextPage(m_image.currentPage())); });
+        [this] { stepToPage(PageNavigation::nextPage(m_document.image().currentPage())); });
     connect(controls.previousPageButton, &QPushButton::clicked, this,
-        [this] { stepToPage(PageNavigation::previousPage(m_image.currentPage())); });
+        [this] { stepToPage(PageNavigation::previousPage(m_document.image().currentPage())); });
 }
 
 void PageControls::showCurrentPage()
 {
-    const std::uint16_t page = m_image.currentPage();
+    const std::uint16_t page = m_document.image().currentPage();
     if (!EffectImage::isValidPage(page))
         return;
     m_controls.pageEdit->setText(QString::number(page));
-    m_image.loadWorkingPage();
-    m_leds.showWorkingPage(false);
+    m_leds.showCurrentPage(false);
+    m_shownPage = page;
     Q_EMIT pageShown();
+}
+
+void PageControls::showChangedPage(int page)
+{
+    if (page != m_document.image().currentPage())
+        return;
+    if (page == m_shownPage)
+        m_leds.showCurrentPage(false); // an edit here: the box may hold a page number being typed
+    else
+        showCurrentPage();
 }
 
 void PageControls::showPage(int page)
 {
-    m_image.setCurrentPage(static_cast<std::uint16_t>(page));
+    m_document.setCurrentPage(page);
     showCurrentPage();
 }
 
@@ -68,7 +78,6 @@ void PageControls::goToTypedPage()
 
 void PageControls::stepToPage(std::uint16_t page)
 {
-    m_image.storeBack();
     showPage(page);
     m_preview.restartPeriod();
 }

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <cstdint>
 
-class EffectImage;
+class EffectDocument;
 class LedDisplay;
 class PreviewController;
 
@@ -18,13 +18,16 @@ class PageControls : public QObject
 
 public:
     // The position box takes its keys below the menu shortcuts of `window`.
-    PageControls(const MainControls &controls, EffectImage &image, LedDisplay &leds, PreviewController &preview,
+    PageControls(const MainControls &controls, EffectDocument &document, LedDisplay &leds, PreviewController &preview,
         QWidget *window);
 
-    // Shows the current page, if it is 1..64: its number into the position box, its slot into
-    // the working page, and every matrix LED whose state differs switched.
+    // Shows the current page, if it is 1..64: its number into the position box, and every matrix
+    // LED whose state differs switched.
     void showCurrentPage();
     void showPage(int page);
+    // LEDs of `page` changed: shown when it is the current page, in full when it was not the
+    // page shown (undo and redo turn to the page they change).
+    void showChangedPage(int page);
     void goToTypedPage();
 
 Q_SIGNALS:
@@ -38,8 +41,9 @@ private:
     void stepToPage(std::uint16_t page);
 
     const MainControls &m_controls;
-    EffectImage &m_image;
+    EffectDocument &m_document;
     LedDisplay &m_leds;
     PreviewController &m_preview;
     QWidget *m_window;
+    int m_shownPage = 0; // none yet
 };

@@ -42,6 +42,7 @@ OverviewDock::OverviewDock(
 
 void OverviewDock::follow(const EffectDocument &document, const PreviewController &preview)
 {
+    connect(&document, &EffectDocument::imageReplaced, this, &OverviewDock::refresh);
     connect(&document, &EffectDocument::pageChanged, this, &OverviewDock::refreshPage);
     connect(&preview, &PreviewController::rowChanged, this, [this, &preview] { showPlayingRow(preview.row()); });
 }

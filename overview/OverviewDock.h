@@ -21,8 +21,8 @@ public:
     OverviewDock(const EffectImage &image, const ColourSettings &colours, const ComparisonSession &comparison,
         QWidget *parent = nullptr);
 
-    // Follows, from now on, each page the document changes and each row the preview plays (the
-    // comparison it was made with it follows from the start).
+    // Follows, from now on, each change of the document's image and each row the preview plays
+    // (the comparison it was made with it follows from the start).
     void follow(const EffectDocument &document, const PreviewController &preview);
     PagesView *pages() const { return m_pages; }
     // Whether `window`, with the overview shown beside its fixed-size client area, fits the

@@ -1,11 +1,13 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "common/AppError.h"
 #include "document/EffectDocument.h"
-#include "effect/ImageFile.h"
+#include "effect/ImageEncoder.h"
 #include "effect/PageTools.h"
 #include "tests/ScriptedPrompts.h"
 #include "tests/TestFiles.h"
 
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -21,23 +23,23 @@ class TestDocument : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
-    EffectImage m_image;
     ScriptedPrompts m_prompts;
     std::unique_ptr<EffectDocument> m_document;
 
     EffectDocument &document() { return *m_document; }
+    const EffectImage &image() const { return m_document->image(); }
     QString pathOf(const char *name) const { return m_folder->filePath(QString::fromUtf8(name)); }
     // LED index of page 1 lit, as a click would, and recorded as one step.
     void light(int index, int page = 1)
     {
-        const EffectImage::Page before = m_image.page(page);
-        m_image.setSlotEntry(page, index, EffectImage::On);
+        const EffectImage::Page before = image().page(page);
+        document().setLed(page, index, EffectImage::On);
         document().recordChange(page, before, QStringLiteral("Toggle LED"));
     }
     QString load(const char *name, const QByteArray &bytes)
     {
         const QString path = TestFiles::writeAll(pathOf(name), bytes);
-        document().loaded(path, ImageFile::load(path, m_image));
+        document().load(path);
         return path;
     }
 
@@ -45,11 +47,8 @@ private Q_SLOTS:
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
-        m_image = EffectImage();
-        m_image.fillAllPagesOff();
-        m_image.setCurrentPage(1);
         m_prompts = ScriptedPrompts();
-        m_document = std::make_unique<EffectDocument>(m_image, m_prompts);
+        m_document = std::make_unique<EffectDocument>(m_prompts);
     }
 
     void savingMarksThePointUndoReturnsTo()
@@ -67,6 +66,56 @@ private Q_SLOTS:
         QVERIFY(!document().isModified());
         document().history()->undo();
         QVERIFY(document().isModified());
+    }
+
+    // Every change of the image is announced, whatever its road: the overview, the comparison and
+    // the matrix follow these signals alone.
+    void everyChangeIsAnnounced_data()
+    {
+        QTest::addColumn<QString>("road");
+        QTest::addColumn<int>("replaced");
+        QTest::addColumn<QList<int>>("pages");
+        QTest::newRow("load") << "load" << 1 << QList<int> {};
+        QTest::newRow("a file that cannot be read") << "bad load" << 0 << QList<int> {};
+        QTest::newRow("recovery copy") << "recover" << 1 << QList<int> {};
+        QTest::newRow("an LED") << "led" << 0 << QList<int> {9};
+        QTest::newRow("undo turns to its page") << "undo" << 0 << QList<int> {9, 9, 9}; // the LED, its step, the undo
+        QTest::newRow("page tool") << "tool" << 0 << QList<int> {5};
+    }
+    void everyChangeIsAnnounced()
+    {
+        QFETCH(QString, road);
+        QFETCH(int, replaced);
+        QFETCH(QList<int>, pages);
+        QByteArray bytes(2048, '\xFF');
+        bytes[0] = '\x00'; // page 1, row 0 lit
+        const QString path = TestFiles::writeAll(pathOf("e.bin"), bytes);
+        document().setCurrentPage(5);
+        QSignalSpy replacedSpy(&document(), &EffectDocument::imageReplaced);
+        QSignalSpy pageSpy(&document(), &EffectDocument::pageChanged);
+        if (road == QLatin1String("load")) {
+            document().load(path);
+        } else if (road == QLatin1String("bad load")) {
+            QVERIFY_THROWS_EXCEPTION(AppError, document().load(pathOf("missing.bin")));
+        } else if (road == QLatin1String("recover")) {
+            document().recover(path, ImageLayout::Bits16, bytes, std::nullopt);
+        } else if (road == QLatin1String("led")) {
+            document().setLed(9, 3, EffectImage::On);
+        } else if (road == QLatin1String("undo")) {
+            light(3, 9);
+            document().history()->undo();
+        } else {
+            document().fillPage();
+        }
+        QCOMPARE(replacedSpy.size(), replaced);
+        QList<int> changed;
+        for (const QList<QVariant> &signal : pageSpy)
+            changed << signal.at(0).toInt();
+        QCOMPARE(changed, pages);
+        // A new image starts at page 1 and holds what it was given; undo shows the page it changed.
+        const int current = replaced ? 1 : road == QLatin1String("undo") ? 9 : 5;
+        QCOMPARE(image().currentPage(), current);
+        QCOMPARE(image().page(1)[0] == EffectImage::On, replaced == 1);
     }
 
     void saveAsksWhereWhenItMustNotWriteBack_data()
@@ -170,8 +219,9 @@ private Q_SLOTS:
             QTest::qWait(20); // a later time of change, on any file system
             TestFiles::writeAll(path, QByteArray(2048, '\x0F'));
         }
-        m_document = std::make_unique<EffectDocument>(m_image, m_prompts); // the next run
-        document().recovered(path, ImageLayout::Bits16, stampKept ? whenEditsBegan : std::nullopt);
+        const QByteArray edits = ImageEncoder::encode(image(), ImageLayout::Bits16);
+        m_document = std::make_unique<EffectDocument>(m_prompts); // the next run
+        document().recover(path, ImageLayout::Bits16, edits, stampKept ? whenEditsBegan : std::nullopt);
         m_prompts.answer = Answer::Cancel;
         QCOMPARE(document().save(), !asked);
         QCOMPARE(m_prompts.questions.size(), asked ? 1 : 0);
@@ -191,7 +241,7 @@ private Q_SLOTS:
         QFETCH(bool, exporting);
         if (exporting)
             load("half.bin8", QByteArray(1024, '\xFF'));
-        m_image.setCurrentPage(5);
+        document().setCurrentPage(5);
         document().fillPage();
         m_prompts.path = pathOf(exporting ? "half.h" : "half.bin8");
         m_prompts.answer = Answer::Cancel;
@@ -217,7 +267,7 @@ private Q_SLOTS:
         QCOMPARE(m_prompts.errors.size(), 1);
         QVERIFY(m_prompts.errors[0].startsWith(QStringLiteral("Cannot save \"%1\": ").arg(m_folder->path())));
         QVERIFY(document().isModified());
-        QCOMPARE(m_image.page(1)[8], EffectImage::On);
+        QCOMPARE(image().page(1)[8], EffectImage::On);
     }
 
     void pastePage_data()
@@ -236,7 +286,7 @@ private Q_SLOTS:
         data.setText(text);
         document().pastePage(&data);
         QCOMPARE(m_prompts.errors.size(), pasted ? 0 : 1);
-        QCOMPARE(m_image.page(1) == PageTools::filled(), pasted);
+        QCOMPARE(image().page(1) == PageTools::filled(), pasted);
         QCOMPARE(document().history()->count(), pasted ? 1 : 0);
     }
 
@@ -244,11 +294,11 @@ private Q_SLOTS:
     {
         light(16);
         const std::unique_ptr<QMimeData> copied(document().copyPage());
-        QCOMPARE(copied->text(), PageTools::hexText(PageTools::bytes(m_image.page(1))));
+        QCOMPARE(copied->text(), PageTools::hexText(PageTools::bytes(image().page(1))));
         copied->setText(QStringLiteral("not what is pasted: the page's own form comes first"));
-        m_image.setCurrentPage(2);
+        document().setCurrentPage(2);
         document().pastePage(copied.get());
-        QCOMPARE(m_image.page(2), m_image.page(1));
+        QCOMPARE(image().page(2), image().page(1));
     }
 };
 

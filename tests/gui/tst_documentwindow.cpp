@@ -34,7 +34,7 @@ private:
     }
     void goToPage(int page)
     {
-        form->image().setCurrentPage(static_cast<std::uint16_t>(page));
+        form->document().setCurrentPage(page);
         form->showCurrentPage();
     }
 

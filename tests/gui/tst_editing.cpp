@@ -1,5 +1,6 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "FormFixture.h"
+#include "document/EffectDocument.h"
 
 #include <QCheckBox>
 #include <QTest>
@@ -34,7 +35,7 @@ private Q_SLOTS:
         release(2, mouseButton);
         QVERIFY(lit(2));
         QCOMPARE(led(2)->glyph(), glyph(Glyph::GreenLit));
-        QCOMPARE(form->image().workingEntry(1), EffectImage::On);
+        QCOMPARE(form->image().page(form->image().currentPage())[1], EffectImage::On);
         QVERIFY(slotLit(1, 2));
         press(2, mouseButton);
         release(2, mouseButton);
@@ -141,12 +142,12 @@ private Q_SLOTS:
         send(preview, QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
         send(preview, QEvent::MouseMove, at + QPoint(1, 1), Qt::NoButton, Qt::RightButton);
         QCOMPARE(form->ledState(503), LedState::Off);
-        QCOMPARE(form->image().workingEntry(2), EffectImage::Off);
+        QCOMPARE(form->image().page(form->image().currentPage())[2], EffectImage::Off);
     }
 
     void editsStayWithTheirPage()
     {
-        form->image().setCurrentPage(3);
+        form->document().setCurrentPage(3);
         form->showCurrentPage();
         press(20, Qt::LeftButton); // row 1, column 3
         release(20, Qt::LeftButton);

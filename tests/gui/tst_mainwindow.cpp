@@ -284,7 +284,7 @@ private Q_SLOTS:
         for (int n = 1; n <= 256; ++n) {
             QCOMPARE(form->ledState(n), LedState::Off);
             QCOMPARE(led(n)->glyph(), ringOf(rings[(n - 1) % 4]));
-            QCOMPARE(form->image().workingEntry(n - 1), EffectImage::Off);
+            QCOMPARE(form->image().page(form->image().currentPage())[n - 1], EffectImage::Off);
         }
         for (int i = 1; i <= 16; ++i) {
             QCOMPARE(form->ledState(500 + i), LedState::Off);
@@ -329,7 +329,7 @@ private Q_SLOTS:
 
     void redrawAllAppliesNewColoursAndStyles()
     {
-        form->image().setWorkingEntry(0, EffectImage::On);
+        form->document().setLed(form->image().currentPage(), 0, EffectImage::On);
         form->colours().setEntry(ColourSettings::OffStyleEntry, ColourSettings::Blank);
         form->colours().setEntry(1, 0); // a code out of range
         form->refreshMatrix();
@@ -353,9 +353,9 @@ private Q_SLOTS:
     {
         QFETCH(int, page);
         QFETCH(bool, shown);
+        form->document().setCurrentPage(page);
         for (int p = 1; p <= 64; ++p)
-            form->image().setSlotEntry(p, 5, EffectImage::On);
-        form->image().setCurrentPage(static_cast<std::uint16_t>(page));
+            form->document().setLed(p, 5, EffectImage::On);
         form->showCurrentPage();
         QCOMPARE(control<QLineEdit>("position")->text(), shown ? QString::number(page) : QStringLiteral("1"));
         QCOMPARE(form->ledState(6), shown ? LedState::On : LedState::Off);
@@ -367,7 +367,7 @@ private Q_SLOTS:
         QByteArray bytes(2048, '\xFF');
         bytes[0] = '\x01';
         bytes[1] = '\x80';
-        form->image().setCurrentPage(7);
+        form->document().setCurrentPage(7);
         form->showCurrentPage();
         load(TestFiles::writeAll(dir.filePath(QStringLiteral("effect.bin")), bytes));
         QCOMPARE(m_prompts, 1);
@@ -379,11 +379,11 @@ private Q_SLOTS:
         QCOMPARE(form->ledState(17), LedState::Off);
     }
 
-    void loadStoresTheWorkingPageBackFirst()
+    void aCancelledLoadKeepsTheEditsAndShowsPageOne()
     {
-        form->image().setCurrentPage(7);
+        form->document().setCurrentPage(7);
         form->showCurrentPage();
-        form->image().setWorkingEntry(9, EffectImage::On);
+        form->document().setLed(form->image().currentPage(), 9, EffectImage::On);
         load(std::nullopt); // cancelled
         QCOMPARE(form->image().page(7)[9], EffectImage::On);
         QCOMPARE(form->image().currentPage(), 1);
@@ -393,8 +393,8 @@ private Q_SLOTS:
     void loadErrorKeepsEverything()
     {
         QTemporaryDir dir;
-        form->image().setCurrentPage(5);
-        form->image().setSlotEntry(5, 3, EffectImage::On);
+        form->document().setCurrentPage(5);
+        form->document().setLed(5, 3, EffectImage::On);
         form->showCurrentPage();
         BoxSeen seen;
         seen.answerNext();
@@ -434,7 +434,7 @@ private Q_SLOTS:
             data.setUrls({QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)});
         else
             data.setUrls({QUrl::fromLocalFile(what == QLatin1String("folder") ? folder->path() : path)});
-        form->image().setCurrentPage(9);
+        form->document().setCurrentPage(9);
         const QPoint at(20, 20);
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(form.get(), &enter);

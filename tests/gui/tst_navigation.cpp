@@ -1,5 +1,6 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "FormFixture.h"
+#include "document/EffectDocument.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -18,7 +19,7 @@ private:
     {
         for (int page = 1; page <= EffectImage::PageCount; ++page)
             for (int i = 0; i < page; ++i)
-                form->image().setSlotEntry(page, i, EffectImage::On);
+                form->document().setLed(page, i, EffectImage::On);
     }
     int shownPage() const
     {
@@ -179,7 +180,7 @@ private Q_SLOTS:
 
     void upStoresTheWorkingPageBack()
     {
-        form->image().setWorkingEntry(200, EffectImage::On); // on page 1, as an edit would
+        form->document().setLed(form->image().currentPage(), 200, EffectImage::On); // on page 1, as an edit would
         clickButton("nextPageButton");
         QCOMPARE(form->image().page(1)[200], EffectImage::On);
         clickButton("previousPageButton");

@@ -1,5 +1,6 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "FormFixture.h"
+#include "document/EffectDocument.h"
 #include "options/OptionsDialog.h"
 
 #include <QAccessible>
@@ -147,10 +148,10 @@ private Q_SLOTS:
 
     void okRecoloursTheMatrixAndClearsThePreview()
     {
-        form->image().setWorkingEntry(0, EffectImage::On); // LED 1 lit, the rest unlit
+        form->document().setLed(form->image().currentPage(), 0, EffectImage::On); // LED 1 lit, the rest unlit
         form->refreshMatrix();
         control<QCheckBox>("singlePageBox")->click();
-        form->image().setWorkingEntry(16, EffectImage::On);
+        form->document().setLed(form->image().currentPage(), 16, EffectImage::On);
         tickPreview(); // row 1: preview LED 501 lit
         QVERIFY(lit(501));
         clickButton(1); // column 1: green

@@ -1,5 +1,6 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "FormFixture.h"
+#include "document/EffectDocument.h"
 #include "overview/PagesView.h"
 #include "overview/TimeStrip.h"
 #include "tests/TestFiles.h"
@@ -202,8 +203,8 @@ private Q_SLOTS:
     // A screen reader hears each page by its number, described by its lit LEDs.
     void eachPageIsAnItemForScreenReaders()
     {
-        form->image().setSlotEntry(7, 0, EffectImage::On);
-        form->image().setSlotEntry(7, 255, EffectImage::On);
+        form->document().setLed(7, 0, EffectImage::On);
+        form->document().setLed(7, 255, EffectImage::On);
         QAccessibleInterface *list = QAccessible::queryAccessibleInterface(pages());
         QVERIFY(list);
         QCOMPARE(list->role(), QAccessible::List);

@@ -1,5 +1,6 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "FormFixture.h"
+#include "document/EffectDocument.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -23,7 +24,7 @@ private:
     {
         for (int page = 1; page <= EffectImage::PageCount; ++page)
             for (int row = 0; row < 16; ++row)
-                form->image().setSlotEntry(page, row * 16 + (row + page) % 16, EffectImage::On);
+                form->document().setLed(page, row * 16 + (row + page) % 16, EffectImage::On);
     }
     // The single lit preview LED, as a column, or -1 when none or several are lit.
     int litPreviewColumn() const
@@ -40,7 +41,7 @@ private:
     }
     void showPage(int page)
     {
-        form->image().setCurrentPage(static_cast<std::uint16_t>(page));
+        form->document().setCurrentPage(page);
         form->showCurrentPage();
     }
     QPoint thumbCentre() const
@@ -204,7 +205,7 @@ private Q_SLOTS:
     void editsShowOnTheNextTick()
     {
         single()->click();
-        form->image().setWorkingEntry(16 * 1 + 9, EffectImage::On); // row 1, column 9
+        form->document().setLed(form->image().currentPage(), 16 * 1 + 9, EffectImage::On); // row 1, column 9
         tickPreview();
         QVERIFY(lit(510));
         QVERIFY(lit(501 + (1 + 1) % 16));
