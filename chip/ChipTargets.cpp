@@ -34,7 +34,7 @@ QString simulatedChipFileError(const QString &path, int error)
 
 // The simulated chip's file, made erased where it is missing. Opened without waiting: a named
 // pipe or a device would block or never end, so only a regular file of the chip's size is taken.
-int openSimulatedChipFile(const QString &path, int size)
+FileDescriptor openSimulatedChipFile(const QString &path, int size)
 {
     const QByteArray name = LocalPath::encode(path);
     struct stat status
@@ -46,18 +46,17 @@ int openSimulatedChipFile(const QString &path, int size)
                            .arg(LocalPath::displayed(path), FileKind::describe(status.st_mode))
                            .arg(size));
     }
-    int fd = ::open(name.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT) { // made erased; another run may make it first
+    FileDescriptor file(::open(name.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.isOpen() && errno == ENOENT) { // made erased; another run may make it first
         if (const int error = FileReplacer::createNew(path, QByteArray(size, '\xFF')); error != 0 && error != EEXIST)
             throw AppError(simulatedChipFileError(path, error));
-        fd = ::open(name.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        file = FileDescriptor(::open(name.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     }
-    if (fd < 0)
+    if (!file.isOpen())
         throw AppError(simulatedChipFileError(path, errno));
     // Once more on what was opened: the name may have changed hands since.
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size != size) {
+    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size != size) {
         const int error = errno;
-        ::close(fd);
         if (!S_ISREG(status.st_mode))
             throw AppError(simulatedChipFileError(path, error == 0 ? EINVAL : error));
         throw AppError(
@@ -66,7 +65,7 @@ int openSimulatedChipFile(const QString &path, int size)
                 .arg(status.st_size)
                 .arg(size));
     }
-    return fd;
+    return file;
 }
 
 // A simulated chip as a target: its bytes in a file, reached through the same I2C_RDWR messages
@@ -127,7 +126,7 @@ private:
 class LockedChip : public ChipAccess
 {
 public:
-    LockedChip(std::unique_ptr<FileDescriptor> lock, std::unique_ptr<ChipAccess> chip)
+    LockedChip(FileDescriptor lock, std::unique_ptr<ChipAccess> chip)
         : m_lock(std::move(lock))
         , m_chip(std::move(chip))
     {
@@ -137,7 +136,7 @@ public:
     void writePage(int offset, const QByteArray &bytes) override { m_chip->writePage(offset, bytes); }
 
 private:
-    std::unique_ptr<FileDescriptor> m_lock; // taken first, let go last
+    FileDescriptor m_lock; // taken first, let go last
     std::unique_ptr<ChipAccess> m_chip;
 };
 

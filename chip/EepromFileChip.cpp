@@ -20,17 +20,12 @@ EepromFileChip::FileCalls EepromFileChip::systemCalls()
         [](int fd, const void *buffer, size_t count, off_t offset) { return ::pwrite(fd, buffer, count, offset); }};
 }
 
-EepromFileChip::EepromFileChip(int fd, int size, const QString &path, FileCalls calls)
-    : m_fd(fd)
+EepromFileChip::EepromFileChip(FileDescriptor file, int size, const QString &path, FileCalls calls)
+    : m_file(std::move(file))
     , m_size(size)
     , m_path(path)
     , m_calls(std::move(calls))
 {
-}
-
-EepromFileChip::~EepromFileChip()
-{
-    ::close(m_fd);
 }
 
 std::unique_ptr<EepromFileChip> EepromFileChip::open(
@@ -60,8 +55,8 @@ std::unique_ptr<EepromFileChip> EepromFileChip::open(
                                      : QCoreApplication::translate("EepromFileChip", "not to be found"),
                                sysRoot));
     }
-    const int fd = ::open(real.constData(), (forWriting ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+    FileDescriptor file(::open(real.constData(), (forWriting ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC));
+    if (!file.isOpen()) {
         const int error = errno;
         if (error == EACCES || error == EPERM) {
             throw AppError((forWriting ? QCoreApplication::translate("EepromFileChip",
@@ -75,8 +70,6 @@ std::unique_ptr<EepromFileChip> EepromFileChip::open(
         throw AppError(QCoreApplication::translate("EepromFileChip", "%1 cannot be opened: %2")
                            .arg(LocalPath::displayed(path), systemErrorText(error)));
     }
-    auto chip = std::unique_ptr<EepromFileChip>(
-        new EepromFileChip(fd, static_cast<int>(status.st_size), LocalPath::displayed(path), std::move(calls)));
     if (!ChipGeometry::isChipSize(static_cast<int>(status.st_size))) {
         throw AppError(
             QCoreApplication::translate("EepromFileChip", "%1 holds %2 bytes: not a 1024- or 2048-byte EEPROM.")
@@ -84,8 +77,9 @@ std::unique_ptr<EepromFileChip> EepromFileChip::open(
                 .arg(status.st_size));
     }
     if (forWriting)
-        TargetLock::lockFile(fd, path);
-    return chip;
+        TargetLock::lockFile(file.get(), path);
+    return std::unique_ptr<EepromFileChip>(new EepromFileChip(
+        std::move(file), static_cast<int>(status.st_size), LocalPath::displayed(path), std::move(calls)));
 }
 
 QByteArray EepromFileChip::read(int offset, int length)
@@ -93,7 +87,8 @@ QByteArray EepromFileChip::read(int offset, int length)
     QByteArray bytes(length, Qt::Uninitialized);
     int done = 0;
     while (done < length) {
-        const ssize_t got = m_calls.pread(m_fd, bytes.data() + done, static_cast<size_t>(length - done), offset + done);
+        const ssize_t got
+            = m_calls.pread(m_file.get(), bytes.data() + done, static_cast<size_t>(length - done), offset + done);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -112,8 +107,8 @@ void EepromFileChip::writePage(int offset, const QByteArray &bytes)
 {
     int done = 0;
     while (done < bytes.size()) {
-        const ssize_t put
-            = m_calls.pwrite(m_fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done), offset + done);
+        const ssize_t put = m_calls.pwrite(
+            m_file.get(), bytes.constData() + done, static_cast<size_t>(bytes.size() - done), offset + done);
         if (put < 0 && errno == EINTR)
             continue;
         if (put < 0 && errno == EFBIG)

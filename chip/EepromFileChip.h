@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chip/ChipAccess.h"
+#include "common/FileDescriptor.h"
 
 #include <functional>
 #include <memory>
@@ -26,16 +27,15 @@ public:
     // being written by another process. `sysRoot` is another folder for tests only.
     static std::unique_ptr<EepromFileChip> open(const QString &path, bool forWriting, FileCalls calls = systemCalls(),
         const QString &sysRoot = QStringLiteral("/sys"));
-    ~EepromFileChip() override;
 
     int size() const override { return m_size; }
     QByteArray read(int offset, int length) override;
     void writePage(int offset, const QByteArray &bytes) override;
 
 private:
-    EepromFileChip(int fd, int size, const QString &path, FileCalls calls);
+    EepromFileChip(FileDescriptor file, int size, const QString &path, FileCalls calls);
 
-    int m_fd;
+    FileDescriptor m_file;
     int m_size;
     QString m_path;
     FileCalls m_calls;

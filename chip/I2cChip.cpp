@@ -41,8 +41,8 @@ std::unique_ptr<I2cChip> I2cChip::open(const QString &devicePath, int size)
                            .arg(devicePath, bound + QStringLiteral("/eeprom")));
     }
     // Without waiting: a named pipe given by mistake would block the open itself.
-    const int fd = ::open(LocalPath::encode(devicePath).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
+    FileDescriptor file(::open(LocalPath::encode(devicePath).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.isOpen()) {
         const int error = errno;
         if (error == EACCES || error == EPERM)
             throw AppError(QCoreApplication::translate(
@@ -51,10 +51,7 @@ std::unique_ptr<I2cChip> I2cChip::open(const QString &devicePath, int size)
         throw AppError(QCoreApplication::translate("I2cChip", "%1 cannot be opened: %2")
                            .arg(LocalPath::displayed(devicePath), systemErrorText(error)));
     }
-    auto descriptor = std::shared_ptr<int>(new int(fd), [](int *owned) {
-        ::close(*owned);
-        delete owned;
-    });
+    const int fd = file.get();
     struct stat status
     {
     };
@@ -65,7 +62,7 @@ std::unique_ptr<I2cChip> I2cChip::open(const QString &devicePath, int size)
     auto clock = std::make_unique<SteadyChipClock>();
     auto chip = std::make_unique<I2cChip>(
         size, [fd](i2c_rdwr_ioctl_data *transfer) { return ::ioctl(fd, I2C_RDWR, transfer); }, *clock, devicePath);
-    chip->m_keepAlive = descriptor;
+    chip->m_adapter = std::move(file);
     chip->m_ownClock = std::move(clock);
     return chip;
 }

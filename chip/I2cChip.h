@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chip/ChipAccess.h"
+#include "common/FileDescriptor.h"
 
 #include <functional>
 #include <linux/i2c-dev.h>
@@ -47,6 +48,6 @@ private:
     RdwrCall m_rdwr;
     ChipClock &m_clock;
     QString m_busName;
-    std::shared_ptr<void> m_keepAlive; // what the real call needs open: the adapter's descriptor
+    FileDescriptor m_adapter; // what the real call needs open; none for a simulated bus
     std::unique_ptr<ChipClock> m_ownClock;
 };

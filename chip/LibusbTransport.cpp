@@ -31,46 +31,68 @@ QList<std::pair<libusb_device *, LibusbTransport::Place>> programmers(libusb_dev
 }
 } // namespace
 
+void LibusbTransport::ContextEnd::operator()(libusb_context *context) const
+{
+    libusb_exit(context);
+}
+
+void LibusbTransport::HandleClose::operator()(libusb_device_handle *handle) const
+{
+    libusb_close(handle);
+}
+
+void LibusbTransport::DeviceListFree::operator()(libusb_device **devices) const
+{
+    libusb_free_device_list(devices, 1);
+}
+
+namespace {
+// A libusb context, or none where USB cannot be used at all.
+LibusbTransport::Context startLibusb()
+{
+    libusb_context *context = nullptr;
+    return LibusbTransport::Context(libusb_init(&context) == 0 ? context : nullptr);
+}
+
+LibusbTransport::DeviceList devicesOf(libusb_context *context)
+{
+    libusb_device **devices = nullptr;
+    return LibusbTransport::DeviceList(libusb_get_device_list(context, &devices) >= 0 ? devices : nullptr);
+}
+} // namespace
+
 QList<LibusbTransport::Place> LibusbTransport::list()
 {
     QList<Place> places;
-    libusb_context *context = nullptr;
-    if (libusb_init(&context) != 0)
+    const Context context = startLibusb();
+    if (!context)
         return places;
-    libusb_device **devices = nullptr;
-    if (libusb_get_device_list(context, &devices) >= 0) {
-        for (const auto &[device, place] : programmers(devices))
-            places.append(place);
-        libusb_free_device_list(devices, 1);
-    }
-    libusb_exit(context);
+    for (const auto &[device, place] : programmers(devicesOf(context.get()).get()))
+        places.append(place);
     return places;
 }
 
 std::unique_ptr<LibusbTransport> LibusbTransport::open(std::optional<Place> place)
 {
-    libusb_context *context = nullptr;
-    if (libusb_init(&context) != 0)
+    Context context = startLibusb();
+    if (!context)
         throw AppError(noProgrammer() + QLatin1Char(' ')
             + QCoreApplication::translate("LibusbTransport", "(This machine shows no USB devices.)"));
-    libusb_device **devices = nullptr;
-    const ssize_t count = libusb_get_device_list(context, &devices);
+    const DeviceList devices = devicesOf(context.get());
     libusb_device *chosen = nullptr;
     Place at {};
-    for (const auto &[device, found] : programmers(count >= 0 ? devices : nullptr)) {
+    for (const auto &[device, found] : programmers(devices.get())) {
         if (!place || (place->bus == found.bus && place->address == found.address)) {
             chosen = device;
             at = found;
             break;
         }
     }
-    libusb_device_handle *handle = nullptr;
-    const int opened = chosen ? libusb_open(chosen, &handle) : LIBUSB_ERROR_NOT_FOUND;
-    if (count >= 0)
-        libusb_free_device_list(devices, 1);
+    libusb_device_handle *opening = nullptr;
+    const int opened = chosen ? libusb_open(chosen, &opening) : LIBUSB_ERROR_NOT_FOUND;
+    Handle handle(opened == 0 ? opening : nullptr);
     const QString name = QStringLiteral("ch341a:%1-%2").arg(at.bus).arg(at.address);
     if (opened != 0) {
-        libusb_exit(context);
         if (opened == LIBUSB_ERROR_NOT_FOUND && place) {
             throw AppError(QCoreApplication::translate("LibusbTransport",
                 "No CH341A programmer is plugged in at bus %1, address %2. --list-chips shows where "
@@ -91,32 +113,28 @@ std::unique_ptr<LibusbTransport> LibusbTransport::open(std::optional<Place> plac
                            .arg(name, QString::fromUtf8(libusb_strerror(opened))));
     }
     // A kernel driver that holds the interface lets go while we use it, and gets it back after.
-    libusb_set_auto_detach_kernel_driver(handle, 1);
-    const int claimed = libusb_claim_interface(handle, 0);
+    libusb_set_auto_detach_kernel_driver(handle.get(), 1);
+    const int claimed = libusb_claim_interface(handle.get(), 0);
     if (claimed != 0) {
-        libusb_close(handle);
-        libusb_exit(context);
         if (claimed == LIBUSB_ERROR_BUSY)
             throw AppError(QCoreApplication::translate("LibusbTransport", "Another program is using the programmer %1.")
                                .arg(name));
         throw AppError(QCoreApplication::translate("LibusbTransport", "The programmer %1 cannot be claimed: %2")
                            .arg(name, QString::fromUtf8(libusb_strerror(claimed))));
     }
-    return std::unique_ptr<LibusbTransport>(new LibusbTransport(context, handle, name));
+    return std::unique_ptr<LibusbTransport>(new LibusbTransport(std::move(context), std::move(handle), name));
 }
 
-LibusbTransport::LibusbTransport(libusb_context *context, libusb_device_handle *handle, const QString &name)
-    : m_context(context)
-    , m_handle(handle)
+LibusbTransport::LibusbTransport(Context context, Handle handle, const QString &name)
+    : m_context(std::move(context))
+    , m_handle(std::move(handle))
     , m_name(name)
 {
 }
 
 LibusbTransport::~LibusbTransport()
 {
-    libusb_release_interface(m_handle, 0);
-    libusb_close(m_handle);
-    libusb_exit(m_context);
+    libusb_release_interface(m_handle.get(), 0); // then the handle and the context go, in that order
 }
 
 void LibusbTransport::fail(int error) const
@@ -134,8 +152,9 @@ void LibusbTransport::bulkWrite(const QByteArray &packet, int timeoutMillisecond
 {
     QByteArray bytes = packet;
     int sent = 0;
-    const int result = libusb_bulk_transfer(m_handle, P::OutEndpoint, reinterpret_cast<unsigned char *>(bytes.data()),
-        static_cast<int>(bytes.size()), &sent, static_cast<unsigned int>(timeoutMilliseconds));
+    const int result
+        = libusb_bulk_transfer(m_handle.get(), P::OutEndpoint, reinterpret_cast<unsigned char *>(bytes.data()),
+            static_cast<int>(bytes.size()), &sent, static_cast<unsigned int>(timeoutMilliseconds));
     if (result != 0)
         fail(result);
     if (sent != bytes.size())
@@ -146,8 +165,9 @@ QByteArray LibusbTransport::bulkRead(int length, int timeoutMilliseconds)
 {
     QByteArray bytes(std::max(length, static_cast<int>(P::PacketSize)), Qt::Uninitialized);
     int received = 0;
-    const int result = libusb_bulk_transfer(m_handle, P::InEndpoint, reinterpret_cast<unsigned char *>(bytes.data()),
-        static_cast<int>(bytes.size()), &received, static_cast<unsigned int>(timeoutMilliseconds));
+    const int result
+        = libusb_bulk_transfer(m_handle.get(), P::InEndpoint, reinterpret_cast<unsigned char *>(bytes.data()),
+            static_cast<int>(bytes.size()), &received, static_cast<unsigned int>(timeoutMilliseconds));
     if (result != 0)
         fail(result);
     bytes.truncate(std::min(received, length));

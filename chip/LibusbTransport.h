@@ -10,6 +10,7 @@
 
 struct libusb_context;
 struct libusb_device_handle;
+struct libusb_device;
 
 // The USB programmer through libusb: interface 0 claimed (a kernel driver that holds it is
 // detached, and attached again when done), bulk packets on its two endpoints, every transfer
@@ -33,11 +34,28 @@ public:
     void bulkWrite(const QByteArray &packet, int timeoutMilliseconds) override;
     QByteArray bulkRead(int length, int timeoutMilliseconds) override;
 
+    // libusb's own objects, each ended by its own call on every way out.
+    struct ContextEnd
+    {
+        void operator()(libusb_context *context) const;
+    };
+    struct HandleClose
+    {
+        void operator()(libusb_device_handle *handle) const;
+    };
+    struct DeviceListFree
+    {
+        void operator()(libusb_device **devices) const;
+    };
+    using Context = std::unique_ptr<libusb_context, ContextEnd>;
+    using Handle = std::unique_ptr<libusb_device_handle, HandleClose>;
+    using DeviceList = std::unique_ptr<libusb_device *[], DeviceListFree>;
+
 private:
-    LibusbTransport(libusb_context *context, libusb_device_handle *handle, const QString &name);
+    LibusbTransport(Context context, Handle handle, const QString &name);
     [[noreturn]] void fail(int error) const;
 
-    libusb_context *m_context;
-    libusb_device_handle *m_handle;
+    Context m_context; // outlives the handle
+    Handle m_handle;
     QString m_name;
 };

@@ -58,19 +58,18 @@ void lockFile(int fd, const QString &target)
         refuse(target, holder, errno);
 }
 
-std::unique_ptr<FileDescriptor> lockKey(const QString &key, const QString &target)
+FileDescriptor lockKey(const QString &key, const QString &target)
 {
     const QString folder = QString::fromLatin1(::access("/run/lock", W_OK | X_OK) == 0 ? "/run/lock" : "/tmp");
     const QByteArray name = QCryptographicHash::hash(LocalPath::encode(key), QCryptographicHash::Sha1).toHex().left(16);
     const QString path = QStringLiteral("%1/glimmerview-%2.lock").arg(folder, QString::fromLatin1(name));
-    auto file = std::make_unique<FileDescriptor>(
-        ::open(LocalPath::encode(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
-    if (file->get() < 0)
+    FileDescriptor file(::open(LocalPath::encode(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!file.isOpen())
         refuse(target, 0, errno);
     // Any user's writer must be able to lock it, whatever the creator's umask.
-    ::fchmod(file->get(), 0666);
+    ::fchmod(file.get(), 0666);
     pid_t holder = 0;
-    if (!tryLock(file->get(), &holder))
+    if (!tryLock(file.get(), &holder))
         refuse(target, holder, errno);
     return file;
 }

@@ -16,5 +16,5 @@ void lockFile(int fd, const QString &target);
 // Locks a file named for `key` (an adapter's device, a programmer) in /run/lock, or in /tmp
 // where that cannot be written; held while the descriptor returned is.
 // Throws AppError naming the process that holds it.
-std::unique_ptr<FileDescriptor> lockKey(const QString &key, const QString &target);
+FileDescriptor lockKey(const QString &key, const QString &target);
 } // namespace TargetLock

@@ -24,17 +24,13 @@ constexpr char LockSuffix[] = ".lock";
 constexpr char Format[] = "glimmerview-recovery";
 constexpr int Version = 1;
 
-// A lock taken without waiting on the file, made when missing; -1 when another run holds it.
-int lockFile(const QString &path)
+// A lock taken without waiting on the file, made when missing; none when another run holds it.
+FileDescriptor lockFile(const QString &path)
 {
-    const int fd = ::open(LocalPath::encode(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    FileDescriptor file(::open(LocalPath::encode(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (file.isOpen() && ::flock(file.get(), LOCK_EX | LOCK_NB) != 0)
+        return {};
+    return file;
 }
 } // namespace
 
@@ -46,13 +42,10 @@ RecoveryStore::RecoveryStore(QString folder)
 
 RecoveryStore::~RecoveryStore()
 {
-    for (const auto &[id, fd] : std::as_const(m_claimed))
-        ::close(fd);
-    if (m_ownLock < 0)
-        return;
-    if (!m_hasCopy) // a copy that is still there keeps its lock file for the next run
+    // The locks go with their members; the lock file of a copy that is still there stays for the
+    // next run.
+    if (m_ownLock.isOpen() && !m_hasCopy)
         ::unlink(LocalPath::encode(filePath(m_id, LockSuffix)).constData());
-    ::close(m_ownLock);
 }
 
 QString RecoveryStore::filePath(const QString &id, const char *suffix) const
@@ -62,7 +55,7 @@ QString RecoveryStore::filePath(const QString &id, const char *suffix) const
 
 bool RecoveryStore::holdOwnLock()
 {
-    if (m_ownLock >= 0)
+    if (m_ownLock.isOpen())
         return true;
     // Only this user reads what another program's edits were.
     if (const int error = FolderMaker::make(m_folder, 0700); error != 0) {
@@ -71,7 +64,7 @@ bool RecoveryStore::holdOwnLock()
     }
     ::chmod(LocalPath::encode(m_folder).constData(), 0700);
     m_ownLock = lockFile(filePath(m_id, LockSuffix));
-    return m_ownLock >= 0;
+    return m_ownLock.isOpen();
 }
 
 bool RecoveryStore::write(const RecoveryCopy &copy, QString *reason)
@@ -114,18 +107,17 @@ QList<RecoveryStore::LeftBehind> RecoveryStore::claimLeftBehind()
             continue;
         const QByteArray lockPath = LocalPath::encode(filePath(id, LockSuffix));
         const bool lockWasThere = ::access(lockPath.constData(), F_OK) == 0;
-        const int lock = lockFile(filePath(id, LockSuffix));
-        if (lock < 0)
+        FileDescriptor lock = lockFile(filePath(id, LockSuffix));
+        if (!lock.isOpen())
             continue; // its run is still going
         const std::optional<QByteArray> bytes = RegularFile::readHead(filePath(id, CopySuffix), 1 << 20);
         const std::optional<RecoveryCopy> copy = bytes ? parse(*bytes) : std::nullopt;
         if (!copy) { // not ours to judge: left where it is, without a lock file of ours beside it
             if (!lockWasThere)
                 ::unlink(lockPath.constData());
-            ::close(lock);
             continue;
         }
-        m_claimed.append({id, lock});
+        m_claimed.emplace_back(id, std::move(lock));
         found.append({id, *copy});
     }
     std::sort(found.begin(), found.end(),
@@ -141,8 +133,7 @@ void RecoveryStore::drop(const QString &id)
         return;
     ::unlink(LocalPath::encode(filePath(id, CopySuffix)).constData());
     ::unlink(LocalPath::encode(filePath(id, LockSuffix)).constData());
-    ::close(claimed->second);
-    m_claimed.erase(claimed);
+    m_claimed.erase(claimed); // and its lock with it
 }
 
 QByteArray RecoveryStore::serialise(const RecoveryCopy &copy)

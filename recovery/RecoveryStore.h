@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/FileDescriptor.h"
 #include "common/FileStamp.h"
 #include "effect/ImageDecoder.h"
 
@@ -9,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <vector>
 
 // What a run had not saved: the whole image and the file it belongs to.
 struct RecoveryCopy
@@ -63,7 +65,7 @@ private:
 
     QString m_folder;
     QString m_id; // this run's
-    int m_ownLock = -1;
+    FileDescriptor m_ownLock;
     bool m_hasCopy = false;
-    QList<std::pair<QString, int>> m_claimed; // id, lock
+    std::vector<std::pair<QString, FileDescriptor>> m_claimed; // id, lock
 };
