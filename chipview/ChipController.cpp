@@ -5,13 +5,13 @@
 #include "chip/ChipJob.h"
 #include "chip/ChipTargets.h"
 #include "chipview/ChipTargetDialog.h"
-#include "common/FileReplacer.h"
 #include "common/FileStamp.h"
 #include "common/FolderMaker.h"
 #include "common/LocalPath.h"
 #include "common/PageRanges.h"
 #include "common/ProgramTexts.h"
 #include "common/RegularFile.h"
+#include "common/WholeFile.h"
 #include "compare/ComparisonSession.h"
 #include "document/EffectDocument.h"
 #include "effect/ImageDecoder.h"
@@ -177,7 +177,7 @@ void ChipController::stopForExit()
     const QString folder = m_dataHome + QStringLiteral("/Glimmerview");
     FolderMaker::make(folder);
     QString reason;
-    if (!FileReplacer::replace(folder + QLatin1String(InterruptedReportName), m_exitReport.toUtf8(), &reason))
+    if (!WholeFile::write(folder + QLatin1String(InterruptedReportName), m_exitReport.toUtf8(), &reason))
         std::fprintf(stderr, "%s\n", qPrintable(reason));
 }
 

@@ -6,10 +6,7 @@
 #include <optional>
 
 // Reads a decimal integer the strict way the program's texts need: an optional sign and ASCII
-// digits, nothing else, within the 32-bit signed range. (A hand-written scan: a regular
-// expression would cost its compilation at start-up.)
-class DecimalText
-{
-public:
-    static std::optional<std::int32_t> parse(QStringView text);
-};
+// digits, nothing else, within the 32-bit signed range.
+namespace DecimalText {
+std::optional<std::int32_t> parse(QStringView text);
+} // namespace DecimalText

@@ -2,9 +2,9 @@
 #include "document/EffectDocument.h"
 
 #include "common/AppError.h"
-#include "common/FileReplacer.h"
 #include "common/LocalPath.h"
 #include "common/PageRanges.h"
+#include "common/WholeFile.h"
 #include "effect/CArrayExport.h"
 #include "effect/ImageEncoder.h"
 #include "effect/ImageFile.h"
@@ -240,7 +240,7 @@ void EffectDocument::writeExport(const QString &path, const QByteArray &bytes)
 {
     reportingErrors([&] {
         QString reason;
-        if (!FileReplacer::replace(path, bytes, &reason))
+        if (!WholeFile::write(path, bytes, &reason))
             throw AppError(tr("Cannot save \"%1\": %2").arg(path, reason));
     });
 }

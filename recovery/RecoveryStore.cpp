@@ -1,11 +1,11 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "recovery/RecoveryStore.h"
 
-#include "common/FileReplacer.h"
 #include "common/FolderMaker.h"
 #include "common/LocalPath.h"
 #include "common/RegularFile.h"
 #include "common/SystemErrorText.h"
+#include "common/WholeFile.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -80,7 +80,7 @@ bool RecoveryStore::write(const RecoveryCopy &copy, QString *reason)
             *reason = systemErrorText(errno);
         return false;
     }
-    if (!FileReplacer::replace(filePath(m_id, CopySuffix), serialise(copy), reason))
+    if (!WholeFile::write(filePath(m_id, CopySuffix), serialise(copy), reason))
         return false;
     m_hasCopy = true;
     return true;

@@ -33,6 +33,20 @@ TEST_PACKAGES=(xvfb xauth xdotool x11-utils libxcb1-dev libbenchmark-dev
     desktop-file-utils appstream at-spi2-core python3-pyatspi dbus lintian shared-mime-info gtk-update-icon-cache
     "${PACKAGE_PACKAGES[@]}")
 
+# configure CMAKE_ARGS...: cmake's configure step, quiet when it works and all of its output when
+# it fails, so a missing package is named rather than hidden.
+configure() {
+    local log
+    log=$(mktemp)
+    if cmake "$@" >"$log" 2>&1; then
+        rm -f "$log"
+        return 0
+    fi
+    cat "$log" >&2
+    rm -f "$log"
+    return 1
+}
+
 # configure_build ROOT [CMAKE_ARGS...]: build/ is configured once, by whichever script comes
 # first, and every script after it builds there as it is: a flag that changes how sources are
 # compiled (-Werror) is never flipped back and forth, which would rebuild everything each time.
@@ -47,9 +61,9 @@ configure_build() {
         for argument in "$@"; do
             case "$argument" in -DGLIMMERVIEW_FULL_SUITE=*) keep+=("$argument") ;; esac
         done
-        cmake -S "$root" -B "$root/build" "${keep[@]}" >/dev/null
+        configure -S "$root" -B "$root/build" "${keep[@]}"
     else
-        cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+        configure -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
     fi
 }
 

@@ -40,6 +40,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::newRow("letters") << "ab";
         QTest::newRow("sign alone") << "-";
+        QTest::newRow("two signs") << "+-1";
         QTest::newRow("blank") << " 1";
         QTest::newRow("hex") << "0x";
         QTest::newRow("past 32 bits") << "4294967296";
