@@ -87,36 +87,59 @@ void Ch341aChip::writePage(int offset, const QByteArray &bytes)
     m_clock.sleep(BusyWaitMicroseconds);
 }
 
-std::unique_ptr<Ch341aChip> Ch341aChip::open(const QString &target)
+Ch341aChip::Options Ch341aChip::parseTarget(const QString &target)
 {
     // "ch341a", "ch341a:3-7", each with "?speed=400&size=1024" if asked.
     const qsizetype question = target.indexOf(QLatin1Char('?'));
     const QString device = target.left(question);
-    const QUrlQuery query(question < 0 ? QString() : target.mid(question + 1));
-    const int kilohertz
-        = query.hasQueryItem(QStringLiteral("speed")) ? query.queryItemValue(QStringLiteral("speed")).toInt() : 100;
-    const int size = query.hasQueryItem(QStringLiteral("size")) ? query.queryItemValue(QStringLiteral("size")).toInt()
-                                                                : ChipGeometry::LargeChipSize;
-    if (kilohertz != 100 && kilohertz != 400)
+    Options options;
+    options.size = ChipGeometry::LargeChipSize;
+    const QList<std::pair<QString, QString>> items
+        = QUrlQuery(question < 0 ? QString() : target.mid(question + 1)).queryItems();
+    QStringList seen;
+    for (const auto &[key, value] : items) {
+        const bool known = key == QLatin1String("speed") || key == QLatin1String("size");
+        if (!known || seen.contains(key)) {
+            throw AppError(QCoreApplication::translate(
+                "Ch341aChip", "\"%1\": the programmer takes speed= and size=, each once (%2 is unknown or repeated).")
+                               .arg(target, key));
+        }
+        seen << key;
+        (key == QLatin1String("speed") ? options.kilohertz : options.size) = value.toInt();
+    }
+    if (options.kilohertz != 100 && options.kilohertz != 400)
+        throw AppError(QCoreApplication::translate("Ch341aChip", "The programmer runs at 100 or 400 kHz, not %1.")
+                           .arg(options.kilohertz));
+    if (!ChipGeometry::isChipSize(options.size))
         throw AppError(
-            QCoreApplication::translate("Ch341aChip", "The programmer runs at 100 or 400 kHz, not %1.").arg(kilohertz));
-    if (!ChipGeometry::isChipSize(size))
-        throw AppError(QCoreApplication::translate("Ch341aChip", "A chip holds 1024 or 2048 bytes, not %1.").arg(size));
-    std::optional<LibusbTransport::Place> place;
+            QCoreApplication::translate("Ch341aChip", "A chip holds 1024 or 2048 bytes, not %1.").arg(options.size));
+    // "ch341a" alone, or with a place of two numbers.
+    bool placed = device == QLatin1String("ch341a");
     if (device.startsWith(QLatin1String("ch341a:"))) {
         const QStringList numbers = device.mid(7).split(QLatin1Char('-'));
         bool busOk = false;
         bool addressOk = false;
         if (numbers.size() == 2)
-            place = LibusbTransport::Place {numbers[0].toInt(&busOk), numbers[1].toInt(&addressOk)};
-        if (!busOk || !addressOk) {
-            throw AppError(QCoreApplication::translate(
-                "Ch341aChip", "\"%1\" names no programmer: ch341a:BUS-ADDRESS, as lsusb numbers them.")
-                               .arg(target));
-        }
+            options.place = std::pair(numbers[0].toInt(&busOk), numbers[1].toInt(&addressOk));
+        placed = busOk && addressOk;
     }
+    if (!placed) {
+        throw AppError(QCoreApplication::translate(
+            "Ch341aChip", "\"%1\" names no programmer: ch341a:BUS-ADDRESS, as lsusb numbers them.")
+                           .arg(target));
+    }
+    return options;
+}
+
+std::unique_ptr<Ch341aChip> Ch341aChip::open(const QString &target)
+{
+    const Options options = parseTarget(target);
+    std::optional<LibusbTransport::Place> place;
+    if (options.place)
+        place = LibusbTransport::Place {options.place->first, options.place->second};
     auto clock = std::make_unique<SteadyChipClock>();
-    auto chip = std::make_unique<Ch341aChip>(size, LibusbTransport::open(place), *clock, kilohertz, target);
+    auto chip
+        = std::make_unique<Ch341aChip>(options.size, LibusbTransport::open(place), *clock, options.kilohertz, target);
     chip->m_ownClock = std::move(clock);
     return chip;
 }

@@ -4,6 +4,7 @@
 #include "chip/ChipAccess.h"
 
 #include <memory>
+#include <optional>
 
 class ChipClock;
 class UsbTransport;
@@ -24,8 +25,19 @@ public:
     QByteArray read(int offset, int length) override;
     void writePage(int offset, const QByteArray &bytes) override;
 
-    // Opens `ch341a`, `ch341a:BUS-ADDRESS`, with `?speed=400` and `?size=1024` if asked. Throws
-    // AppError (no programmer, no permission, a speed it does not have).
+    // What a target names: `ch341a` or `ch341a:BUS-ADDRESS`, with `?speed=400` and `?size=1024`
+    // if asked.
+    struct Options
+    {
+        std::optional<std::pair<int, int>> place; // bus, address; none: the first found
+        int kilohertz = 100;
+        int size = 2048;
+    };
+    // Throws AppError for a place, speed or size the programmer cannot have, and for an option
+    // that is unknown or given twice: none is guessed at.
+    static Options parseTarget(const QString &target);
+    // Opens the programmer `target` names. Throws AppError as parseTarget() does, and for no
+    // programmer or no permission.
     static std::unique_ptr<Ch341aChip> open(const QString &target);
 
 private:

@@ -158,10 +158,18 @@ QString access(const QString &path)
                                 : QCoreApplication::translate("ChipTargets", "you may not read it");
 }
 
-QString driverOf(const QString &deviceFolder)
+// The EEPROM file's line: its size, the driver that offers it, what this user may do.
+QString eepromFileDescription(const QString &deviceFolder, const QString &path, qint64 size)
 {
     const QString driver = QFileInfo(deviceFolder + QStringLiteral("/driver")).symLinkTarget();
-    return driver.isEmpty() ? QCoreApplication::translate("ChipTargets", "no driver") : QFileInfo(driver).fileName();
+    if (driver.isEmpty()) {
+        return QCoreApplication::translate("ChipTargets", "EEPROM file, %1 bytes, no driver, %2")
+            .arg(size)
+            .arg(access(path));
+    }
+    return QCoreApplication::translate("ChipTargets", "EEPROM file, %1 bytes, driver %2, %3")
+        .arg(size)
+        .arg(QFileInfo(driver).fileName(), access(path));
 }
 } // namespace
 
@@ -178,10 +186,7 @@ QList<Found> list(const QString &root)
             const QFileInfo file(path);
             if (!file.exists())
                 continue;
-            found.append({path,
-                QCoreApplication::translate("ChipTargets", "EEPROM file, %1 bytes, driver %2, %3")
-                    .arg(file.size())
-                    .arg(driverOf(devices.filePath(device)), access(path))});
+            found.append({path, eepromFileDescription(devices.filePath(device), path, file.size())});
         }
     };
     addFiles(QStringLiteral("sys/bus/nvmem/devices"), QStringLiteral("nvmem"));

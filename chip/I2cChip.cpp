@@ -30,11 +30,11 @@ I2cChip::I2cChip(int size, RdwrCall rdwr, ChipClock &clock, const QString &busNa
 {
 }
 
-std::unique_ptr<I2cChip> I2cChip::open(const QString &devicePath, int size)
+std::unique_ptr<I2cChip> I2cChip::open(const QString &devicePath, int size, const QString &sysRoot)
 {
     // A kernel driver bound at 0x50 owns the chip: its file is the way in.
     const QString adapter = QFileInfo(devicePath).fileName().mid(4); // "i2c-N" -> "N"
-    const QString bound = QStringLiteral("/sys/bus/i2c/devices/%1-0050").arg(adapter);
+    const QString bound = QStringLiteral("%1/bus/i2c/devices/%2-0050").arg(sysRoot, adapter);
     if (QFileInfo::exists(bound + QStringLiteral("/driver"))) {
         throw AppError(QCoreApplication::translate(
             "I2cChip", "A kernel driver already holds the chip at 0x50 on %1. Use its EEPROM file instead: %2")

@@ -28,8 +28,10 @@ public:
     I2cChip(int size, RdwrCall rdwr, ChipClock &clock, const QString &busName);
 
     // Opens /dev/i2c-N. Throws AppError when it cannot be opened, or when a kernel driver holds
-    // the chip's addresses (the EEPROM file it offers is named instead).
-    static std::unique_ptr<I2cChip> open(const QString &devicePath, int size);
+    // the chip's addresses (the EEPROM file it offers is named instead). `sysRoot` is another
+    // folder for tests only.
+    static std::unique_ptr<I2cChip> open(
+        const QString &devicePath, int size, const QString &sysRoot = QStringLiteral("/sys"));
 
     int size() const override { return m_size; }
     QByteArray read(int offset, int length) override;

@@ -146,6 +146,10 @@
         <source>&quot;%1&quot; names no programmer: ch341a:BUS-ADDRESS, as lsusb numbers them.</source>
         <translation>„%1“ bezeichnet keinen Programmer: ch341a:BUS-ADRESSE, wie lsusb sie nummeriert.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;: the programmer takes speed= and size=, each once (%2 is unknown or repeated).</source>
+        <translation>„%1“: Der Programmer nimmt speed= und size=, jedes einmal (%2 ist unbekannt oder doppelt).</translation>
+    </message>
 </context>
 <context>
     <name>ChipCommand</name>
@@ -352,10 +356,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Sie dürfen sie nicht lesen</translation>
     </message>
     <message>
-        <source>no driver</source>
-        <translation>kein Treiber</translation>
-    </message>
-    <message>
         <source>CH341A USB programmer, bus %1, address %2</source>
         <translation>USB-Programmer CH341A, Bus %1, Adresse %2</translation>
     </message>
@@ -370,6 +370,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>The simulated chip&apos;s file %1 is %2: it must be a regular file of %3 bytes, or missing.</source>
         <translation>Die Datei %1 des simulierten Chips ist %2: Sie muss eine reguläre Datei mit %3 Bytes sein oder fehlen.</translation>
+    </message>
+    <message>
+        <source>EEPROM file, %1 bytes, no driver, %2</source>
+        <translation>EEPROM-Datei, %1 Bytes, kein Treiber, %2</translation>
     </message>
 </context>
 <context>

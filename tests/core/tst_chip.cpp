@@ -419,6 +419,49 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(
             AppError, EepromFileChip::open(path, false, EepromFileChip::systemCalls(), m_folder.path()));
     }
+
+    // Reads go on through short reads and interruptions, and stop with the reason at a failure
+    // or at an end before the chip's.
+    void theEepromFileIsReadWhole_data()
+    {
+        QTest::addColumn<int>("mostPerRead");
+        QTest::addColumn<int>("failure"); // errno of every third call, 0 for none
+        QTest::addColumn<int>("fileEndsAt");
+        QTest::addColumn<QString>("error"); // empty: read whole
+        QTest::newRow("whole reads") << 4096 << 0 << 2048 << "";
+        QTest::newRow("short reads") << 7 << 0 << 2048 << "";
+        QTest::newRow("interrupted") << 100 << EINTR << 2048 << "";
+        QTest::newRow("an I/O error") << 100 << EIO << 2048 << "cannot be read: Input/output error";
+        QTest::newRow("an end before the chip's") << 100 << 0 << 1000 << "ends at byte 1000, before the chip does";
+    }
+    void theEepromFileIsReadWhole()
+    {
+        QFETCH(int, mostPerRead);
+        QFETCH(int, failure);
+        QFETCH(int, fileEndsAt);
+        QFETCH(QString, error);
+        const QByteArray bytes = randomBytes(2048, 7);
+        const QString path = TestFiles::writeAll(m_folder.filePath(QStringLiteral("nvmem")), bytes);
+        int calls = 0;
+        EepromFileChip::FileCalls fileCalls = EepromFileChip::systemCalls();
+        fileCalls.pread = [&](int fd, void *buffer, size_t count, off_t offset) -> ssize_t {
+            if (failure != 0 && ++calls % 3 == 0) {
+                errno = failure;
+                return -1;
+            }
+            const off_t left = std::max<off_t>(0, fileEndsAt - offset);
+            return ::pread(
+                fd, buffer, std::min({count, static_cast<size_t>(mostPerRead), static_cast<size_t>(left)}), offset);
+        };
+        const auto chip = EepromFileChip::open(path, false, fileCalls, m_folder.path());
+        QString message;
+        try {
+            QCOMPARE(chip->read(0, 2048), bytes);
+        } catch (const AppError &failed) {
+            message = failed.message();
+        }
+        QVERIFY2(error.isEmpty() ? message.isEmpty() : message.contains(error), qPrintable(message));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestChip)

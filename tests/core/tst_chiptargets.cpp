@@ -1,4 +1,5 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "chip/Ch341aChip.h"
 #include "chip/ChipClock.h"
 #include "chip/ChipTargets.h"
 #include "chip/ChipTransfer.h"
@@ -220,6 +221,102 @@ private Q_SLOTS:
             clock, QStringLiteral("/dev/i2c-7"));
         const QString message = openError([&] { bus.read(0, 16); });
         QCOMPARE(message, QStringLiteral("The adapter /dev/i2c-7 carried 1 of 2 messages to 0x50."));
+    }
+
+    // What --list-chips and the window's list show: the drivers' files with their size and
+    // driver, and the adapters, each with what this user may do; nothing else in the folders.
+    void theMachinesChipsAreListed()
+    {
+        QTemporaryDir root;
+        const auto make = [&root](const QString &name, qsizetype size) {
+            QVERIFY(QDir(root.path()).mkpath(QFileInfo(name).path()));
+            TestFiles::writeAll(root.filePath(name), QByteArray(size, '\xFF'));
+        };
+        make(QStringLiteral("sys/bus/nvmem/devices/0-00500/nvmem"), 1024);
+        make(QStringLiteral("sys/bus/i2c/devices/3-0050/eeprom"), 2048);
+        make(QStringLiteral("sys/bus/i2c/devices/3-0051/name"), 5); // a device with no EEPROM file
+        make(QStringLiteral("sys/bus/i2c/drivers/at24/bind"), 0);
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("sys/bus/i2c/drivers/at24")),
+            root.filePath(QStringLiteral("sys/bus/i2c/devices/3-0050/driver"))));
+        make(QStringLiteral("dev/i2c-3"), 0);
+        make(QStringLiteral("dev/tty0"), 0);
+        QStringList shown;
+        for (const ChipTargets::Found &found : ChipTargets::list(root.path())) {
+            if (!found.target.startsWith(QLatin1String("ch341a"))) // a programmer plugged in here
+                shown << found.target.mid(found.target.startsWith(root.path()) ? root.path().size() : 0)
+                        + QStringLiteral(" | ") + found.description;
+        }
+        QCOMPARE(shown,
+            QStringList({QStringLiteral(
+                             "/sys/bus/nvmem/devices/0-00500/nvmem | EEPROM file, 1024 bytes, no driver, you may read "
+                             "and write it"),
+                QStringLiteral("/sys/bus/i2c/devices/3-0050/eeprom | EEPROM file, 2048 bytes, driver at24, you may "
+                               "read and write it"),
+                QStringLiteral("i2c:/dev/i2c-3 | I2C adapter, you may read and write it")}));
+    }
+
+    // The programmer's target: its place, speed and size, and nothing it cannot have or that is
+    // given twice (a typing error is never read as the default).
+    void theProgrammersOptions_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("read"); // bus-address speed size, or the error's start
+        QTest::newRow("the first") << "ch341a"
+                                   << "any 100 2048";
+        QTest::newRow("a place") << "ch341a:3-7"
+                                 << "3-7 100 2048";
+        QTest::newRow("fast and small") << "ch341a:1-12?speed=400&size=1024"
+                                        << "1-12 400 1024";
+        QTest::newRow("a speed it lacks") << "ch341a?speed=200"
+                                          << "The programmer runs at 100 or 400 kHz, not 200.";
+        QTest::newRow("a size no chip has") << "ch341a?size=4096"
+                                            << "A chip holds 1024 or 2048 bytes, not 4096.";
+        QTest::newRow("a typing error") << "ch341a?sped=400"
+                                        << "\"ch341a?sped=400\": the programmer takes";
+        QTest::newRow("twice") << "ch341a?speed=400&speed=100"
+                               << "\"ch341a?speed=400&speed=100\": the programmer";
+        QTest::newRow("half a place") << "ch341a:3"
+                                      << "\"ch341a:3\" names no programmer";
+        QTest::newRow("a place of words") << "ch341a:x-7"
+                                          << "\"ch341a:x-7\" names no programmer";
+    }
+    void theProgrammersOptions()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, read);
+        QString got;
+        try {
+            const Ch341aChip::Options options = Ch341aChip::parseTarget(target);
+            got = QStringLiteral("%1 %2 %3")
+                      .arg(options.place ? QStringLiteral("%1-%2").arg(options.place->first).arg(options.place->second)
+                                         : QStringLiteral("any"))
+                      .arg(options.kilohertz)
+                      .arg(options.size);
+        } catch (const AppError &error) {
+            got = error.message();
+        }
+        QVERIFY2(got.startsWith(read), qPrintable(got));
+    }
+
+    // An adapter whose chip a kernel driver holds is not driven past it: its EEPROM file is named.
+    void aChipADriverHoldsIsReachedThroughItsFile_data()
+    {
+        QTest::addColumn<bool>("bound");
+        QTest::newRow("a driver holds 0x50") << true;
+        QTest::newRow("no driver") << false;
+    }
+    void aChipADriverHoldsIsReachedThroughItsFile()
+    {
+        QFETCH(bool, bound);
+        QTemporaryDir sys;
+        QVERIFY(QDir(sys.path()).mkpath(QStringLiteral("bus/i2c/devices/9-0050")));
+        if (bound)
+            QVERIFY(QDir(sys.path()).mkpath(QStringLiteral("bus/i2c/devices/9-0050/driver")));
+        const QString message = openError([&] { I2cChip::open(path(QStringLiteral("i2c-9")), 2048, sys.path()); });
+        QCOMPARE(message.contains(QStringLiteral("A kernel driver already holds the chip at 0x50")), bound);
+        QCOMPARE(message.contains(sys.filePath(QStringLiteral("bus/i2c/devices/9-0050/eeprom"))), bound);
+        if (!bound) // on to the adapter itself, which this folder does not have
+            QVERIFY2(message.contains(QStringLiteral("cannot be opened")), qPrintable(message));
     }
 
     // A named pipe or a regular file given as an adapter is refused at once.

@@ -59,6 +59,47 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
     }
 
+    // Copies left by several runs are offered newest first, whatever order their files lie in.
+    void leftBehindCopiesComeNewestFirst()
+    {
+        QTemporaryDir dir;
+        const QList<int> minutes {10, 40, 20};
+        for (const int minute : minutes) {
+            RecoveryCopy copy = sample(QStringLiteral("/e%1.bin").arg(minute));
+            copy.savedAt = QDateTime(QDate(2026, 12, 9), QTime(8, minute), Qt::UTC);
+            QVERIFY(RecoveryStore(dir.path()).write(copy)); // each run ends, its copy stays
+        }
+        QStringList offered;
+        for (const RecoveryStore::LeftBehind &left : RecoveryStore(dir.path()).claimLeftBehind())
+            offered << left.copy.imagePath;
+        QCOMPARE(
+            offered, QStringList({QStringLiteral("/e40.bin"), QStringLiteral("/e20.bin"), QStringLiteral("/e10.bin")}));
+    }
+
+    // A copy that cannot be replaced (its name taken by a folder, refused as a full disk would
+    // refuse it) is said once, however often the keeper tries again.
+    void aCopyWhoseWriteFailsIsToldOnce()
+    {
+        QTemporaryDir dir;
+        QUndoStack history;
+        RecoveryKeeper keeper(
+            history, [] { return sample(QStringLiteral("/e.bin")); }, dir.path());
+        QSignalSpy told(&keeper, &RecoveryKeeper::cannotKeep);
+        history.push(new Edit);
+        keeper.writeNow();
+        QCOMPARE(told.size(), 0);
+        const QStringList copies = QDir(dir.path()).entryList({QStringLiteral("*.recovery")}, QDir::Files);
+        QCOMPARE(copies.size(), 1);
+        const QString copyPath = dir.filePath(copies[0]);
+        QVERIFY(QFile::remove(copyPath));
+        QVERIFY(QDir(dir.path()).mkdir(copies[0]));
+        keeper.writeNow();
+        keeper.writeNow();
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told.at(0).at(0).toString().contains(QStringLiteral("Save often")),
+            qPrintable(told.at(0).at(0).toString()));
+    }
+
     void whatIsNoCopyIsLeftAlone_data()
     {
         QTest::addColumn<QByteArray>("bytes");
