@@ -2,14 +2,20 @@
 #include "chip/LibusbTransport.h"
 
 #include "chip/Ch341aProtocol.h"
+#include "chip/LibusbLibrary.h"
 #include "common/AppError.h"
 
 #include <QCoreApplication>
-#include <libusb.h>
 
 namespace P = Ch341aProtocol;
 
 namespace {
+// The library's calls: loaded, as a context exists wherever these are used.
+const LibusbLibrary &usb()
+{
+    return *LibusbLibrary::get();
+}
+
 QString noProgrammer()
 {
     return QCoreApplication::translate(
@@ -22,9 +28,9 @@ QList<std::pair<libusb_device *, LibusbTransport::Place>> programmers(libusb_dev
     QList<std::pair<libusb_device *, LibusbTransport::Place>> found;
     for (libusb_device **device = devices; device && *device; ++device) {
         libusb_device_descriptor descriptor {};
-        if (libusb_get_device_descriptor(*device, &descriptor) == 0 && descriptor.idVendor == P::VendorId
+        if (usb().getDeviceDescriptor(*device, &descriptor) == 0 && descriptor.idVendor == P::VendorId
             && descriptor.idProduct == P::ProductId) {
-            found.append({*device, {libusb_get_bus_number(*device), libusb_get_device_address(*device)}});
+            found.append({*device, {usb().getBusNumber(*device), usb().getDeviceAddress(*device)}});
         }
     }
     return found;
@@ -33,31 +39,32 @@ QList<std::pair<libusb_device *, LibusbTransport::Place>> programmers(libusb_dev
 
 void LibusbTransport::ContextEnd::operator()(libusb_context *context) const
 {
-    libusb_exit(context);
+    usb().exit(context);
 }
 
 void LibusbTransport::HandleClose::operator()(libusb_device_handle *handle) const
 {
-    libusb_close(handle);
+    usb().close(handle);
 }
 
 void LibusbTransport::DeviceListFree::operator()(libusb_device **devices) const
 {
-    libusb_free_device_list(devices, 1);
+    usb().freeDeviceList(devices, 1);
 }
 
 namespace {
 // A libusb context, or none where USB cannot be used at all.
 LibusbTransport::Context startLibusb()
 {
+    const LibusbLibrary *usb = LibusbLibrary::get();
     libusb_context *context = nullptr;
-    return LibusbTransport::Context(libusb_init(&context) == 0 ? context : nullptr);
+    return LibusbTransport::Context(usb && usb->init(&context) == 0 ? context : nullptr);
 }
 
 LibusbTransport::DeviceList devicesOf(libusb_context *context)
 {
     libusb_device **devices = nullptr;
-    return LibusbTransport::DeviceList(libusb_get_device_list(context, &devices) >= 0 ? devices : nullptr);
+    return LibusbTransport::DeviceList(usb().getDeviceList(context, &devices) >= 0 ? devices : nullptr);
 }
 } // namespace
 
@@ -89,7 +96,7 @@ std::unique_ptr<LibusbTransport> LibusbTransport::open(std::optional<Place> plac
         }
     }
     libusb_device_handle *opening = nullptr;
-    const int opened = chosen ? libusb_open(chosen, &opening) : LIBUSB_ERROR_NOT_FOUND;
+    const int opened = chosen ? usb().open(chosen, &opening) : LIBUSB_ERROR_NOT_FOUND;
     Handle handle(opened == 0 ? opening : nullptr);
     const QString name = QStringLiteral("ch341a:%1-%2").arg(at.bus).arg(at.address);
     if (opened != 0) {
@@ -110,17 +117,17 @@ std::unique_ptr<LibusbTransport> LibusbTransport::open(std::optional<Place> plac
                                .arg(name));
         }
         throw AppError(QCoreApplication::translate("LibusbTransport", "The programmer %1 cannot be opened: %2")
-                           .arg(name, QString::fromUtf8(libusb_strerror(opened))));
+                           .arg(name, QString::fromUtf8(usb().strerror(opened))));
     }
     // A kernel driver that holds the interface lets go while we use it, and gets it back after.
-    libusb_set_auto_detach_kernel_driver(handle.get(), 1);
-    const int claimed = libusb_claim_interface(handle.get(), 0);
+    usb().setAutoDetachKernelDriver(handle.get(), 1);
+    const int claimed = usb().claimInterface(handle.get(), 0);
     if (claimed != 0) {
         if (claimed == LIBUSB_ERROR_BUSY)
             throw AppError(QCoreApplication::translate("LibusbTransport", "Another program is using the programmer %1.")
                                .arg(name));
         throw AppError(QCoreApplication::translate("LibusbTransport", "The programmer %1 cannot be claimed: %2")
-                           .arg(name, QString::fromUtf8(libusb_strerror(claimed))));
+                           .arg(name, QString::fromUtf8(usb().strerror(claimed))));
     }
     return std::unique_ptr<LibusbTransport>(new LibusbTransport(std::move(context), std::move(handle), name));
 }
@@ -134,7 +141,7 @@ LibusbTransport::LibusbTransport(Context context, Handle handle, const QString &
 
 LibusbTransport::~LibusbTransport()
 {
-    libusb_release_interface(m_handle.get(), 0); // then the handle and the context go, in that order
+    usb().releaseInterface(m_handle.get(), 0); // then the handle and the context go, in that order
 }
 
 void LibusbTransport::fail(int error) const
@@ -145,7 +152,7 @@ void LibusbTransport::fail(int error) const
         throw AppError(
             QCoreApplication::translate("LibusbTransport", "The programmer %1 did not answer in time.").arg(m_name));
     throw AppError(QCoreApplication::translate("LibusbTransport", "The transfer with the programmer %1 failed: %2")
-                       .arg(m_name, QString::fromUtf8(libusb_strerror(error))));
+                       .arg(m_name, QString::fromUtf8(usb().strerror(error))));
 }
 
 void LibusbTransport::bulkWrite(const QByteArray &packet, int timeoutMilliseconds)
@@ -153,7 +160,7 @@ void LibusbTransport::bulkWrite(const QByteArray &packet, int timeoutMillisecond
     QByteArray bytes = packet;
     int sent = 0;
     const int result
-        = libusb_bulk_transfer(m_handle.get(), P::OutEndpoint, reinterpret_cast<unsigned char *>(bytes.data()),
+        = usb().bulkTransfer(m_handle.get(), P::OutEndpoint, reinterpret_cast<unsigned char *>(bytes.data()),
             static_cast<int>(bytes.size()), &sent, static_cast<unsigned int>(timeoutMilliseconds));
     if (result != 0)
         fail(result);
@@ -166,7 +173,7 @@ QByteArray LibusbTransport::bulkRead(int length, int timeoutMilliseconds)
     QByteArray bytes(std::max(length, static_cast<int>(P::PacketSize)), Qt::Uninitialized);
     int received = 0;
     const int result
-        = libusb_bulk_transfer(m_handle.get(), P::InEndpoint, reinterpret_cast<unsigned char *>(bytes.data()),
+        = usb().bulkTransfer(m_handle.get(), P::InEndpoint, reinterpret_cast<unsigned char *>(bytes.data()),
             static_cast<int>(bytes.size()), &received, static_cast<unsigned int>(timeoutMilliseconds));
     if (result != 0)
         fail(result);

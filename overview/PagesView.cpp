@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QtMath>
 #include <algorithm>
 
 namespace {
@@ -118,26 +117,17 @@ void PagesView::followShownPage()
 
 const QImage &PagesView::picture(int page) const
 {
-    // Drawn for the screen, in whole device pixels a LED, as the matrix is.
-    const int scale = std::max(1, qCeil(devicePixelRatioF()));
+    // A pixel a LED, 1 KiB a page; painting blows it up to whole device pixels, as the matrix is.
     QImage &picture = m_pictures[static_cast<std::size_t>(page - 1)];
-    if (!picture.isNull() && qRound(picture.devicePixelRatio()) == scale)
+    if (!picture.isNull())
         return picture;
-    picture = QImage(PictureSide * scale, PictureSide * scale, QImage::Format_RGB32);
-    picture.setDevicePixelRatio(scale);
-    picture.fill(Qt::black);
+    picture = QImage(EffectImage::ColumnCount, EffectImage::RowCount, QImage::Format_RGB32);
     const EffectImage::Page &leds = m_image.page(page);
     const OverviewColours shades(m_colours);
-    const int side = LedPitch * scale;
     for (int index = 0; index < EffectImage::LedsPerPage; ++index) {
         const int column = index % EffectImage::ColumnCount;
         const QRgb colour = shades.led(column, leds[static_cast<std::size_t>(index)] == EffectImage::On);
-        const int left = column * LedPitch * scale;
-        const int top = index / EffectImage::ColumnCount * LedPitch * scale;
-        for (int y = top; y < top + side; ++y) {
-            auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
-            std::fill(line + left, line + left + side, colour);
-        }
+        reinterpret_cast<QRgb *>(picture.scanLine(index / EffectImage::ColumnCount))[column] = colour;
     }
     return picture;
 }
@@ -150,7 +140,7 @@ void PagesView::paintEvent(QPaintEvent *event)
         if (!event->region().intersects(cell))
             continue;
         const QRect picture = pictureRect(page);
-        painter.drawImage(picture.topLeft(), this->picture(page));
+        painter.drawImage(picture, this->picture(page)); // unsmoothed: sharp LEDs
         if (page == m_framedPage) {
             painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
             painter.drawRect(picture.adjusted(-3, -3, 2, 2));

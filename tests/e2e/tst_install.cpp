@@ -201,7 +201,9 @@ private Q_SLOTS:
                 : QStringLiteral("libusb-1.0-0");
             QVERIFY2(readme.contains(package.toUtf8()), qPrintable(package));
         }
-        QVERIFY(libraries >= 4); // Qt's core, gui, widgets, and libusb at least
+        QVERIFY(libraries >= 3); // Qt's core, gui and widgets at least
+        // libusb is loaded when the programmer is first looked for: no NEEDED line names it.
+        QVERIFY(readme.contains("libusb-1.0-0"));
         const Run contents = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-c"), deb});
         for (const QString &path :
             {QStringLiteral("./usr/bin/Glimmerview"), QStringLiteral("./usr/share/man/man1/Glimmerview.1.gz"),
