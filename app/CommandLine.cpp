@@ -50,6 +50,9 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
     QCoreApplication application(argc, argv);
     Translations::install(application);
     QCommandLineParser parser;
+    // The value names as the descriptions name them, in the language of the help.
+    const QString fileName = QCoreApplication::translate("CommandLine", "FILE", "a value name in --help");
+    const QString target = QCoreApplication::translate("CommandLine", "TARGET", "a value name in --help");
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine", "Check the light effect of a 16-Kbit EEPROM image before it goes into the chip."));
     const QCommandLineOption help = parser.addHelpOption();
@@ -67,18 +70,18 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
             "?speed=400 for 400 kHz), sim:FILE or sim8:FILE (a simulated chip). "
             "With one of --read, --write, --verify. Exits with 0 on success, 1 when the chip does not "
             "hold the image (--verify), 2 on any error."),
-        QStringLiteral("TARGET"));
-    const QCommandLineOption read(QStringLiteral("read"),
-        QCoreApplication::translate("CommandLine", "Read the whole chip into FILE."), QStringLiteral("FILE"));
+        target);
+    const QCommandLineOption read(
+        QStringLiteral("read"), QCoreApplication::translate("CommandLine", "Read the whole chip into FILE."), fileName);
     const QCommandLineOption write(QStringLiteral("write"),
         QCoreApplication::translate("CommandLine",
             "Write FILE's image into the chip: the chip is read and kept as a backup, only the chip "
             "pages that differ are written, and the chip is read back and compared."),
-        QStringLiteral("FILE"));
+        fileName);
     const QCommandLineOption verify(QStringLiteral("verify"),
         QCoreApplication::translate("CommandLine",
             "Compare the chip with FILE's image: one line for each row that differs, as --compare prints."),
-        QStringLiteral("FILE"));
+        fileName);
     const QCommandLineOption listChips(QStringLiteral("list-chips"),
         QCoreApplication::translate(
             "CommandLine", "List the chips found: EEPROM files, I2C adapters and USB programmers."));
@@ -91,10 +94,10 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
         toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(toolkit);
     }
-    parser.addPositionalArgument(QStringLiteral("FILE"),
+    parser.addPositionalArgument(fileName,
         QCoreApplication::translate(
             "CommandLine", "An effect image to show: .bin or .bin16 (two bytes a row), .bin8 (one byte a row)."),
-        QStringLiteral("[FILE]"));
+        QLatin1Char('[') + fileName + QLatin1Char(']'));
     // The arguments as the bytes they are: a file name that is no UTF-8 still names its file.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

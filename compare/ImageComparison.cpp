@@ -35,9 +35,8 @@ std::optional<int> ImageComparison::nextDifferingPage(int page, bool forward) co
 {
     for (int step = 1; step <= EffectImage::PageCount; ++step) {
         const int offset = forward ? step : -step;
-        const int candidate = ((page - 1 + offset) % EffectImage::PageCount + EffectImage::PageCount)
-                % EffectImage::PageCount
-            + 1;
+        const int candidate
+            = ((page - 1 + offset) % EffectImage::PageCount + EffectImage::PageCount) % EffectImage::PageCount + 1;
         if (differingLeds(candidate) > 0)
             return candidate;
     }
@@ -74,10 +73,13 @@ QStringList ImageComparison::rowReport() const
             if (columns.isEmpty())
                 continue;
             std::sort(columns.begin(), columns.end());
-            QString line = QStringLiteral("page %1 row %2: columns").arg(page).arg(row + 1);
+            QStringList numbers;
             for (int column : columns)
-                line += QLatin1Char(' ') + QString::number(column);
-            lines << line;
+                numbers << QString::number(column);
+            lines << QCoreApplication::translate("ImageComparison", "page %1 row %2: columns %3")
+                         .arg(page)
+                         .arg(row + 1)
+                         .arg(numbers.join(QLatin1Char(' ')));
         }
     }
     return lines;

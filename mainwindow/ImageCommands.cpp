@@ -10,6 +10,8 @@
 #include "recovery/RecoveryStore.h"
 #include "widgets/ErrorBox.h"
 
+#include <QFileInfo>
+
 ImageCommands::ImageCommands(QWidget &window, const Parts &parts)
     : m_window(window)
     , m_parts(parts)
@@ -17,10 +19,25 @@ ImageCommands::ImageCommands(QWidget &window, const Parts &parts)
 {
 }
 
+QString ImageCommands::startFolder() const
+{
+    const QString current = m_parts.document.path();
+    if (!current.isEmpty())
+        return QFileInfo(current).absolutePath();
+    return m_lastFolder.isEmpty() ? m_parts.openDialog.initialDir : m_lastFolder;
+}
+
+std::optional<QString> ImageCommands::askForImage(const QString &title)
+{
+    const std::optional<QString> path = m_askForPath(&m_window, startFolder(), m_parts.openDialog.defaultExt, title);
+    if (path)
+        m_lastFolder = QFileInfo(*path).absolutePath();
+    return path;
+}
+
 void ImageCommands::loadChosen()
 {
-    const OpenDialogState &dialog = m_parts.openDialog;
-    loadFrom([&] { return m_askForPath(&m_window, dialog.initialDir, dialog.defaultExt, {}); });
+    loadFrom([this] { return askForImage({}); });
 }
 
 void ImageCommands::loadFile(const QString &path)
@@ -47,9 +64,7 @@ void ImageCommands::takeInRecoveryCopy(const RecoveryCopy &copy)
 
 void ImageCommands::compareWithChosen()
 {
-    const OpenDialogState &dialog = m_parts.openDialog;
-    const std::optional<QString> path
-        = m_askForPath(&m_window, dialog.initialDir, dialog.defaultExt, Texts::shown(Texts::CompareDialogTitle));
+    const std::optional<QString> path = askForImage(Texts::shown(Texts::CompareDialogTitle));
     if (path)
         ErrorBox::guard(&m_window, [&] { m_parts.comparison.compareWith(*path); });
 }

@@ -48,8 +48,14 @@ public:
 private:
     // Loads the path chosen, if one is; page 1 is shown either way, as File › Load always did.
     void loadFrom(const std::function<std::optional<QString>()> &choosePath);
+    // Where Load… and Compare With… start: the current file's folder, else the folder of the
+    // file chosen last in this run, else the folder the settings keep (which stays as it is).
+    QString startFolder() const;
+    // Asks for an image file, starting in startFolder(), and remembers where it was found.
+    std::optional<QString> askForImage(const QString &title);
 
     QWidget &m_window;
     Parts m_parts;
     PathPrompt m_askForPath;
+    QString m_lastFolder; // of the file chosen last in this run
 };

@@ -165,11 +165,8 @@ void MainWindow::connectControls()
     connect(m_document, &EffectDocument::imageReplaced, m_pageControls, &PageControls::showCurrentPage);
     connect(m_document, &EffectDocument::pageChanged, m_pageControls, &PageControls::showChangedPage);
     connect(m_document, &EffectDocument::pathChanged, this, &MainWindow::showFileInTitle);
+    connect(m_document->history(), &QUndoStack::cleanChanged, this, [this] { showFileInTitle(m_document->path()); });
     connect(m_pageControls, &PageControls::pageShown, m_comparisonView, &ComparisonView::showMarks);
-    connect(m_document->history(), &QUndoStack::cleanChanged, this, [this](bool clean) {
-        if (windowTitle().contains(QLatin1String("[*]")))
-            setWindowModified(!clean);
-    });
 }
 
 void MainWindow::startUp()
@@ -239,13 +236,16 @@ void MainWindow::endOnRequest()
 void MainWindow::showFileInTitle(const QString &path)
 {
     const QString title = Texts::shown(Texts::MainWindowTitle);
-    // Without a file the title is the program's alone; Qt shows "*" for [*] while modified.
-    if (path.isEmpty()) {
+    const bool modified = m_document->isModified();
+    // Without a file and without edits the title is the program's alone; with edits it names
+    // what Exit would ask to save. Qt shows "*" for [*] while modified.
+    if (path.isEmpty() && !modified) {
         setWindowTitle(title);
         return;
     }
-    setWindowTitle(LocalPath::displayed(QFileInfo(path).fileName()) + QStringLiteral("[*] \u2014 ") + title);
-    setWindowModified(m_document->isModified());
+    const QString name = path.isEmpty() ? tr("Untitled") : LocalPath::displayed(QFileInfo(path).fileName());
+    setWindowTitle(name + QStringLiteral("[*] \u2014 ") + title);
+    setWindowModified(modified);
 }
 
 void MainWindow::showEvent(QShowEvent *event)

@@ -501,11 +501,11 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     </message>
     <message>
         <source>Only one FILE can be shown.</source>
-        <translation>Es kann nur eine Datei (FILE) angezeigt werden.</translation>
+        <translation>Es kann nur eine DATEI angezeigt werden.</translation>
     </message>
     <message>
         <source>Compare image A with image B, without a window: one line for each row that differs, then a summary. Exits with 0 when they are the same, 1 when they differ, 2 when either cannot be read. Usage: --compare A B</source>
-        <translation>Abbild A mit Abbild B vergleichen, ohne Fenster: eine Zeile für jede abweichende Zeile, dann eine Zusammenfassung. Endet mit 0, wenn sie gleich sind, 1, wenn sie abweichen, 2, wenn eines nicht gelesen werden kann. Aufruf: --compare A B</translation>
+        <translation>Abbild A mit Abbild B vergleichen, ohne Fenster: eine Zeile für jede abweichende Reihe, dann eine Zusammenfassung. Endet mit 0, wenn sie gleich sind, 1, wenn sie abweichen, 2, wenn eines nicht gelesen werden kann. Aufruf: --compare A B</translation>
     </message>
     <message>
         <source>--compare needs two images, A and B.</source>
@@ -550,6 +550,16 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>--list-chips takes no FILE.</source>
         <translation>--list-chips nimmt keine DATEI.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <comment>a value name in --help</comment>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>TARGET</source>
+        <comment>a value name in --help</comment>
+        <translation>ZIEL</translation>
     </message>
 </context>
 <context>
@@ -767,6 +777,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <comment>pages that differ, LEDs that differ</comment>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>page %1 row %2: columns %3</source>
+        <translation>Seite %1 Reihe %2: Spalten %3</translation>
+    </message>
 </context>
 <context>
     <name>ImageFile</name>
@@ -843,6 +857,13 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>Row numbers</source>
         <translation>Zeilennummern</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
     </message>
 </context>
 <context>

@@ -80,7 +80,7 @@ def press(title, keys):
 
 
 def open_window(keys, name):
-    press("^Glimmerview FINAL Version$", keys)
+    press("Glimmerview FINAL Version$", keys)  # "Untitled* — " before it once an LED was pressed
     for _ in range(50):
         found = [w for w in apps[0] if w is not None and w.name == name]
         if found:

@@ -38,6 +38,13 @@ private Q_SLOTS:
             << QStringList {"--help"} << 0 << "Den Lichteffekt eines 16-Kbit"
             << ""
             << "de_DE.UTF-8";
+        QTest::newRow("--help in French, which we do not speak: English")
+            << QStringList {"--help"} << 0 << "\nOptions:\n"
+            << ""
+            << "fr_FR.UTF-8";
+        QTest::newRow("--help in German: the value names") << QStringList {"--help"} << 0 << "--read <DATEI>"
+                                                           << ""
+                                                           << "de_DE.UTF-8";
     }
     void answers()
     {
@@ -74,13 +81,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("language");
         QTest::newRow("the same: 0") << QByteArray() << true << 0 << "Same as b.bin\n"
-                                     << "";
+                                     << "" << QString();
         QTest::newRow("they differ: 1") << QByteArray("\xFE") << true << 1
                                         << "page 3 row 2: columns 16\n1 page differs, 1 LED\n"
-                                        << "";
+                                        << "" << QString();
         QTest::newRow("B cannot be read: 2") << QByteArray() << false << 2 << ""
-                                             << "Cannot open file";
+                                             << "Cannot open file" << QString();
+        QTest::newRow("they differ, in German")
+            << QByteArray("\xFE") << true << 1 << "Seite 3 Reihe 2: Spalten 16\n1 Seite weicht ab, 1 LED\n"
+            << "" << QStringLiteral("de_DE.UTF-8");
     }
     void compareAnswersWithItsStatus()
     {
@@ -89,6 +100,7 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
+        QFETCH(QString, language);
         QTemporaryDir dir;
         QByteArray a(2048, '\xFF');
         if (!changedByte.isEmpty())
@@ -99,6 +111,8 @@ private Q_SLOTS:
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("DISPLAY"));
+        if (!language.isEmpty())
+            environment.insert(QStringLiteral("LANG"), language);
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(dir.path());
         program.start(QStringLiteral(GLIMMERVIEW_BINARY),

@@ -114,10 +114,16 @@ private Q_SLOTS:
             QCOMPARE(form->image().page(page), PageTools::cleared());
     }
 
-    // The title names the file and marks unsaved edits; without a file it is the program's.
+    // The title names the file and marks unsaved edits; without a file it is the program's, until
+    // an edit that Exit would ask about.
     void theTitleNamesTheFileAndItsEdits()
     {
         const QString program = QStringLiteral("Glimmerview FINAL Version");
+        QCOMPARE(form->windowTitle(), program);
+        click(1);
+        QCOMPARE(form->windowTitle(), QStringLiteral("Untitled[*] \u2014 ") + program);
+        QVERIFY(form->isWindowModified());
+        history().undo();
         QCOMPARE(form->windowTitle(), program);
         load(QStringLiteral("e.bin"), QByteArray(2048, '\xFF'));
         QCOMPARE(form->windowTitle(), QStringLiteral("e.bin[*] \u2014 ") + program);

@@ -395,6 +395,24 @@ private Q_SLOTS:
         QCOMPARE(form->ledState(17), LedState::Off);
     }
 
+    // Load… and Compare With… start where the current file is; without one, where the file chosen
+    // last was; at first, in the folder the settings keep.
+    void theFileDialogsStartWhereTheFileIs()
+    {
+        QTemporaryDir first;
+        QTemporaryDir second;
+        const QString reference
+            = TestFiles::writeAll(second.filePath(QStringLiteral("r.bin")), QByteArray(2048, '\xFF'));
+        load(TestFiles::writeAll(first.filePath(QStringLiteral("e.bin")), QByteArray(2048, '\xFF')));
+        QCOMPARE(m_promptDir, form->executableDir());
+        m_nextPath = reference;
+        form->findChild<QAction *>(QStringLiteral("compareWithAction"))->trigger();
+        QCOMPARE(m_promptDir, first.path()); // the current file's, not the reference's
+        load(std::nullopt);
+        QCOMPARE(m_promptDir, first.path());
+        QCOMPARE(m_prompts, 3);
+    }
+
     void aCancelledLoadKeepsTheEditsAndShowsPageOne()
     {
         form->document().setCurrentPage(7);
