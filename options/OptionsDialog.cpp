@@ -9,12 +9,13 @@
 #include "widgets/LedPanel.h"
 #include "widgets/WindowFont.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
 namespace {
 // The colour buttons' left edges: a 24 px step, but the tenth button is 25 wide.
@@ -70,7 +71,10 @@ void OptionsDialog::buildLayout()
         const QSize size(entry == 10 ? 25 : 23, 22);
         m_buttons->addIndicator(buttonName(entry), {ColourButtonLefts[entry - 1], ColourButtonTop}, size);
     }
-    m_buttons->addIndicator(buttonName(ColourSettings::OffStyleEntry), OffLedButton);
+    // Right of its caption, however long the caption is in the user's language.
+    const int captionEnd = label->x() + label->fontMetrics().horizontalAdvance(label->text()) + 4;
+    m_buttons->addIndicator(
+        buttonName(ColourSettings::OffStyleEntry), {std::max(OffLedButton.x(), captionEnd), OffLedButton.y()});
     // From the keyboard: Tab to the buttons, the arrows between them, Space to change one.
     m_buttons->setKeyboardGrid(ColourSettings::ColumnCount);
     m_buttons->setPictureSource(&m_glyphs);
@@ -81,7 +85,14 @@ void OptionsDialog::buildLayout()
     const auto pushButton = [this](const Control &control, QStyle::StandardPixmap picture) {
         auto *button = new QPushButton(style()->standardIcon(picture), Texts::shown(control.caption), this);
         button->setObjectName(QString::fromUtf8(control.name));
-        button->setGeometry(control.bounds);
+        // As designed, or wider where the caption needs it; OK keeps its right edge.
+        QRect bounds = control.bounds;
+        const int content = button->fontMetrics().horizontalAdvance(button->text()) + button->iconSize().width() + 4;
+        const int width = std::max(bounds.width(), content + 16); // and the bevel's room either side
+        if (bounds.left() > Group.bounds.center().x())
+            bounds.setLeft(bounds.right() + 1 - width);
+        bounds.setWidth(width);
+        button->setGeometry(bounds);
         return button;
     };
     QPushButton *ok = pushButton(OkButton, QStyle::SP_DialogOkButton);
@@ -122,11 +133,11 @@ void OptionsDialog::showEntry(int entry, bool advance)
     LedIndicator *button = colourButton(entry);
     button->setGlyph(pickGlyph(entry, advance));
     // Named as the strips number the columns (16 at the left), with what the button shows.
-    const QString what = entry == ColourSettings::OffStyleEntry
-        ? Texts::shown(Texts::OffLedLabel)
-        : tr("Column %1").arg(ColumnLabels::number(entry - 1));
-    button->setAccessibility(
-        what + QStringLiteral(": ") + QCoreApplication::translate("ColourCycle", ColourCycle::valueName(entry, m_copy.entry(entry))), false, true);
+    const QString what = entry == ColourSettings::OffStyleEntry ? Texts::shown(Texts::OffLedLabel)
+                                                                : tr("Column %1").arg(ColumnLabels::number(entry - 1));
+    button->setAccessibility(what + QStringLiteral(": ")
+            + QCoreApplication::translate("ColourCycle", ColourCycle::valueName(entry, m_copy.entry(entry))),
+        false, true);
 }
 
 void OptionsDialog::acceptColours()

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 class TestOptions : public QObject, private FormFixture
 {
@@ -63,8 +64,11 @@ private Q_SLOTS:
             QCOMPARE(speed->geometry(), QRect(lefts[k - 1], 19, k == 10 ? 25 : 23, 22));
         }
         auto *offLed = m_dialog->findChild<LedIndicator *>(QStringLiteral("offLedStyleButton"));
-        QCOMPARE(offLed->geometry(), QRect(48, 55, 23, 22));
         auto *label = group->findChild<QLabel *>(QStringLiteral("offLedLabel"));
+        // At its designed place, or right of its caption where the caption is longer.
+        QCOMPARE(offLed->geometry().topLeft(),
+            QPoint(std::max(48, 8 + label->fontMetrics().horizontalAdvance(label->text()) + 4), 55));
+        QCOMPARE(offLed->geometry().size(), QSize(23, 22));
         QCOMPARE(label->text(), QStringLiteral("Off LED"));
         QCOMPARE(label->pos(), QPoint(8, 64));
         QVERIFY(label->width() >= label->sizeHint().width()); // the caption shows whole
