@@ -27,6 +27,7 @@ void ComparisonSession::compareWithImage(const EffectImage &reference, const QSt
     m_referenceName = name;
     m_active = true;
     update();
+    Q_EMIT compared();
 }
 
 void ComparisonSession::stop()

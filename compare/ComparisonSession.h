@@ -36,6 +36,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // The differences, or whether there is a comparison at all, changed.
     void changed();
+    // A comparison with a new reference has been worked out (after changed()).
+    void compared();
 
 private:
     const EffectImage &m_image;

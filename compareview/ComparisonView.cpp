@@ -3,6 +3,7 @@
 
 #include "compare/ComparisonSession.h"
 #include "effect/EffectImage.h"
+#include "widgets/Announcer.h"
 #include "widgets/LedIndicator.h"
 #include "widgets/LedPanel.h"
 
@@ -20,6 +21,7 @@ ComparisonView::ComparisonView(
     , m_window(window)
 {
     connect(&session, &ComparisonSession::changed, this, &ComparisonView::refresh);
+    connect(&session, &ComparisonSession::compared, this, &ComparisonView::announceStatus);
 }
 
 QString ComparisonView::statusText() const
@@ -33,6 +35,8 @@ void ComparisonView::refresh()
         m_status = new QLabel(m_window);
         m_status->setObjectName(QStringLiteral("comparisonStatus"));
         m_window->statusBar()->addWidget(m_status, 1);
+        m_announcer = new Announcer(m_window);
+        m_window->statusBar()->addWidget(m_announcer);
         m_window->statusBar()->setSizeGripEnabled(false); // the window keeps its size
     }
     if (m_status) {
@@ -42,6 +46,12 @@ void ComparisonView::refresh()
         m_window->layout()->activate(); // the window's fixed size follows at once
     }
     showMarks();
+}
+
+void ComparisonView::announceStatus()
+{
+    if (m_announcer && m_session.isActive())
+        m_announcer->announce(m_status->text());
 }
 
 void ComparisonView::showMarks()

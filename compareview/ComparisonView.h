@@ -3,6 +3,7 @@
 
 #include <QObject>
 
+class Announcer;
 class ComparisonSession;
 class EffectImage;
 class LedPanel;
@@ -24,6 +25,8 @@ public:
 public Q_SLOTS:
     // The marks for the page the image shows now.
     void showMarks();
+    // Tells a screen reader what the status line says (a comparison made, a difference walked to).
+    void announceStatus();
 
 private:
     void refresh();
@@ -33,4 +36,5 @@ private:
     const EffectImage &m_image;
     QMainWindow *m_window;
     QLabel *m_status = nullptr; // made with the first comparison
+    Announcer *m_announcer = nullptr; // beside it
 };

@@ -145,8 +145,14 @@ void MainWindow::createMenu()
     commands.exit = [this] { close(); };
     commands.compareWith = [this] { m_imageCommands->compareWithChosen(); };
     commands.stopComparing = [this] { m_comparison->stop(); };
-    commands.nextDifference = [this] { m_imageCommands->showNextDifference(true); };
-    commands.previousDifference = [this] { m_imageCommands->showNextDifference(false); };
+    commands.nextDifference = [this] {
+        m_imageCommands->showNextDifference(true);
+        m_comparisonView->announceStatus();
+    };
+    commands.previousDifference = [this] {
+        m_imageCommands->showNextDifference(false);
+        m_comparisonView->announceStatus();
+    };
     commands.options = [this] { showOptions(); };
     commands.about = [this] { showAbout(); };
     MainMenu::build(this, commands, m_document->history(), {m_overview->toggleViewAction()});

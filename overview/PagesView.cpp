@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int PictureSide = EffectImage::ColumnCount * PagesView::LedPitch;
@@ -30,10 +31,12 @@ PagesView::PagesView(
     , m_colours(colours)
     , m_comparison(comparison)
 {
+    // Before anything that tells assistive technology of this view: the first interface asked for
+    // is the one it keeps.
+    PagesViewAccessible::installFactory();
     setObjectName(QStringLiteral("pagesView"));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Pages"));
-    PagesViewAccessible::installFactory();
     setMinimumSize(sizeHint());
 }
 
@@ -110,9 +113,24 @@ void PagesView::followShownPage()
     const int shown = m_image.currentPage();
     if (shown == m_framedPage || !EffectImage::isValidPage(shown))
         return;
+    const int before = std::exchange(m_framedPage, shown);
+    update(pageRect(before));
     update(pageRect(m_framedPage));
-    m_framedPage = shown;
-    update(pageRect(m_framedPage));
+    if (QAccessible::isActive()) { // the shown page is the selected item
+        QAccessible::State selection;
+        selection.selected = true;
+        for (const int page : {before, shown}) {
+            QAccessibleStateChangeEvent event(this, selection);
+            event.setChild(page - 1);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+}
+
+void PagesView::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    moveKeyboardPage(m_keyboardPage); // the page the arrows start from is the focused item
 }
 
 const QImage &PagesView::picture(int page) const

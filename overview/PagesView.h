@@ -52,6 +52,7 @@ Q_SIGNALS:
     void pageChosen(int page);
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

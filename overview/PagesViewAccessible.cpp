@@ -95,8 +95,11 @@ QString PageItemAccessible::text(QAccessible::Text t) const
         return {};
     if (t == QAccessible::Name)
         return QCoreApplication::translate("PagesView", "Page %1").arg(m_page);
-    if (t == QAccessible::Description)
-        return QCoreApplication::translate("PagesView", "%1 lit LEDs").arg(m_view->litLeds(m_page));
+    if (t == QAccessible::Description) {
+        const int lit = m_view->litLeds(m_page);
+        return lit == 1 ? QCoreApplication::translate("PagesView", "1 lit LED")
+                        : QCoreApplication::translate("PagesView", "%1 lit LEDs").arg(lit);
+    }
     return {};
 }
 

@@ -790,6 +790,13 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     </message>
 </context>
 <context>
+    <name>LedIndicator</name>
+    <message>
+        <source>differs from the reference</source>
+        <translation>weicht von der Vorlage ab</translation>
+    </message>
+</context>
+<context>
     <name>LibusbTransport</name>
     <message>
         <source>No CH341A programmer is plugged in. Plug it in, or check its cable.</source>
@@ -893,6 +900,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>%1 lit LEDs</source>
         <translation>%1 leuchtende LEDs</translation>
+    </message>
+    <message>
+        <source>1 lit LED</source>
+        <translation>1 leuchtende LED</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,10 @@ void LedIndicator::setMarked(bool marked)
         return;
     m_marked = marked;
     m_surface.repaintIndicator(this);
+    if (QAccessible::isActive()) { // a difference is read out, not only seen
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void LedIndicator::setLit(bool lit)

@@ -4,6 +4,8 @@
 #include "widgets/LedIndicator.h"
 #include "widgets/LedPanel.h"
 
+#include <QCoreApplication>
+
 #include <QWidget>
 
 LedIndicatorAccessible::LedIndicatorAccessible(LedIndicator *indicator)
@@ -34,7 +36,11 @@ QAccessibleInterface *LedIndicatorAccessible::parent() const
 
 QString LedIndicatorAccessible::text(QAccessible::Text t) const
 {
-    return m_indicator && t == QAccessible::Name ? m_indicator->accessibleName() : QString();
+    if (m_indicator && t == QAccessible::Name)
+        return m_indicator->accessibleName();
+    if (m_indicator && t == QAccessible::Description && m_indicator->isMarked())
+        return QCoreApplication::translate("LedIndicator", "differs from the reference");
+    return {};
 }
 
 QRect LedIndicatorAccessible::rect() const

@@ -3,11 +3,14 @@
 #
 # Run by atspi_check.sh with the program on screen: reads its LEDs through AT-SPI, the way a
 # screen reader does, and presses one. Exits non-zero with a message at the first surprise.
+import os
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def fail(message):
@@ -69,6 +72,34 @@ if (value.currentValue, value.minimumValue, value.maximumValue) != (11, 1, 20):
          % (value.currentValue, value.minimumValue, value.maximumValue))
 
 
+def wait_for(condition, what):
+    for _ in range(50):
+        if condition():
+            return
+        time.sleep(0.1)
+    fail(what)
+
+
+# The overview's pages: a list of 64 items, each "Page n" with its lit LEDs, the shown page the
+# selected item, and the page the arrows reach the focused one.
+pages = find(apps[0], "Pages", "list")
+if pages is None or pages.childCount != 64:
+    fail("the overview's pages are no list of 64 items")
+first, second = pages.getChildAtIndex(0), pages.getChildAtIndex(1)
+if (first.name, first.description) != ("Page 1", "1 lit LED") or second.name != "Page 2":
+    fail("the first pages read %r (%r) and %r" % (first.name, first.description, second.name))
+if not first.getState().contains(pyatspi.STATE_SELECTED) or second.getState().contains(pyatspi.STATE_SELECTED):
+    fail("the shown page is not the one selected")
+x, y, width, height = first.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"], check=False)
+wait_for(lambda: first.getState().contains(pyatspi.STATE_FOCUSED), "a clicked page is not the focused item")
+subprocess.run(["xdotool", "key", "Right"], check=False)
+wait_for(lambda: second.getState().contains(pyatspi.STATE_FOCUSED), "the arrow does not move the focused item")
+subprocess.run(["xdotool", "key", "Return"], check=False)
+wait_for(lambda: second.getState().contains(pyatspi.STATE_SELECTED)
+         and not first.getState().contains(pyatspi.STATE_SELECTED), "a chosen page is not the selected item")
+print("ok: the overview's 64 pages, named and described, selected and focused as shown")
+
 def press(title, keys):
     # As a user types: the window takes the focus, then the keys come from the keyboard (XTEST).
     found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
@@ -87,6 +118,47 @@ def open_window(keys, name):
             return found[0]
         time.sleep(0.1)
     fail("no %s window" % name)
+
+
+# The comparison speaks: a finished comparison and F8 raise a notification with what the status
+# line says, and an LED that differs says so.
+heard = []
+
+
+def heard_notification(event):
+    try:
+        if event.detail1 == 1 and event.source.getRoleName() == "notification":
+            heard.append(event.source.name)
+    except GLib.Error:
+        pass  # an object gone meanwhile (the file dialog's)
+
+
+def listen(until, what):
+    context = GLib.MainContext.default()
+    for _ in range(100):
+        while context.iteration(False):
+            pass
+        if until():
+            return
+        time.sleep(0.05)
+    fail(what)
+
+
+pyatspi.Registry.registerEventListener(heard_notification, "object:state-changed:showing")
+reference = os.path.join(tempfile.mkdtemp(), "all-off.bin")
+with open(reference, "wb") as file:
+    file.write(b"\xff" * 2048)
+press("Glimmerview FINAL Version$", "ctrl+d")
+time.sleep(1)  # the file dialog, its name box focused
+subprocess.run(["xdotool", "type", "--delay", "20", reference], check=False)
+subprocess.run(["xdotool", "key", "Return"], check=False)
+listen(lambda: "1 page differs, 1 LED" in heard, "a finished comparison says nothing (heard %r)" % heard)
+press("Glimmerview FINAL Version$", "F8")
+listen(lambda: len(heard) >= 2 and heard[-1] == "1 page differs, 1 LED", "F8 says nothing (heard %r)" % heard)
+wait_for(lambda: led.description == "differs from the reference"
+         and matrix.getChildAtIndex(36).description == "", "a differing LED does not say so")
+print("ok: the comparison's result and F8 are spoken, and a differing LED says so")
+
 
 
 # The Options buttons say which column they colour and in what colour, and follow a change.
