@@ -105,6 +105,14 @@ QStringList AboutDialog::description()
         QString(),
         tr("2. Four selectable colors of dynamic lights string "),
         tr("   are available: RED, GREEN, BLUE, YELLOW."),
+        QString(),
+        tr("3. Editing with undo, saving, and exports as a C array "),
+        tr("   or a picture; unsaved edits are kept for recovery."),
+        QString(),
+        tr("4. An overview of all pages, and comparing two images."),
+        QString(),
+        tr("5. Reading, writing and verifying the chip itself, "),
+        tr("   with a backup and a read-back proof."),
     };
 }
 

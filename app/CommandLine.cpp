@@ -3,6 +3,7 @@
 
 #include "app/ChipCommand.h"
 #include "common/AppError.h"
+#include "common/CommandLineOptions.h"
 #include "common/LocalPath.h"
 #include "common/SystemErrorText.h"
 #include "common/Translations.h"
@@ -50,42 +51,22 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
     QCoreApplication application(argc, argv);
     Translations::install(application);
     QCommandLineParser parser;
-    // The value names as the descriptions name them, in the language of the help.
-    const QString fileName = QCoreApplication::translate("CommandLine", "FILE", "a value name in --help");
-    const QString target = QCoreApplication::translate("CommandLine", "TARGET", "a value name in --help");
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine", "Check the light effect of a 16-Kbit EEPROM image before it goes into the chip."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption compare(QStringLiteral("compare"),
-        QCoreApplication::translate("CommandLine",
-            "Compare image A with image B, without a window: one line for each row that differs, "
-            "then a summary. Exits with 0 when they are the same, 1 when they differ, 2 when either "
-            "cannot be read. Usage: --compare A B"));
-    parser.addOption(compare);
-    const QCommandLineOption chip(QStringLiteral("chip"),
-        QCoreApplication::translate("CommandLine",
-            "The chip to work on, without a window: an EEPROM file (/sys/bus/nvmem/devices/.../nvmem), "
-            "i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a or ch341a:BUS-ADDRESS (the USB programmer, "
-            "?speed=400 for 400 kHz), sim:FILE or sim8:FILE (a simulated chip). "
-            "With one of --read, --write, --verify. Exits with 0 on success, 1 when the chip does not "
-            "hold the image (--verify), 2 on any error."),
-        target);
-    const QCommandLineOption read(
-        QStringLiteral("read"), QCoreApplication::translate("CommandLine", "Read the whole chip into FILE."), fileName);
-    const QCommandLineOption write(QStringLiteral("write"),
-        QCoreApplication::translate("CommandLine",
-            "Write FILE's image into the chip: the chip is read and kept as a backup, only the chip "
-            "pages that differ are written, and the chip is read back and compared."),
-        fileName);
-    const QCommandLineOption verify(QStringLiteral("verify"),
-        QCoreApplication::translate("CommandLine",
-            "Compare the chip with FILE's image: one line for each row that differs, as --compare prints."),
-        fileName);
-    const QCommandLineOption listChips(QStringLiteral("list-chips"),
-        QCoreApplication::translate(
-            "CommandLine", "List the chips found: EEPROM files, I2C adapters and USB programmers."));
-    parser.addOptions({chip, read, write, verify, listChips});
+    for (const CommandLineOptions::Option &option : CommandLineOptions::all()) {
+        parser.addOption(option.valueName
+                ? QCommandLineOption(QString::fromLatin1(option.name), CommandLineOptions::description(option),
+                    CommandLineOptions::valueName(option.valueName))
+                : QCommandLineOption(QString::fromLatin1(option.name), CommandLineOptions::description(option)));
+    }
+    const QString compare = QStringLiteral("compare");
+    const QString chip = QStringLiteral("chip");
+    const QString read = QStringLiteral("read");
+    const QString write = QStringLiteral("write");
+    const QString verify = QStringLiteral("verify");
+    const QString listChips = QStringLiteral("list-chips");
     // Qt's own window options (-platform xcb, -style fusion, ...) are taken by the window
     // system later; here they are accepted and left alone.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -94,6 +75,7 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
         toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(toolkit);
     }
+    const QString fileName = CommandLineOptions::valueName("FILE");
     parser.addPositionalArgument(fileName,
         QCoreApplication::translate(
             "CommandLine", "An effect image to show: .bin or .bin16 (two bytes a row), .bin8 (one byte a row)."),
@@ -120,8 +102,8 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
     }
     // A repeated option would let its last value win without a word: the wrong chip or file.
     const QStringList given = parser.optionNames();
-    for (const QCommandLineOption &option : {compare, chip, read, write, verify, listChips}) {
-        const QString name = option.names().constFirst();
+    for (const CommandLineOptions::Option &option : CommandLineOptions::all()) {
+        const QString name = QString::fromLatin1(option.name);
         if (given.count(name) > 1)
             return usageError(QCoreApplication::translate("CommandLine", "--%1 is given more than once.").arg(name));
     }

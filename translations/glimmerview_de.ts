@@ -127,6 +127,26 @@
         <source>Glimmerview icon</source>
         <translation>Glimmerview-Symbol</translation>
     </message>
+    <message>
+        <source>3. Editing with undo, saving, and exports as a C array </source>
+        <translation>3. Bearbeiten mit Rückgängig, Speichern und Export als C-Array </translation>
+    </message>
+    <message>
+        <source>   or a picture; unsaved edits are kept for recovery.</source>
+        <translation>   oder Bild; ungesicherte Änderungen bleiben wiederherstellbar.</translation>
+    </message>
+    <message>
+        <source>4. An overview of all pages, and comparing two images.</source>
+        <translation>4. Eine Übersicht aller Seiten und der Vergleich zweier Abbilder.</translation>
+    </message>
+    <message>
+        <source>5. Reading, writing and verifying the chip itself, </source>
+        <translation>5. Lesen, Schreiben und Prüfen des Chips selbst, </translation>
+    </message>
+    <message>
+        <source>   with a backup and a read-back proof.</source>
+        <translation>   mit Sicherung und Nachweis durch Zurücklesen.</translation>
+    </message>
 </context>
 <context>
     <name>Ch341aChip</name>

@@ -133,6 +133,33 @@ private Q_SLOTS:
         QCOMPARE(version.output, QStringLiteral("Glimmerview 1.0\n"));
     }
 
+    // The documents say what the program does: the manual page has every option its --help shows,
+    // and the manual page, the AppStream data and --help all speak of the chip.
+    void theDocumentsKeepUpWithTheProgram()
+    {
+        const Run help = run(m_prefix.filePath(QStringLiteral("bin/Glimmerview")), {QStringLiteral("--help")});
+        QCOMPARE(help.status, 0);
+        const Run page = run(QStringLiteral("gzip"),
+            {QStringLiteral("-dc"), m_prefix.filePath(QStringLiteral("share/man/man1/Glimmerview.1.gz"))});
+        QCOMPARE(page.status, 0);
+        const QString manual = QString(page.output).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        static const QRegularExpression option(
+            QStringLiteral("^\\s+(?:-\\w, )?(--[\\w-]+)"), QRegularExpression::MultilineOption);
+        int options = 0;
+        for (const QRegularExpressionMatch &match : option.globalMatch(help.output)) {
+            ++options;
+            if (match.captured(1) != QLatin1String("--help-all")) // Qt's own, for its own options
+                QVERIFY2(manual.contains(match.captured(1)), qPrintable(match.captured(1)));
+        }
+        QVERIFY(options >= 8);
+        QVERIFY(manual.contains(QStringLiteral("backups")));
+        QVERIFY(manual.contains(QStringLiteral(".B 2\n")));
+        QFile metainfo(
+            m_prefix.filePath(QStringLiteral("share/metainfo/example.glimmerview.Glimmerview.metainfo.xml")));
+        QVERIFY(metainfo.open(QIODevice::ReadOnly));
+        QVERIFY(metainfo.readAll().contains("verifies the chip itself"));
+    }
+
     // Installed without a staging root, the desktop knows the file types at once.
     void theDesktopCachesAreUpToDate()
     {

@@ -1,0 +1,57 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "common/CommandLineOptions.h"
+
+#include <QCoreApplication>
+
+namespace CommandLineOptions {
+
+namespace {
+    constexpr char Context[] = "CommandLine";
+    constexpr char ValueNameComment[] = "a value name in --help";
+    // The value names, for the translators: they are looked up by their English.
+    [[maybe_unused]] constexpr const char *ValueNames[][2] = {
+        QT_TRANSLATE_NOOP3("CommandLine", "FILE", "a value name in --help"),
+        QT_TRANSLATE_NOOP3("CommandLine", "TARGET", "a value name in --help"),
+    };
+} // namespace
+
+const QList<Option> &all()
+{
+    static const QList<Option> options {
+        {"compare", nullptr,
+            QT_TRANSLATE_NOOP("CommandLine",
+                "Compare image A with image B, without a window: one line for each row that differs, "
+                "then a summary. Exits with 0 when they are the same, 1 when they differ, 2 when either "
+                "cannot be read. Usage: --compare A B")},
+        {"chip", "TARGET",
+            QT_TRANSLATE_NOOP("CommandLine",
+                "The chip to work on, without a window: an EEPROM file (/sys/bus/nvmem/devices/.../nvmem), "
+                "i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a or ch341a:BUS-ADDRESS (the USB programmer, "
+                "?speed=400 for 400 kHz), sim:FILE or sim8:FILE (a simulated chip). "
+                "With one of --read, --write, --verify. Exits with 0 on success, 1 when the chip does not "
+                "hold the image (--verify), 2 on any error.")},
+        {"read", "FILE", QT_TRANSLATE_NOOP("CommandLine", "Read the whole chip into FILE.")},
+        {"write", "FILE",
+            QT_TRANSLATE_NOOP("CommandLine",
+                "Write FILE's image into the chip: the chip is read and kept as a backup, only the chip "
+                "pages that differ are written, and the chip is read back and compared.")},
+        {"verify", "FILE",
+            QT_TRANSLATE_NOOP("CommandLine",
+                "Compare the chip with FILE's image: one line for each row that differs, as --compare prints.")},
+        {"list-chips", nullptr,
+            QT_TRANSLATE_NOOP("CommandLine", "List the chips found: EEPROM files, I2C adapters and USB programmers.")},
+    };
+    return options;
+}
+
+QString description(const Option &option)
+{
+    return QCoreApplication::translate(Context, option.description);
+}
+
+QString valueName(const char *englishName)
+{
+    return QCoreApplication::translate(Context, englishName, ValueNameComment);
+}
+
+} // namespace CommandLineOptions

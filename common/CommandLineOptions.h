@@ -1,0 +1,24 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The command line's options beside --help and --version: one table for the parser and for the
+// manual page, so that the two cannot drift apart. Texts are the English of the "CommandLine"
+// translation context.
+namespace CommandLineOptions {
+
+struct Option
+{
+    const char *name; // without the dashes
+    const char *valueName; // nullptr: takes no value
+    const char *description;
+};
+
+const QList<Option> &all();
+// The texts in the user's language: a description, or a value name ("FILE", "TARGET").
+QString description(const Option &option);
+QString valueName(const char *englishName);
+
+} // namespace CommandLineOptions
