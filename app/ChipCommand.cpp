@@ -19,6 +19,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 // The file's bytes, which go into the chip as they are: exactly its layout's count, or refused
@@ -62,29 +63,44 @@ QByteArray inFileLayout(const QByteArray &chip, const QString &path)
     return ImageEncoder::encode(image, wanted);
 }
 
+// On a terminal, one line that follows the work in place; in a script's log, each step once.
 void showProgress(const ChipTransfer::Progress &progress)
 {
-    if (progress.chipPage >= 0)
-        std::fprintf(stderr, "%s",
-            qPrintable(QCoreApplication::translate("ChipCommand", "%1 chip page %2, %3 of %4 bytes\n")
+    static QString shownStep;
+    if (::isatty(STDERR_FILENO)) {
+        const int percent = progress.total > 0 ? progress.done * 100 / progress.total : 100;
+        std::fprintf(stderr, "\r\033[K%s", // back to the line's start, the line cleared
+            qPrintable(QCoreApplication::translate("ChipCommand", "%1: %2 of %3 bytes (%4%)")
                            .arg(progress.step)
-                           .arg(progress.chipPage)
                            .arg(progress.done)
-                           .arg(progress.total)));
-    else if (progress.done == progress.total)
-        std::fprintf(stderr, "%s",
-            qPrintable(
-                QCoreApplication::translate("ChipCommand", "%1: %2 bytes\n").arg(progress.step).arg(progress.total)));
+                           .arg(progress.total)
+                           .arg(percent)));
+        if (progress.done == progress.total)
+            std::fputc('\n', stderr);
+        return;
+    }
+    if (progress.step == shownStep)
+        return;
+    shownStep = progress.step;
+    std::fprintf(stderr, "%s\n",
+        qPrintable(QCoreApplication::translate("ChipCommand", "%1: %2 bytes").arg(progress.step).arg(progress.total)));
+}
+
+// Bytes that this way to the chip cannot vouch for, said on standard error.
+void warnOfSuspectReading(const ChipAccess &chip, const QByteArray &bytes)
+{
+    if (const QString warning = ChipTransfer::suspectReading(chip, bytes); !warning.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(warning));
 }
 
 // The image against the chip LED for LED, whatever layout each is in: an 8-LED chip holds the
 // left half of each row, and a file whose right half is off matches it.
-int verify(ChipTransfer &transfer, const QByteArray &image, const QString &path, int chipSize)
+int verify(ChipTransfer &transfer, const ChipAccess &chip, const QByteArray &image, const QString &path)
 {
     EffectImage wanted;
     EffectImage held;
     ImageDecoder::decode(image, ImageDecoder::layoutForPath(path), wanted);
-    const ImageLayout chipLayout = ImageDecoder::layoutForChipSize(chipSize);
+    const ImageLayout chipLayout = ImageDecoder::layoutForChipSize(chip.size());
     if (const QList<int> lost = ImageEncoder::rightHalfLitPages(wanted);
         chipLayout == ImageLayout::Bits8 && !lost.isEmpty()) {
         std::printf("%s\n",
@@ -93,7 +109,9 @@ int verify(ChipTransfer &transfer, const QByteArray &image, const QString &path,
                            .arg(PageRanges::text(lost))));
         return 1;
     }
-    ImageDecoder::decode(transfer.readAll(), chipLayout, held);
+    const QByteArray bytes = transfer.readAll();
+    warnOfSuspectReading(chip, bytes);
+    ImageDecoder::decode(bytes, chipLayout, held);
     const ImageComparison comparison = ImageComparison::of(held, wanted);
     for (const QString &line : comparison.rowReport())
         std::printf("%s\n", qPrintable(line));
@@ -103,9 +121,10 @@ int verify(ChipTransfer &transfer, const QByteArray &image, const QString &path,
     return comparison.isSame() ? 0 : 1;
 }
 
-int write(ChipTransfer &transfer, const QByteArray &image, const QString &target)
+int write(ChipTransfer &transfer, const ChipAccess &chip, const QByteArray &image, const QString &target)
 {
     const ChipTransfer::Plan plan = transfer.plan(image);
+    warnOfSuspectReading(chip, plan.before);
     std::fprintf(stderr, "%s\n",
         qPrintable(
             QCoreApplication::translate("ChipCommand", "%1 chip pages to write (%2 bytes), pages that change: %3")
@@ -158,16 +177,18 @@ int run(const QString &target, Action action, const QString &file)
         ChipTransfer transfer(*chip, showProgress, &stopRequested);
         switch (action) {
         case Action::Read: {
+            const QByteArray bytes = transfer.readAll();
+            warnOfSuspectReading(*chip, bytes);
             QString reason;
-            if (!FileReplacer::replace(file, inFileLayout(transfer.readAll(), file), &reason))
+            if (!FileReplacer::replace(file, inFileLayout(bytes, file), &reason))
                 throw AppError(QCoreApplication::translate("ChipCommand", "%1 cannot be written: %2")
                                    .arg(LocalPath::displayed(file), reason));
             return 0;
         }
         case Action::Write:
-            return write(transfer, image, target);
+            return write(transfer, *chip, image, target);
         case Action::Verify:
-            return verify(transfer, image, file, chip->size());
+            return verify(transfer, *chip, image, file);
         }
     } catch (const AppError &error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.message()));

@@ -24,6 +24,7 @@ public:
     int size() const override { return m_size; }
     QByteArray read(int offset, int length) override;
     void writePage(int offset, const QByteArray &bytes) override;
+    bool acknowledgesReliably() const override { return false; }
 
     // What a target names: `ch341a` or `ch341a:BUS-ADDRESS`, with `?speed=400` and `?size=1024`
     // if asked.

@@ -20,4 +20,7 @@ public:
     // Precondition: 1..16 bytes inside one 16-byte chip page. Returns once the chip has taken
     // them, its busy time waited out.
     virtual void writePage(int offset, const QByteArray &bytes) = 0;
+    // False where a missing chip cannot be told from an erased one: the bus reads 0xFF (or 0x00)
+    // without an error.
+    virtual bool acknowledgesReliably() const { return true; }
 };

@@ -134,6 +134,7 @@ public:
     int size() const override { return m_chip->size(); }
     QByteArray read(int offset, int length) override { return m_chip->read(offset, length); }
     void writePage(int offset, const QByteArray &bytes) override { m_chip->writePage(offset, bytes); }
+    bool acknowledgesReliably() const override { return m_chip->acknowledgesReliably(); }
 
 private:
     FileDescriptor m_lock; // taken first, let go last

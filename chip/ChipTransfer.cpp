@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -59,6 +60,10 @@ QString ChipTransfer::Outcome::summary() const
     if (!stillDiffering.isEmpty())
         sentences << QCoreApplication::translate("ChipTransfer", "Pages that differ from the image: %1.")
                          .arg(PageRanges::text(stillDiffering));
+    if (keptOldContents) {
+        sentences << QCoreApplication::translate(
+            "ChipTransfer", "The chip kept its old contents: is its write-protect pin (WP) high?");
+    }
     if (chipSilent) {
         sentences << QCoreApplication::translate("ChipTransfer",
             "Every byte of the chip reads 0xFF: is it answering at all (the clip, the voltage, the chip)?");
@@ -124,6 +129,12 @@ ChipTransfer::Plan ChipTransfer::plan(const QByteArray &image)
     const int size = m_chip.size();
     Plan plan;
     plan.before = readAll();
+    // A clip that touches now and then reads other bytes each time: such a read is no backup,
+    // and nothing is written over what it hid.
+    if (readWhole(QCoreApplication::translate("ChipTransfer", "Reading again"), true) != plan.before) {
+        throw AppError(QCoreApplication::translate(
+            "ChipTransfer", "The two reads of the chip differ: check the clip. Nothing was written."));
+    }
     plan.chipPages = ChipGeometry::differingPages(plan.before, image);
     plan.effectPages = ChipGeometry::effectPagesOf(plan.chipPages, size);
     return plan;
@@ -136,6 +147,12 @@ void ChipTransfer::sortPages(const Plan &plan, const QByteArray &image, const QB
     const int size = m_chip.size();
     outcome.stillDiffering = ChipGeometry::effectPagesOf(ChipGeometry::differingPages(now, image), size);
     const QList<int> changed = ChipGeometry::effectPagesOf(ChipGeometry::differingPages(now, plan.before), size);
+    // Writes the chip acknowledged and forgot, on every page: its write protection is on.
+    outcome.keptOldContents = !outcome.notReadBack && !plan.chipPages.isEmpty() && now != image
+        && std::all_of(plan.chipPages.begin(), plan.chipPages.end(), [&](int chipPage) {
+               const int offset = chipPage * ChipGeometry::PageSize;
+               return now.mid(offset, ChipGeometry::PageSize) == plan.before.mid(offset, ChipGeometry::PageSize);
+           });
     for (const int page : plan.effectPages) {
         if (!outcome.stillDiffering.contains(page))
             outcome.newPages << page;
@@ -190,6 +207,21 @@ ChipTransfer::Outcome ChipTransfer::write(const Plan &plan, const QByteArray &im
     sortPages(plan, image, readBack, outcome);
     outcome.held = readBack;
     return outcome;
+}
+
+QString ChipTransfer::suspectReading(const ChipAccess &chip, const QByteArray &bytes)
+{
+    if (chip.acknowledgesReliably() || bytes.isEmpty())
+        return {};
+    for (const char uniform : {'\xFF', '\0'}) {
+        if (bytes.count(uniform) == bytes.size()) {
+            return QCoreApplication::translate("ChipTransfer",
+                "Every byte of the chip reads 0x%1. The programmer cannot tell an erased chip from a missing one: "
+                "check the clip, the chip and its voltage before trusting these bytes.")
+                .arg(QStringLiteral("%1").arg(static_cast<unsigned char>(uniform), 2, 16, QLatin1Char('0')).toUpper());
+        }
+    }
+    return {};
 }
 
 QList<int> ChipTransfer::verify(const QByteArray &image)

@@ -48,6 +48,7 @@ public:
         QList<int> stillDiffering; // effect pages that differ from the image after all attempts
         QString backupPath;
         bool chipSilent = false; // the chip read 0xFF everywhere after the write
+        bool keptOldContents = false; // every page written reads back as it was: write protection
         bool notReadBack = false; // the pages are sorted by the writes sent, not by a read-back
         QByteArray held; // the chip's bytes at the end: read back, or as far as the writes went
         // One sentence for the user: the result, or what is where after a stop.
@@ -61,7 +62,8 @@ public:
     QByteArray readAll();
     // Throws AppError, saying what to do, for an image that is not the chip's size.
     void checkSize(const QByteArray &image) const;
-    // Reads the chip. Throws AppError, also for an image that is not the chip's size.
+    // Reads the chip twice, for the backup to be trusted. Throws AppError, also for an image that
+    // is not the chip's size and for two reads that differ (a loose clip).
     Plan plan(const QByteArray &image);
     // Saves the plan's old bytes as a new backup (keepBackup(backupPath)) before anything is
     // written, then writes; a plan with nothing to write writes neither. Throws AppError only when the backup cannot be
@@ -71,6 +73,9 @@ public:
     // that is not the chip's size.
     QList<int> verify(const QByteArray &image);
 
+    // What to tell of bytes read through a way that cannot tell a missing chip from an erased one,
+    // when they are all 0xFF or all 0x00; empty otherwise.
+    static QString suspectReading(const ChipAccess &chip, const QByteArray &bytes);
     // The effect pages where two images of one chip's size differ.
     static QList<int> differingEffectPages(const QByteArray &chip, const QByteArray &image);
     // "<data>/Glimmerview/backups/<target>-<yyyyMMdd-HHmmss>.bin", the target's "/", ":" and

@@ -72,7 +72,7 @@ void I2cChip::fail(int error, int device) const
     if (error == ENXIO || error == EREMOTEIO || error == EIO) {
         if (device == ChipGeometry::FirstDeviceAddress) {
             throw AppError(QCoreApplication::translate(
-                "I2cChip", "Nothing answers at %1 on %2: is the chip connected, and is this the right bus?")
+                "I2cChip", "No chip answers at %1 on %2: is it connected (the clip, the voltage), and is this the right bus?")
                                .arg(hex(device), m_busName));
         }
         throw AppError(QCoreApplication::translate(

@@ -55,9 +55,10 @@ int SimulatedChip::transfer(i2c_msg *messages, int count)
         if (block < 0 || block >= blocks || !powered || busy || !acknowledgesByte())
             return fail(ENXIO);
         if (message.flags & I2C_M_RD) {
+            const bool unsteady = m_faults.unsteadyReads && m_reads++ % 3 == 2;
             for (int i = 0; i < message.len; ++i) {
                 char byte = m_bytes.at(m_address);
-                if (m_faults.flipBitsInReads)
+                if (m_faults.flipBitsInReads || (unsteady && i == 0))
                     byte = static_cast<char>(byte ^ (1 << (m_address % 8)));
                 message.buf[i] = static_cast<__u8>(byte);
                 m_address = (m_address + 1) % size();

@@ -23,6 +23,7 @@ public:
         int noAcknowledgeAtByte = -1; // the n-th byte the chip acknowledges (addresses and written bytes)
         int powerLostAfterPageWrites = -1; // page writes stored before the chip stops answering
         bool flipBitsInReads = false;
+        bool unsteadyReads = false; // every third read flips a bit: a clip that touches now and then
         bool writeProtected = false; // writes acknowledged, nothing stored
     };
 
@@ -59,5 +60,6 @@ private:
     std::int64_t m_busyUntil = 0;
     int m_bytesOnBus = 0;
     int m_pageWrites = 0;
+    int m_reads = 0;
     std::function<void(int, const QByteArray &)> m_stored;
 };

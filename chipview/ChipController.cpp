@@ -219,14 +219,26 @@ void ChipController::readFromChip()
     if (isWorking() || !m_document.maybeSave() || (m_target.isEmpty() && !chooseTarget()))
         return;
     auto bytes = std::make_shared<QByteArray>();
+    auto suspect = std::make_shared<QString>();
     const QString target = m_target;
     run(
         tr("Reading the chip"),
-        [target, bytes](const ChipTransfer::ProgressHandler &progress, const std::atomic_bool &cancel) {
+        [target, bytes, suspect](const ChipTransfer::ProgressHandler &progress, const std::atomic_bool &cancel) {
             const std::unique_ptr<ChipAccess> chip = ChipTargets::open(target, false);
             *bytes = ChipTransfer(*chip, progress, &cancel).readAll();
+            *suspect = ChipTransfer::suspectReading(*chip, *bytes);
         },
-        [this, bytes] {
+        [this, bytes, suspect] {
+            if (!suspect->isEmpty() && !m_exiting) {
+                QuestionBox box(m_window, QStringLiteral("suspectReadQuestion"),
+                    *suspect + QStringLiteral("\n\n") + tr("Show these bytes as the image all the same?"));
+                box.setIcon(QMessageBox::Warning);
+                QAbstractButton *show = box.addAnswer(QMessageBox::Yes, tr("&Show"));
+                box.addAnswer(QMessageBox::Cancel, tr("Cancel"), true);
+                box.exec();
+                if (box.clickedButton() != show)
+                    return;
+            }
             refreshComparison(*bytes);
             loadChipImage(*bytes);
         });
@@ -332,11 +344,16 @@ void ChipController::confirmWrite(
               .arg(plan.chipPages.size())
               .arg(QLocale().toString(plan.estimatedMilliseconds() / 1000.0, 'f', 1))
               .arg(backup);
-    QuestionBox box(m_window, QStringLiteral("chipWriteQuestion"),
-        changedMeanwhile ? tr("The chip changed while the question was open: another writer, or another chip "
-                              "in the clip. What it holds now is what this question describes.")
-                + QStringLiteral("\n\n") + question
-                         : question);
+    // Bytes the programmer cannot vouch for would become the backup: said before the question.
+    QStringList warnings;
+    if (changedMeanwhile) {
+        warnings << tr("The chip changed while the question was open: another writer, or another chip "
+                       "in the clip. What it holds now is what this question describes.");
+    }
+    if (const QString suspect = ChipTransfer::suspectReading(*chip, plan.before); !suspect.isEmpty())
+        warnings << suspect;
+    warnings << question;
+    QuestionBox box(m_window, QStringLiteral("chipWriteQuestion"), warnings.join(QStringLiteral("\n\n")));
     QAbstractButton *write = box.addAnswer(QMessageBox::Yes, tr("&Write"));
     box.addAnswer(QMessageBox::Cancel, tr("Cancel"), true);
     box.exec();

@@ -178,18 +178,6 @@
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>%1 chip page %2, %3 of %4 bytes
-</source>
-        <translation>%1 Chipseite %2, %3 von %4 Bytes
-</translation>
-    </message>
-    <message>
-        <source>%1: %2 bytes
-</source>
-        <translation>%1: %2 Bytes
-</translation>
-    </message>
-    <message>
         <source>The chip holds this image.</source>
         <translation>Der Chip enthält dieses Bild.</translation>
     </message>
@@ -228,6 +216,14 @@
     <message>
         <source>No chip was found. Looked for EEPROM files in /sys/bus/nvmem/devices and /sys/bus/i2c/devices, for I2C adapters as /dev/i2c-N, and for CH341A programmers on USB. A simulated chip needs no search: sim:FILE.</source>
         <translation>Kein Chip gefunden. Gesucht wurde nach EEPROM-Dateien in /sys/bus/nvmem/devices und /sys/bus/i2c/devices, nach I2C-Adaptern als /dev/i2c-N und nach CH341A-Programmern am USB. Ein simulierter Chip braucht keine Suche: sim:DATEI.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 bytes (%4%)</source>
+        <translation>%1: %2 von %3 Bytes (%4 %)</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes</source>
+        <translation>%1: %2 Bytes</translation>
     </message>
 </context>
 <context>
@@ -325,6 +321,14 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>The chip changed while the question was open: another writer, or another chip in the clip. What it holds now is what this question describes.</source>
         <translation>Der Chip hat sich geändert, während die Frage offen war: ein anderer Schreiber oder ein anderer Chip in der Klemme. Diese Frage beschreibt, was er jetzt enthält.</translation>
+    </message>
+    <message>
+        <source>Show these bytes as the image all the same?</source>
+        <translation>Diese Bytes trotzdem als Abbild zeigen?</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Zeigen</translation>
     </message>
 </context>
 <context>
@@ -461,6 +465,22 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>The chip could not be read back: the pages below are as far as the writes went.</source>
         <translation>Der Chip konnte nicht zurückgelesen werden: Die folgenden Seiten sind so weit, wie die Schreibvorgänge kamen.</translation>
+    </message>
+    <message>
+        <source>The chip kept its old contents: is its write-protect pin (WP) high?</source>
+        <translation>Der Chip hat seinen alten Inhalt behalten: Liegt sein Schreibschutz-Pin (WP) hoch?</translation>
+    </message>
+    <message>
+        <source>Reading again</source>
+        <translation>Erneutes Lesen</translation>
+    </message>
+    <message>
+        <source>The two reads of the chip differ: check the clip. Nothing was written.</source>
+        <translation>Die beiden Lesevorgänge des Chips unterscheiden sich: Prüfen Sie die Klemme. Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>Every byte of the chip reads 0x%1. The programmer cannot tell an erased chip from a missing one: check the clip, the chip and its voltage before trusting these bytes.</source>
+        <translation>Jedes Byte des Chips liest sich als 0x%1. Der Programmer kann einen gelöschten Chip nicht von einem fehlenden unterscheiden: Prüfen Sie Klemme, Chip und Spannung, bevor Sie diesen Bytes trauen.</translation>
     </message>
 </context>
 <context>
@@ -738,10 +758,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>Nothing answers at %1 on %2: is the chip connected, and is this the right bus?</source>
-        <translation>Bei %1 auf %2 antwortet nichts: Ist der Chip angeschlossen, und ist es der richtige Bus?</translation>
-    </message>
-    <message>
         <source>Block %1 (address %2) does not answer on %3: is the chip smaller than %4 bytes?</source>
         <translation>Block %1 (Adresse %2) antwortet nicht auf %3: Ist der Chip kleiner als %4 Bytes?</translation>
     </message>
@@ -768,6 +784,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>The adapter %1 carried %2 of %3 messages to %4.</source>
         <translation>Der Adapter %1 hat %2 von %3 Nachrichten an %4 übertragen.</translation>
+    </message>
+    <message>
+        <source>No chip answers at %1 on %2: is it connected (the clip, the voltage), and is this the right bus?</source>
+        <translation>An %1 auf %2 antwortet kein Chip: Ist er angeschlossen (Klemme, Spannung), und ist es der richtige Bus?</translation>
     </message>
 </context>
 <context>

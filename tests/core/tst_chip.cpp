@@ -229,11 +229,46 @@ private Q_SLOTS:
         QVERIFY(!outcome.clean);
         QVERIFY(!outcome.stillDiffering.isEmpty());
         QVERIFY(outcome.summary().contains(outcome.backupPath));
+        QCOMPARE(
+            outcome.summary().contains(QStringLiteral("write-protect pin (WP)")), fault == QLatin1String("protect"));
         QCOMPARE(outcome.newPages.size() + outcome.oldPages.size() <= plan.effectPages.size(), true);
         if (fault == QLatin1String("power") || fault == QLatin1String("gone")) {
             QVERIFY(!outcome.error.isEmpty());
             QVERIFY(!outcome.newPages.isEmpty() && !outcome.oldPages.isEmpty());
         }
+    }
+
+    // Nothing at the chip's address: the adapter names it, rather than an error of the transfer.
+    void aMissingChipIsNamed()
+    {
+        Bench bench;
+        bench.chip.faults().powerLostAfterPageWrites = 0; // answers nothing from the start
+        QString message;
+        try {
+            ChipTransfer(bench.bus).readAll();
+        } catch (const AppError &error) {
+            message = error.message();
+        }
+        QVERIFY2(message.startsWith(QStringLiteral("No chip answers at 0x50 on bus")), qPrintable(message));
+    }
+
+    // Two reads of a loosely clipped chip differ: nothing is written over what they hid.
+    void aLooseClipStopsBeforeWriting()
+    {
+        Bench bench;
+        const QByteArray old = randomBytes(2048, 8);
+        bench.chip.setContents(old);
+        bench.chip.faults().unsteadyReads = true;
+        ChipTransfer transfer(bench.bus);
+        QString message;
+        try {
+            transfer.plan(randomBytes(2048, 9));
+        } catch (const AppError &error) {
+            message = error.message();
+        }
+        QVERIFY2(message.contains(QStringLiteral("check the clip")), qPrintable(message));
+        QCOMPARE(bench.chip.pageWritesStored(), 0);
+        QCOMPARE(bench.chip.contents(), old);
     }
 
     void aCancelSaysWhichPagesAreNewAndWhichOld()
@@ -282,6 +317,31 @@ private Q_SLOTS:
         QCOMPARE(bench.programmer->writes().size(), unchanged ? 0 : size / 16);
     }
 
+    // Where a missing chip reads as an erased one, uniform bytes are told as suspect; where the
+    // bus reports a missing chip, they are an erased chip.
+    void uniformBytesAreSuspectOnlyThroughTheProgrammer_data()
+    {
+        QTest::addColumn<bool>("programmer");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("said"); // empty: nothing
+        QTest::newRow("programmer, all 0xFF") << true << QByteArray(2048, '\xFF') << "reads 0xFF";
+        QTest::newRow("programmer, all 0x00") << true << QByteArray(2048, '\0') << "reads 0x00";
+        QTest::newRow("programmer, one byte else") << true << QByteArray(2047, '\xFF') + '\x7F' << "";
+        QTest::newRow("I2C adapter, all 0xFF") << false << QByteArray(2048, '\xFF') << "";
+    }
+    void uniformBytesAreSuspectOnlyThroughTheProgrammer()
+    {
+        QFETCH(bool, programmer);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, said);
+        ProgrammerBench viaProgrammer(2048, 100);
+        Bench viaAdapter;
+        const ChipAccess &chip = programmer ? static_cast<const ChipAccess &>(viaProgrammer.bus) : viaAdapter.bus;
+        const QString warning = ChipTransfer::suspectReading(chip, bytes);
+        QCOMPARE(warning.isEmpty(), said.isEmpty());
+        QVERIFY2(warning.contains(said), qPrintable(warning));
+    }
+
     // Every fault of the programmer's way ends in a reported failure, never in success.
     void everyProgrammerFaultIsReported_data()
     {
@@ -303,9 +363,9 @@ private Q_SLOTS:
         else if (fault == QLatin1String("flip"))
             bench.chip.faults().flipBitsInReads = true;
         else if (fault == QLatin1String("timeout"))
-            bench.programmer->faults().timeoutAtTransfer = 200;
+            bench.programmer->faults().timeoutAtTransfer = 200 + 128; // past the plan's second read
         else
-            bench.programmer->faults().goneAfterTransfers = 129 + 40; // the speed, the reads, 40 pages
+            bench.programmer->faults().goneAfterTransfers = 1 + 2 * 128 + 40; // the speed, two reads, 40 pages
         const ChipTransfer::Outcome outcome = transfer.write(plan, image, backup());
         QVERIFY(!outcome.clean);
         QVERIFY(!outcome.stillDiffering.isEmpty());
