@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -180,23 +181,54 @@ QList<Found> list(const QString &root)
 {
     QList<Found> found;
     const QDir base(root);
-    const auto addFiles = [&](const QString &folder, const QString &fileName) {
+    // The EEPROM files of the sizes written here, each device once: a driver offers a chip as its
+    // nvmem file and, often, its legacy eeprom file too; the first is listed, the second named.
+    struct EepromFile
+    {
+        QString path;
+        QString device; // the device's own folder, links resolved
+        qint64 size;
+        QStringList alsoAt;
+    };
+    QList<EepromFile> files;
+    const auto addFiles = [&](const QString &folder, const QString &fileName, const QString &deviceLink) {
         const QDir devices(base.filePath(folder));
-        for (const QString &device : devices.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-            const QString path = devices.filePath(device + QLatin1Char('/') + fileName);
+        for (const QString &entry : devices.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+            const QString path = devices.filePath(entry + QLatin1Char('/') + fileName);
             const QFileInfo file(path);
-            if (!file.exists())
-                continue;
-            found.append({path, eepromFileDescription(devices.filePath(device), path, file.size())});
+            if (!file.exists() || !ChipGeometry::isChipSize(static_cast<int>(file.size())))
+                continue; // not a part written here (a PC's CMOS memory, a memory module's SPD)
+            QString device = QFileInfo(devices.filePath(entry + deviceLink)).canonicalFilePath();
+            if (device.isEmpty())
+                device = QFileInfo(devices.filePath(entry)).canonicalFilePath();
+            const auto same = std::find_if(
+                files.begin(), files.end(), [&device](const EepromFile &known) { return known.device == device; });
+            if (same != files.end())
+                same->alsoAt << path;
+            else
+                files.append({path, device, file.size(), {}});
         }
     };
-    addFiles(QStringLiteral("sys/bus/nvmem/devices"), QStringLiteral("nvmem"));
-    addFiles(QStringLiteral("sys/bus/i2c/devices"), QStringLiteral("eeprom"));
+    addFiles(QStringLiteral("sys/bus/nvmem/devices"), QStringLiteral("nvmem"), QStringLiteral("/device"));
+    addFiles(QStringLiteral("sys/bus/i2c/devices"), QStringLiteral("eeprom"), QString());
+    for (const EepromFile &file : files) {
+        QString description = eepromFileDescription(file.device, file.path, file.size);
+        if (!file.alsoAt.isEmpty())
+            description = QCoreApplication::translate("ChipTargets", "%1; also %2")
+                              .arg(description, file.alsoAt.join(QStringLiteral(", ")));
+        found.append({file.path, description});
+    }
+    // Adapters as the kernel names them, /dev/i2c-N, or in a folder of their own, /dev/i2c/N.
     const QDir dev(base.filePath(QStringLiteral("dev")));
-    for (const QString &adapter : dev.entryList({QStringLiteral("i2c-*")}, QDir::System | QDir::Files, QDir::Name)) {
-        const QString path = dev.filePath(adapter);
+    QStringList adapters;
+    for (const QString &name : dev.entryList({QStringLiteral("i2c-*")}, QDir::System | QDir::Files, QDir::Name))
+        adapters << name;
+    for (const QString &name :
+        QDir(dev.filePath(QStringLiteral("i2c"))).entryList(QDir::System | QDir::Files, QDir::Name))
+        adapters << QStringLiteral("i2c/") + name;
+    for (const QString &adapter : adapters) {
         found.append({QStringLiteral("i2c:/dev/") + adapter,
-            QCoreApplication::translate("ChipTargets", "I2C adapter, %1").arg(access(path))});
+            QCoreApplication::translate("ChipTargets", "I2C adapter, %1").arg(access(dev.filePath(adapter)))});
     }
     for (const LibusbTransport::Place &place : LibusbTransport::list()) {
         found.append({QStringLiteral("ch341a:%1-%2").arg(place.bus).arg(place.address),

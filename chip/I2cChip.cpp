@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/ioctl.h>
@@ -19,6 +20,39 @@ namespace {
 QString hex(int address)
 {
     return QStringLiteral("0x%1").arg(address, 2, 16, QLatin1Char('0'));
+}
+
+// A kernel driver bound at any address the part answers on owns that device: at 0x50 it is the
+// chip itself, whose file is the way in; elsewhere another device (a memory module's SPD EEPROM,
+// a sensor) that a write across the range would overwrite.
+void refuseHeldAddresses(const QString &devicePath, int size, const QString &sysRoot)
+{
+    // "/dev/i2c-3" and "/dev/i2c/3" alike: the adapter's number ends the name.
+    static const QRegularExpression adapterNumber(QStringLiteral("i2c[-/](\\d+)$"));
+    const QRegularExpressionMatch match = adapterNumber.match(devicePath);
+    if (!match.hasMatch())
+        return; // not named as the kernel names adapters: opening it says what it is
+    const int blocks = size / ChipGeometry::BlockSize;
+    for (int device = ChipGeometry::FirstDeviceAddress; device < ChipGeometry::FirstDeviceAddress + blocks; ++device) {
+        const QString folder = QStringLiteral("%1/bus/i2c/devices/%2-%3")
+                                   .arg(sysRoot, match.captured(1))
+                                   .arg(device, 4, 16, QLatin1Char('0'));
+        const QFileInfo driver(folder + QStringLiteral("/driver"));
+        if (!driver.exists())
+            continue;
+        if (device == ChipGeometry::FirstDeviceAddress) {
+            throw AppError(QCoreApplication::translate(
+                "I2cChip", "A kernel driver already holds the chip at 0x50 on %1. Use its EEPROM file instead: %2")
+                               .arg(devicePath, folder + QStringLiteral("/eeprom")));
+        }
+        const QString name = QFileInfo(driver.symLinkTarget()).fileName();
+        throw AppError(QCoreApplication::translate("I2cChip",
+            "The kernel driver %1 holds a device at %2 on %3, inside the %4 bytes' range 0x50–%5: writing there "
+            "could overwrite it. Nothing was touched.")
+                           .arg(name.isEmpty() ? QFileInfo(folder).fileName() : name, hex(device), devicePath)
+                           .arg(size)
+                           .arg(hex(ChipGeometry::FirstDeviceAddress + blocks - 1)));
+    }
 }
 } // namespace
 
@@ -32,14 +66,7 @@ I2cChip::I2cChip(int size, RdwrCall rdwr, ChipClock &clock, const QString &busNa
 
 std::unique_ptr<I2cChip> I2cChip::open(const QString &devicePath, int size, const QString &sysRoot)
 {
-    // A kernel driver bound at 0x50 owns the chip: its file is the way in.
-    const QString adapter = QFileInfo(devicePath).fileName().mid(4); // "i2c-N" -> "N"
-    const QString bound = QStringLiteral("%1/bus/i2c/devices/%2-0050").arg(sysRoot, adapter);
-    if (QFileInfo::exists(bound + QStringLiteral("/driver"))) {
-        throw AppError(QCoreApplication::translate(
-            "I2cChip", "A kernel driver already holds the chip at 0x50 on %1. Use its EEPROM file instead: %2")
-                           .arg(devicePath, bound + QStringLiteral("/eeprom")));
-    }
+    refuseHeldAddresses(devicePath, size, sysRoot);
     // Without waiting: a named pipe given by mistake would block the open itself.
     FileDescriptor file(::open(LocalPath::encode(devicePath).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!file.isOpen()) {
@@ -71,8 +98,8 @@ void I2cChip::fail(int error, int device) const
 {
     if (error == ENXIO || error == EREMOTEIO || error == EIO) {
         if (device == ChipGeometry::FirstDeviceAddress) {
-            throw AppError(QCoreApplication::translate(
-                "I2cChip", "No chip answers at %1 on %2: is it connected (the clip, the voltage), and is this the right bus?")
+            throw AppError(QCoreApplication::translate("I2cChip",
+                "No chip answers at %1 on %2: is it connected (the clip, the voltage), and is this the right bus?")
                                .arg(hex(device), m_busName));
         }
         throw AppError(QCoreApplication::translate(

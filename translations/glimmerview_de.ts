@@ -399,6 +399,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>EEPROM file, %1 bytes, no driver, %2</source>
         <translation>EEPROM-Datei, %1 Bytes, kein Treiber, %2</translation>
     </message>
+    <message>
+        <source>%1; also %2</source>
+        <translation>%1; auch %2</translation>
+    </message>
 </context>
 <context>
     <name>ChipTransfer</name>
@@ -788,6 +792,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>No chip answers at %1 on %2: is it connected (the clip, the voltage), and is this the right bus?</source>
         <translation>An %1 auf %2 antwortet kein Chip: Ist er angeschlossen (Klemme, Spannung), und ist es der richtige Bus?</translation>
+    </message>
+    <message>
+        <source>The kernel driver %1 holds a device at %2 on %3, inside the %4 bytes&apos; range 0x50–%5: writing there could overwrite it. Nothing was touched.</source>
+        <translation>Der Kerneltreiber %1 hält ein Gerät an %2 auf %3, im Bereich 0x50–%5 der %4 Bytes: Schreiben dort könnte es überschreiben. Nichts wurde angerührt.</translation>
     </message>
 </context>
 <context>

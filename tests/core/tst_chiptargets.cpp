@@ -232,27 +232,33 @@ private Q_SLOTS:
             QVERIFY(QDir(root.path()).mkpath(QFileInfo(name).path()));
             TestFiles::writeAll(root.filePath(name), QByteArray(size, '\xFF'));
         };
-        make(QStringLiteral("sys/bus/nvmem/devices/0-00500/nvmem"), 1024);
+        const auto link = [&root](const QString &target, const QString &name) {
+            QVERIFY(QFile::link(root.filePath(target), root.filePath(name)));
+        };
+        // One 24C16 that the driver offers twice, a PC's CMOS memory, a driverless 1024-byte part.
         make(QStringLiteral("sys/bus/i2c/devices/3-0050/eeprom"), 2048);
-        make(QStringLiteral("sys/bus/i2c/devices/3-0051/name"), 5); // a device with no EEPROM file
         make(QStringLiteral("sys/bus/i2c/drivers/at24/bind"), 0);
-        QVERIFY(QFile::link(root.filePath(QStringLiteral("sys/bus/i2c/drivers/at24")),
-            root.filePath(QStringLiteral("sys/bus/i2c/devices/3-0050/driver"))));
+        link(QStringLiteral("sys/bus/i2c/drivers/at24"), QStringLiteral("sys/bus/i2c/devices/3-0050/driver"));
+        make(QStringLiteral("sys/bus/nvmem/devices/3-00500/nvmem"), 2048);
+        link(QStringLiteral("sys/bus/i2c/devices/3-0050"), QStringLiteral("sys/bus/nvmem/devices/3-00500/device"));
+        make(QStringLiteral("sys/bus/nvmem/devices/cmos_nvram0/nvmem"), 242);
+        make(QStringLiteral("sys/bus/i2c/devices/4-0050/eeprom"), 1024);
+        make(QStringLiteral("sys/bus/i2c/devices/3-0051/name"), 5); // a device with no EEPROM file
         make(QStringLiteral("dev/i2c-3"), 0);
+        make(QStringLiteral("dev/i2c/4"), 0);
         make(QStringLiteral("dev/tty0"), 0);
         QStringList shown;
         for (const ChipTargets::Found &found : ChipTargets::list(root.path())) {
             if (!found.target.startsWith(QLatin1String("ch341a"))) // a programmer plugged in here
-                shown << found.target.mid(found.target.startsWith(root.path()) ? root.path().size() : 0)
-                        + QStringLiteral(" | ") + found.description;
+                shown << QString(found.target + QStringLiteral(" | ") + found.description).remove(root.path());
         }
         QCOMPARE(shown,
-            QStringList({QStringLiteral(
-                             "/sys/bus/nvmem/devices/0-00500/nvmem | EEPROM file, 1024 bytes, no driver, you may read "
-                             "and write it"),
-                QStringLiteral("/sys/bus/i2c/devices/3-0050/eeprom | EEPROM file, 2048 bytes, driver at24, you may "
+            QStringList({QStringLiteral("/sys/bus/nvmem/devices/3-00500/nvmem | EEPROM file, 2048 bytes, driver "
+                                        "at24, you may read and write it; also /sys/bus/i2c/devices/3-0050/eeprom"),
+                QStringLiteral("/sys/bus/i2c/devices/4-0050/eeprom | EEPROM file, 1024 bytes, no driver, you may "
                                "read and write it"),
-                QStringLiteral("i2c:/dev/i2c-3 | I2C adapter, you may read and write it")}));
+                QStringLiteral("i2c:/dev/i2c-3 | I2C adapter, you may read and write it"),
+                QStringLiteral("i2c:/dev/i2c/4 | I2C adapter, you may read and write it")}));
     }
 
     // The programmer's target: its place, speed and size, and nothing it cannot have or that is
@@ -298,25 +304,43 @@ private Q_SLOTS:
         QVERIFY2(got.startsWith(read), qPrintable(got));
     }
 
-    // An adapter whose chip a kernel driver holds is not driven past it: its EEPROM file is named.
-    void aChipADriverHoldsIsReachedThroughItsFile_data()
+    // No adapter is driven across a device a kernel driver holds in the part's range: the chip
+    // itself is reached through its EEPROM file, another device is named with its driver.
+    void devicesADriverHoldsAreNeverWrittenAcross_data()
     {
-        QTest::addColumn<bool>("bound");
-        QTest::newRow("a driver holds 0x50") << true;
-        QTest::newRow("no driver") << false;
+        QTest::addColumn<QString>("adapter");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("held"); // device folder with a driver; empty: none
+        QTest::addColumn<QString>("said");
+        QTest::newRow("the chip at 0x50") << "i2c-9" << 2048 << "9-0050"
+                                          << "Use its EEPROM file instead: ";
+        QTest::newRow("an SPD EEPROM at 0x52") << "i2c-9" << 2048 << "9-0052"
+                                               << "The kernel driver ee1004 holds a device at 0x52";
+        QTest::newRow("/dev/i2c/N names the adapter too") << "i2c/9" << 2048 << "9-0057"
+                                                          << "at 0x57";
+        QTest::newRow("0x55 is outside the 1024-byte part") << "i2c-9" << 1024 << "9-0055"
+                                                            << "cannot be opened";
+        QTest::newRow("another adapter's device") << "i2c-9" << 2048 << "8-0050"
+                                                  << "cannot be opened";
+        QTest::newRow("no driver") << "i2c-9" << 2048 << ""
+                                   << "cannot be opened";
     }
-    void aChipADriverHoldsIsReachedThroughItsFile()
+    void devicesADriverHoldsAreNeverWrittenAcross()
     {
-        QFETCH(bool, bound);
+        QFETCH(QString, adapter);
+        QFETCH(int, size);
+        QFETCH(QString, held);
+        QFETCH(QString, said);
         QTemporaryDir sys;
-        QVERIFY(QDir(sys.path()).mkpath(QStringLiteral("bus/i2c/devices/9-0050")));
-        if (bound)
-            QVERIFY(QDir(sys.path()).mkpath(QStringLiteral("bus/i2c/devices/9-0050/driver")));
-        const QString message = openError([&] { I2cChip::open(path(QStringLiteral("i2c-9")), 2048, sys.path()); });
-        QCOMPARE(message.contains(QStringLiteral("A kernel driver already holds the chip at 0x50")), bound);
-        QCOMPARE(message.contains(sys.filePath(QStringLiteral("bus/i2c/devices/9-0050/eeprom"))), bound);
-        if (!bound) // on to the adapter itself, which this folder does not have
-            QVERIFY2(message.contains(QStringLiteral("cannot be opened")), qPrintable(message));
+        QVERIFY(QDir(sys.path()).mkpath(QStringLiteral("bus/i2c/drivers/ee1004")));
+        if (!held.isEmpty()) {
+            QVERIFY(QDir(sys.path()).mkpath(QStringLiteral("bus/i2c/devices/") + held));
+            QVERIFY(QFile::link(sys.filePath(QStringLiteral("bus/i2c/drivers/ee1004")),
+                sys.filePath(QStringLiteral("bus/i2c/devices/%1/driver").arg(held))));
+        }
+        // The adapter's node is not there: past the checks, opening it fails.
+        const QString message = openError([&] { I2cChip::open(path(adapter), size, sys.path()); });
+        QVERIFY2(message.contains(said), qPrintable(message));
     }
 
     // A named pipe or a regular file given as an adapter is refused at once.
