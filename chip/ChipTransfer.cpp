@@ -221,6 +221,13 @@ QString ChipTransfer::suspectReading(const ChipAccess &chip, const QByteArray &b
                 .arg(QStringLiteral("%1").arg(static_cast<unsigned char>(uniform), 2, 16, QLatin1Char('0')).toUpper());
         }
     }
+    // A smaller part answers the upper addresses with its own bytes again.
+    const qsizetype half = bytes.size() / 2;
+    if (bytes.size() == ChipGeometry::LargeChipSize && bytes.first(half) == bytes.last(half)) {
+        return QCoreApplication::translate("ChipTransfer",
+            "The chip's upper half repeats its lower half byte for byte: it is probably a 1024-byte part "
+            "(ch341a?size=1024).");
+    }
     return {};
 }
 

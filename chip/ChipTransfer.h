@@ -73,8 +73,8 @@ public:
     // that is not the chip's size.
     QList<int> verify(const QByteArray &image);
 
-    // What to tell of bytes read through a way that cannot tell a missing chip from an erased one,
-    // when they are all 0xFF or all 0x00; empty otherwise.
+    // What to tell of bytes read through a way that cannot tell a missing chip from an erased one
+    // or a smaller part: all 0xFF or all 0x00, or halves alike byte for byte; empty otherwise.
     static QString suspectReading(const ChipAccess &chip, const QByteArray &bytes);
     // The effect pages where two images of one chip's size differ.
     static QList<int> differingEffectPages(const QByteArray &chip, const QByteArray &image);

@@ -90,6 +90,7 @@ std::unique_ptr<I2cChip> I2cChip::open(const QString &devicePath, int size, cons
     auto chip = std::make_unique<I2cChip>(
         size, [fd](i2c_rdwr_ioctl_data *transfer) { return ::ioctl(fd, I2C_RDWR, transfer); }, *clock, devicePath);
     chip->m_adapter = std::move(file);
+    chip->checkPart();
     chip->m_ownClock = std::move(clock);
     return chip;
 }
@@ -163,6 +164,34 @@ void I2cChip::writePage(int offset, const QByteArray &bytes)
         static_cast<__u16>(device), 0, static_cast<__u16>(message.size()), reinterpret_cast<__u8 *>(message.data())};
     send(&write, 1);
     waitUntilReady(device);
+}
+
+void I2cChip::checkPart()
+{
+    // A part answers on one address per 256 bytes, from 0x50 on.
+    constexpr int MostBlocks = ChipGeometry::LargeChipSize / ChipGeometry::BlockSize;
+    int blocks = 0;
+    while (blocks < MostBlocks && acknowledges(ChipGeometry::FirstDeviceAddress + blocks))
+        ++blocks;
+    const int found = blocks * ChipGeometry::BlockSize;
+    if (found == m_size)
+        return;
+    if (found == 0)
+        fail(ENXIO, ChipGeometry::FirstDeviceAddress);
+    const QString range = blocks == 1 ? hex(ChipGeometry::FirstDeviceAddress)
+                                      : QStringLiteral("%1–%2").arg(hex(ChipGeometry::FirstDeviceAddress),
+                                          hex(ChipGeometry::FirstDeviceAddress + blocks - 1));
+    if (ChipGeometry::isChipSize(found)) {
+        throw AppError(
+            QCoreApplication::translate("I2cChip", "A %1-byte part answers at %2 on %3: name it %4%3.")
+                .arg(found)
+                .arg(range, m_busName,
+                    found == ChipGeometry::SmallChipSize ? QStringLiteral("i2c8:") : QStringLiteral("i2c:")));
+    }
+    throw AppError(QCoreApplication::translate(
+        "I2cChip", "A %1-byte part answers at %2 on %3: Glimmerview writes 1024- and 2048-byte parts only.")
+                       .arg(found)
+                       .arg(range, m_busName));
 }
 
 bool I2cChip::acknowledges(int device)

@@ -33,6 +33,10 @@ public:
     static std::unique_ptr<I2cChip> open(
         const QString &devicePath, int size, const QString &sysRoot = QStringLiteral("/sys"));
 
+    // Asks which of 0x50..0x57 answer: the part on the bus must be the size this chip was opened
+    // for. Throws AppError naming the part found, or that no chip answers.
+    void checkPart();
+
     int size() const override { return m_size; }
     QByteArray read(int offset, int length) override;
     void writePage(int offset, const QByteArray &bytes) override;

@@ -5,7 +5,7 @@
 #include <optional>
 
 namespace {
-std::optional<LibusbLibrary> load()
+std::optional<LibusbLibrary> loadLibusb()
 {
     // The library's own soname, as the package that depends on it installs it; kept loaded.
     QLibrary library(QStringLiteral("usb-1.0"), 0);
@@ -37,6 +37,6 @@ std::optional<LibusbLibrary> load()
 
 const LibusbLibrary *LibusbLibrary::get()
 {
-    static const std::optional<LibusbLibrary> calls = load(); // once, thread-safe
+    static const std::optional<LibusbLibrary> calls = loadLibusb(); // once, thread-safe
     return calls ? &*calls : nullptr;
 }

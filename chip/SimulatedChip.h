@@ -27,7 +27,8 @@ public:
         bool writeProtected = false; // writes acknowledged, nothing stored
     };
 
-    // Precondition: size 1024 or 2048; the clock outlives the chip.
+    // Precondition: size 1024 or 2048 (or 256 and 512, the smaller parts a bus may hold); the
+    // clock outlives the chip.
     SimulatedChip(int size, ChipClock &clock, int busKilohertz = 400);
 
     int size() const { return static_cast<int>(m_bytes.size()); }

@@ -486,6 +486,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>Every byte of the chip reads 0x%1. The programmer cannot tell an erased chip from a missing one: check the clip, the chip and its voltage before trusting these bytes.</source>
         <translation>Jedes Byte des Chips liest sich als 0x%1. Der Programmer kann einen gelöschten Chip nicht von einem fehlenden unterscheiden: Prüfen Sie Klemme, Chip und Spannung, bevor Sie diesen Bytes trauen.</translation>
     </message>
+    <message>
+        <source>The chip&apos;s upper half repeats its lower half byte for byte: it is probably a 1024-byte part (ch341a?size=1024).</source>
+        <translation>Die obere Hälfte des Chips wiederholt die untere Byte für Byte: Vermutlich ist es ein 1024-Byte-Baustein (ch341a?size=1024).</translation>
+    </message>
 </context>
 <context>
     <name>ClockSlider</name>
@@ -796,6 +800,14 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>The kernel driver %1 holds a device at %2 on %3, inside the %4 bytes&apos; range 0x50–%5: writing there could overwrite it. Nothing was touched.</source>
         <translation>Der Kerneltreiber %1 hält ein Gerät an %2 auf %3, im Bereich 0x50–%5 der %4 Bytes: Schreiben dort könnte es überschreiben. Nichts wurde angerührt.</translation>
+    </message>
+    <message>
+        <source>A %1-byte part answers at %2 on %3: name it %4%3.</source>
+        <translation>Ein %1-Byte-Baustein antwortet an %2 auf %3: Geben Sie ihn als %4%3 an.</translation>
+    </message>
+    <message>
+        <source>A %1-byte part answers at %2 on %3: Glimmerview writes 1024- and 2048-byte parts only.</source>
+        <translation>Ein %1-Byte-Baustein antwortet an %2 auf %3: Glimmerview schreibt nur 1024- und 2048-Byte-Bausteine.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
 #include <QAccessibleWidget>
 
 namespace {
-QAccessibleInterface *createInterface(const QString &className, QObject *object)
+QAccessibleInterface *createAnnouncerInterface(const QString &className, QObject *object)
 {
     if (className == QLatin1String("Announcer"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
@@ -18,7 +18,7 @@ Announcer::Announcer(QWidget *parent)
 {
     // Before this widget is first told of: the interface asked for first is kept.
     static const bool installed = [] {
-        QAccessible::installFactory(&createInterface);
+        QAccessible::installFactory(&createAnnouncerInterface);
         return true;
     }();
     Q_UNUSED(installed);

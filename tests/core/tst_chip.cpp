@@ -238,6 +238,43 @@ private Q_SLOTS:
         }
     }
 
+    // The part on the bus is the size the target names, or the target is refused, naming it.
+    void theWrongPartIsNamed_data()
+    {
+        QTest::addColumn<int>("onTheBus");
+        QTest::addColumn<int>("named");
+        QTest::addColumn<QString>("said"); // empty: taken
+        QTest::newRow("2048 as 2048") << 2048 << 2048 << "";
+        QTest::newRow("1024 as 1024") << 1024 << 1024 << "";
+        QTest::newRow("1024 as 2048") << 1024 << 2048
+                                      << "A 1024-byte part answers at 0x50–0x53 on bus: name it i2c8:bus.";
+        QTest::newRow("2048 as 1024") << 2048 << 1024
+                                      << "A 2048-byte part answers at 0x50–0x57 on bus: name it i2c:bus.";
+        QTest::newRow("a 24C02") << 256 << 2048 << "A 256-byte part answers at 0x50 on bus: Glimmerview writes";
+        QTest::newRow("none") << 0 << 2048 << "No chip answers at 0x50 on bus";
+    }
+    void theWrongPartIsNamed()
+    {
+        QFETCH(int, onTheBus);
+        QFETCH(int, named);
+        QFETCH(QString, said);
+        VirtualChipClock clock;
+        SimulatedChip chip(std::max(onTheBus, 256), clock);
+        if (onTheBus == 0)
+            chip.faults().powerLostAfterPageWrites = 0;
+        I2cChip bus(
+            named,
+            [&chip](i2c_rdwr_ioctl_data *transfer) { return chip.transfer(transfer->msgs, int(transfer->nmsgs)); },
+            clock, QStringLiteral("bus"));
+        QString message;
+        try {
+            bus.checkPart();
+        } catch (const AppError &error) {
+            message = error.message();
+        }
+        QVERIFY2(said.isEmpty() ? message.isEmpty() : message.startsWith(said), qPrintable(message));
+    }
+
     // Nothing at the chip's address: the adapter names it, rather than an error of the transfer.
     void aMissingChipIsNamed()
     {
@@ -327,6 +364,9 @@ private Q_SLOTS:
         QTest::newRow("programmer, all 0xFF") << true << QByteArray(2048, '\xFF') << "reads 0xFF";
         QTest::newRow("programmer, all 0x00") << true << QByteArray(2048, '\0') << "reads 0x00";
         QTest::newRow("programmer, one byte else") << true << QByteArray(2047, '\xFF') + '\x7F' << "";
+        const QByteArray half = randomBytes(1024, 4);
+        QTest::newRow("programmer, halves alike") << true << half + half << "probably a 1024-byte part";
+        QTest::newRow("I2C adapter, halves alike") << false << half + half << "";
         QTest::newRow("I2C adapter, all 0xFF") << false << QByteArray(2048, '\xFF') << "";
     }
     void uniformBytesAreSuspectOnlyThroughTheProgrammer()
