@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/ioctl.h>
@@ -57,11 +58,31 @@ void refuseHeldAddresses(const QString &devicePath, int size, const QString &sys
 } // namespace
 
 I2cChip::I2cChip(int size, RdwrCall rdwr, ChipClock &clock, const QString &busName)
+    : I2cChip(size, Adapter {I2C_FUNC_I2C, std::move(rdwr), {}}, clock, busName)
+{
+}
+
+I2cChip::I2cChip(int size, Adapter adapter, ChipClock &clock, const QString &busName)
     : m_size(size)
-    , m_rdwr(std::move(rdwr))
+    , m_adapter(std::move(adapter))
+    , m_plainI2c(m_adapter.functionality & I2C_FUNC_I2C)
     , m_clock(clock)
     , m_busName(busName)
 {
+    if (m_plainI2c)
+        return;
+    // Reads, writes and a poll for the busy time: each by a block or, more slowly, byte by byte.
+    QStringList lacking;
+    if (!smbusOffers(I2C_FUNC_SMBUS_READ_I2C_BLOCK) && !smbusOffers(I2C_FUNC_SMBUS_READ_BYTE_DATA))
+        lacking << QCoreApplication::translate("I2cChip", "I2C-block or byte-data reads");
+    if (!smbusOffers(I2C_FUNC_SMBUS_WRITE_I2C_BLOCK) && !smbusOffers(I2C_FUNC_SMBUS_WRITE_BYTE_DATA))
+        lacking << QCoreApplication::translate("I2cChip", "I2C-block or byte-data writes");
+    if (!lacking.isEmpty()) {
+        throw AppError(QCoreApplication::translate("I2cChip",
+            "The adapter %1 offers neither plain I2C transfers nor the SMBus transfers an EEPROM needs: it "
+            "lacks %2.")
+                           .arg(m_busName, lacking.join(QStringLiteral(", "))));
+    }
 }
 
 std::unique_ptr<I2cChip> I2cChip::open(const QString &devicePath, int size, const QString &sysRoot)
@@ -86,10 +107,22 @@ std::unique_ptr<I2cChip> I2cChip::open(const QString &devicePath, int size, cons
         throw AppError(QCoreApplication::translate("I2cChip", "%1 is %2, not an I2C adapter (/dev/i2c-N).")
                            .arg(LocalPath::displayed(devicePath), FileKind::describe(status.st_mode)));
     }
+    // What the adapter can do: plain I2C, or SMBus only.
+    unsigned long functionality = 0;
+    if (::ioctl(fd, I2C_FUNCS, &functionality) != 0) {
+        throw AppError(QCoreApplication::translate("I2cChip", "%1 does not say what it can do: %2")
+                           .arg(LocalPath::displayed(devicePath), systemErrorText(errno)));
+    }
+    Adapter adapter {functionality, [fd](i2c_rdwr_ioctl_data *transfer) { return ::ioctl(fd, I2C_RDWR, transfer); },
+        [fd](int address, i2c_smbus_ioctl_data *call) {
+            // The address the next SMBus transfers go to; a device a driver holds was refused above.
+            if (::ioctl(fd, I2C_SLAVE, static_cast<unsigned long>(address)) != 0)
+                return -1;
+            return ::ioctl(fd, I2C_SMBUS, call);
+        }};
     auto clock = std::make_unique<SteadyChipClock>();
-    auto chip = std::make_unique<I2cChip>(
-        size, [fd](i2c_rdwr_ioctl_data *transfer) { return ::ioctl(fd, I2C_RDWR, transfer); }, *clock, devicePath);
-    chip->m_adapter = std::move(file);
+    auto chip = std::make_unique<I2cChip>(size, std::move(adapter), *clock, devicePath);
+    chip->m_adapterFile = std::move(file);
     chip->checkPart();
     chip->m_ownClock = std::move(clock);
     return chip;
@@ -131,15 +164,66 @@ void I2cChip::failShort(int done, int count, int device) const
 void I2cChip::send(i2c_msg *messages, int count)
 {
     i2c_rdwr_ioctl_data transfer {messages, static_cast<__u32>(count)};
-    const int done = m_rdwr(&transfer);
+    const int done = m_adapter.rdwr(&transfer);
     if (done < 0)
         fail(errno, messages[0].addr);
     if (done != count)
         failShort(done, count, messages[0].addr);
 }
 
+void I2cChip::smbus(int device, __u8 readWrite, __u8 command, int size, i2c_smbus_data *data)
+{
+    i2c_smbus_ioctl_data call {readWrite, command, static_cast<__u32>(size), data};
+    if (m_adapter.smbus(device, &call) < 0)
+        fail(errno, device);
+}
+
+QByteArray I2cChip::readSmbus(int offset, int length)
+{
+    QByteArray bytes(length, Qt::Uninitialized);
+    const bool blocks = smbusOffers(I2C_FUNC_SMBUS_READ_I2C_BLOCK);
+    for (const ChipGeometry::Span &chunk : ChipGeometry::readChunks(offset, length, blocks ? I2C_SMBUS_BLOCK_MAX : 1)) {
+        const int device = ChipGeometry::deviceAddress(chunk.offset);
+        const auto command = static_cast<__u8>(ChipGeometry::addressInBlock(chunk.offset));
+        char *into = bytes.data() + (chunk.offset - offset);
+        i2c_smbus_data data {};
+        if (blocks) {
+            data.block[0] = static_cast<__u8>(chunk.length);
+            smbus(device, I2C_SMBUS_READ, command, I2C_SMBUS_I2C_BLOCK_DATA, &data);
+            std::copy_n(data.block + 1, chunk.length, into);
+        } else {
+            smbus(device, I2C_SMBUS_READ, command, I2C_SMBUS_BYTE_DATA, &data);
+            *into = static_cast<char>(data.byte);
+        }
+    }
+    return bytes;
+}
+
+void I2cChip::writePageSmbus(int offset, const QByteArray &bytes)
+{
+    const int device = ChipGeometry::deviceAddress(offset);
+    const auto command = static_cast<__u8>(ChipGeometry::addressInBlock(offset));
+    if (smbusOffers(I2C_FUNC_SMBUS_WRITE_I2C_BLOCK)) {
+        i2c_smbus_data data {};
+        data.block[0] = static_cast<__u8>(bytes.size());
+        std::copy_n(bytes.constData(), bytes.size(), data.block + 1);
+        smbus(device, I2C_SMBUS_WRITE, command, I2C_SMBUS_I2C_BLOCK_DATA, &data);
+        waitUntilReady(device);
+        return;
+    }
+    // A byte at a time, each programmed before the next: a page takes 16 busy times.
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        i2c_smbus_data data {};
+        data.byte = static_cast<__u8>(bytes.at(i));
+        smbus(device, I2C_SMBUS_WRITE, static_cast<__u8>(command + i), I2C_SMBUS_BYTE_DATA, &data);
+        waitUntilReady(device);
+    }
+}
+
 QByteArray I2cChip::read(int offset, int length)
 {
+    if (!m_plainI2c)
+        return readSmbus(offset, length);
     QByteArray bytes(length, Qt::Uninitialized);
     for (const ChipGeometry::Span &chunk : ChipGeometry::readChunks(offset, length)) {
         __u8 address = static_cast<__u8>(ChipGeometry::addressInBlock(chunk.offset));
@@ -158,6 +242,10 @@ void I2cChip::writePage(int offset, const QByteArray &bytes)
 {
     Q_ASSERT(
         !bytes.isEmpty() && offset / ChipGeometry::PageSize == (offset + bytes.size() - 1) / ChipGeometry::PageSize);
+    if (!m_plainI2c) {
+        writePageSmbus(offset, bytes);
+        return;
+    }
     const int device = ChipGeometry::deviceAddress(offset);
     QByteArray message = char(ChipGeometry::addressInBlock(offset)) + bytes;
     i2c_msg write {
@@ -196,15 +284,29 @@ void I2cChip::checkPart()
 
 bool I2cChip::acknowledges(int device)
 {
-    // A write of the block's first address alone: acknowledged only once the chip is ready.
-    __u8 address = 0;
-    i2c_msg poll {static_cast<__u16>(device), 0, 1, &address};
-    i2c_rdwr_ioctl_data transfer {&poll, 1};
-    const int done = m_rdwr(&transfer);
+    int done = 0;
+    if (m_plainI2c) {
+        // A write of the block's first address alone: acknowledged only once the chip is ready.
+        __u8 address = 0;
+        i2c_msg poll {static_cast<__u16>(device), 0, 1, &address};
+        i2c_rdwr_ioctl_data transfer {&poll, 1};
+        done = m_adapter.rdwr(&transfer);
+        if (done >= 0 && done != 1)
+            failShort(done, 1, device);
+    } else {
+        // The lightest transfer the adapter has: a quick write, else a byte read from the block.
+        i2c_smbus_data data {};
+        const bool quick = smbusOffers(I2C_FUNC_SMBUS_QUICK);
+        const bool receive = smbusOffers(I2C_FUNC_SMBUS_READ_BYTE);
+        i2c_smbus_ioctl_data call {quick ? __u8(I2C_SMBUS_WRITE) : __u8(I2C_SMBUS_READ), 0,
+            quick         ? __u32(I2C_SMBUS_QUICK)
+                : receive ? __u32(I2C_SMBUS_BYTE)
+                          : __u32(I2C_SMBUS_BYTE_DATA),
+            quick ? nullptr : &data};
+        done = m_adapter.smbus(device, &call) < 0 ? -1 : 1;
+    }
     if (done == 1)
         return true;
-    if (done >= 0)
-        failShort(done, 1, device);
     if (errno != ENXIO && errno != EREMOTEIO && errno != EIO)
         fail(errno, device);
     return false;

@@ -4,6 +4,7 @@
 #include "chip/ChipClock.h"
 #include "chip/ChipGeometry.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 
@@ -97,4 +98,44 @@ int SimulatedChip::transfer(i2c_msg *messages, int count)
         m_busyUntil = m_clock.nowMicroseconds() + BusyMicroseconds;
     }
     return count;
+}
+
+int SimulatedChip::smbus(int address, i2c_smbus_ioctl_data *call)
+{
+    const auto device = static_cast<__u16>(address);
+    const bool read = call->read_write == I2C_SMBUS_READ;
+    __u8 command = call->command;
+    i2c_smbus_data *data = call->data;
+    switch (call->size) {
+    case I2C_SMBUS_QUICK: {
+        i2c_msg quick {device, static_cast<__u16>(read ? I2C_M_RD : 0), 0, nullptr};
+        return transfer(&quick, 1) < 0 ? -1 : 0;
+    }
+    case I2C_SMBUS_BYTE: { // a byte received, or a command byte sent alone
+        i2c_msg message {device, static_cast<__u16>(read ? I2C_M_RD : 0), 1, read ? &data->byte : &command};
+        return transfer(&message, 1) < 0 ? -1 : 0;
+    }
+    case I2C_SMBUS_BYTE_DATA:
+    case I2C_SMBUS_I2C_BLOCK_DATA: {
+        const bool block = call->size == I2C_SMBUS_I2C_BLOCK_DATA;
+        const int length = block ? data->block[0] : 1;
+        __u8 *bytes = block ? data->block + 1 : &data->byte;
+        if (length < 1 || length > I2C_SMBUS_BLOCK_MAX) {
+            errno = EINVAL;
+            return -1;
+        }
+        if (read) {
+            i2c_msg messages[] = {{device, 0, 1, &command}, {device, I2C_M_RD, static_cast<__u16>(length), bytes}};
+            return transfer(messages, 2) < 0 ? -1 : 0;
+        }
+        __u8 message[1 + I2C_SMBUS_BLOCK_MAX];
+        message[0] = command;
+        std::copy_n(bytes, length, message + 1);
+        i2c_msg write {device, 0, static_cast<__u16>(1 + length), message};
+        return transfer(&write, 1) < 0 ? -1 : 0;
+    }
+    default:
+        errno = EOPNOTSUPP;
+        return -1;
+    }
 }

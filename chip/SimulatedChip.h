@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <cstdint>
 #include <functional>
+#include <linux/i2c-dev.h>
 #include <linux/i2c.h>
 
 class ChipClock;
@@ -48,6 +49,10 @@ public:
     // START, one STOP at the end. Returns the number of messages, or -1 with errno ENXIO when an
     // address is not acknowledged, EREMOTEIO when a data byte is not.
     int transfer(i2c_msg *messages, int count);
+    // One SMBus transfer to `address`, carried on the bus as the kernel carries it for an adapter
+    // of plain I2C: quick, byte, byte-data and I2C-block transfers. Returns 0, or -1 with errno as
+    // transfer() sets it (EOPNOTSUPP for another kind).
+    int smbus(int address, i2c_smbus_ioctl_data *call);
 
 private:
     bool acknowledgesByte(); // counts the byte on the bus

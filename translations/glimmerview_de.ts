@@ -809,6 +809,22 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>A %1-byte part answers at %2 on %3: Glimmerview writes 1024- and 2048-byte parts only.</source>
         <translation>Ein %1-Byte-Baustein antwortet an %2 auf %3: Glimmerview schreibt nur 1024- und 2048-Byte-Bausteine.</translation>
     </message>
+    <message>
+        <source>I2C-block or byte-data reads</source>
+        <translation>Lesevorgänge als I2C-Block oder Byte-Daten</translation>
+    </message>
+    <message>
+        <source>I2C-block or byte-data writes</source>
+        <translation>Schreibvorgänge als I2C-Block oder Byte-Daten</translation>
+    </message>
+    <message>
+        <source>The adapter %1 offers neither plain I2C transfers nor the SMBus transfers an EEPROM needs: it lacks %2.</source>
+        <translation>Der Adapter %1 bietet weder einfache I2C-Übertragungen noch die SMBus-Übertragungen, die ein EEPROM braucht: Ihm fehlen %2.</translation>
+    </message>
+    <message>
+        <source>%1 does not say what it can do: %2</source>
+        <translation>%1 gibt nicht an, was er kann: %2</translation>
+    </message>
 </context>
 <context>
     <name>ImageComparison</name>

@@ -238,6 +238,51 @@ private Q_SLOTS:
         }
     }
 
+    // An adapter of SMBus only reads, writes and polls with the transfers it offers, never past a
+    // chip page, and proves the write as plain I2C does; one that offers too little is refused.
+    void anSmbusAdapterWritesAsPlainI2cDoes_data()
+    {
+        QTest::addColumn<quint64>("functionality");
+        QTest::addColumn<QString>("refusal"); // empty: works
+        QTest::newRow("I2C blocks, a quick poll") << quint64(I2C_FUNC_SMBUS_QUICK | I2C_FUNC_SMBUS_I2C_BLOCK) << "";
+        QTest::newRow("the kernel's stub adapter") << quint64(I2C_FUNC_SMBUS_QUICK | I2C_FUNC_SMBUS_BYTE
+            | I2C_FUNC_SMBUS_BYTE_DATA | I2C_FUNC_SMBUS_WORD_DATA | I2C_FUNC_SMBUS_I2C_BLOCK)
+                                                   << "";
+        QTest::newRow("bytes only") << quint64(I2C_FUNC_SMBUS_BYTE_DATA) << "";
+        QTest::newRow("nothing to write with")
+            << quint64(I2C_FUNC_SMBUS_QUICK | I2C_FUNC_SMBUS_READ_I2C_BLOCK) << "lacks I2C-block or byte-data writes";
+    }
+    void anSmbusAdapterWritesAsPlainI2cDoes()
+    {
+        QFETCH(quint64, functionality);
+        QFETCH(QString, refusal);
+        VirtualChipClock clock;
+        SimulatedChip chip(2048, clock);
+        int pageCrossings = 0;
+        I2cChip::Adapter adapter {
+            static_cast<unsigned long>(functionality), {}, [&](int address, i2c_smbus_ioctl_data *call) {
+                const bool block = call->size == I2C_SMBUS_I2C_BLOCK_DATA;
+                if (call->read_write == I2C_SMBUS_WRITE && block && call->command % 16 + call->data->block[0] > 16)
+                    ++pageCrossings;
+                return chip.smbus(address, call);
+            }};
+        std::unique_ptr<I2cChip> bus;
+        try {
+            bus = std::make_unique<I2cChip>(2048, adapter, clock, QStringLiteral("smbus"));
+        } catch (const AppError &error) {
+            QVERIFY2(!refusal.isEmpty() && error.message().contains(refusal), qPrintable(error.message()));
+            return;
+        }
+        QVERIFY(refusal.isEmpty());
+        bus->checkPart();
+        const QByteArray image = randomBytes(2048, 11);
+        ChipTransfer transfer(*bus);
+        const ChipTransfer::Outcome outcome = transfer.write(transfer.plan(image), image, backup());
+        QVERIFY2(outcome.clean, qPrintable(outcome.summary()));
+        QCOMPARE(chip.contents(), image);
+        QCOMPARE(pageCrossings, 0);
+    }
+
     // The part on the bus is the size the target names, or the target is refused, naming it.
     void theWrongPartIsNamed_data()
     {
