@@ -198,9 +198,15 @@ QList<Found> list(const QString &root)
             const QFileInfo file(path);
             if (!file.exists() || !ChipGeometry::isChipSize(static_cast<int>(file.size())))
                 continue; // not a part written here (a PC's CMOS memory, a memory module's SPD)
-            QString device = QFileInfo(devices.filePath(entry + deviceLink)).canonicalFilePath();
-            if (device.isEmpty())
+            // The device that offers the file: named by a link where there is one; an nvmem device
+            // is otherwise a folder inside its parent's, as the kernel lays them out.
+            QString device = deviceLink.isEmpty() ? QString()
+                                                  : QFileInfo(devices.filePath(entry + deviceLink)).canonicalFilePath();
+            if (device.isEmpty()) {
                 device = QFileInfo(devices.filePath(entry)).canonicalFilePath();
+                if (!deviceLink.isEmpty())
+                    device = QFileInfo(device).path();
+            }
             const auto same = std::find_if(
                 files.begin(), files.end(), [&device](const EepromFile &known) { return known.device == device; });
             if (same != files.end())

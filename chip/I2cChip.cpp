@@ -142,6 +142,10 @@ void I2cChip::fail(int error, int device) const
                            .arg(hex(device), m_busName)
                            .arg(m_size));
     }
+    // An SMBus adapter (the kernel's stub among them) says ENODEV for an address nobody answers; the
+    // adapter itself is gone only when its node is.
+    if (error == ENODEV && !m_plainI2c && QFileInfo::exists(m_busName))
+        fail(ENXIO, device);
     if (error == ENODEV || error == ENOENT || error == ESHUTDOWN)
         throw AppError(
             QCoreApplication::translate("I2cChip", "The adapter %1 is gone: was the cable pulled?").arg(m_busName));
@@ -307,7 +311,9 @@ bool I2cChip::acknowledges(int device)
     }
     if (done == 1)
         return true;
-    if (errno != ENXIO && errno != EREMOTEIO && errno != EIO)
+    const bool nobody = errno == ENXIO || errno == EREMOTEIO || errno == EIO
+        || (errno == ENODEV && !m_plainI2c && QFileInfo::exists(m_busName));
+    if (!nobody)
         fail(errno, device);
     return false;
 }

@@ -121,7 +121,9 @@ void ChipController::run(const QString &title,
         return;
     m_progress = new QProgressDialog(title, tr("Cancel"), 0, 1, m_window);
     m_progress->setObjectName(QStringLiteral("chipProgress"));
-    m_progress->setWindowTitle(ErrorBox::title());
+    // Titled by the work, so that no one (a person, a script driving the window) takes it for
+    // one of the program's questions.
+    m_progress->setWindowTitle(title);
     m_progress->setWindowModality(Qt::WindowModal); // the window paints and the preview plays on
     m_progress->setMinimumDuration(0);
     m_progress->setAutoClose(false);

@@ -233,14 +233,17 @@ private Q_SLOTS:
             TestFiles::writeAll(root.filePath(name), QByteArray(size, '\xFF'));
         };
         const auto link = [&root](const QString &target, const QString &name) {
+            QVERIFY(QDir(root.path()).mkpath(QFileInfo(name).path()));
             QVERIFY(QFile::link(root.filePath(target), root.filePath(name)));
         };
         // One 24C16 that the driver offers twice, a PC's CMOS memory, a driverless 1024-byte part.
-        make(QStringLiteral("sys/bus/i2c/devices/3-0050/eeprom"), 2048);
+        make(QStringLiteral("sys/devices/i2c-3/3-0050/eeprom"), 2048);
+        link(QStringLiteral("sys/devices/i2c-3/3-0050"), QStringLiteral("sys/bus/i2c/devices/3-0050"));
         make(QStringLiteral("sys/bus/i2c/drivers/at24/bind"), 0);
-        link(QStringLiteral("sys/bus/i2c/drivers/at24"), QStringLiteral("sys/bus/i2c/devices/3-0050/driver"));
-        make(QStringLiteral("sys/bus/nvmem/devices/3-00500/nvmem"), 2048);
-        link(QStringLiteral("sys/bus/i2c/devices/3-0050"), QStringLiteral("sys/bus/nvmem/devices/3-00500/device"));
+        link(QStringLiteral("sys/bus/i2c/drivers/at24"), QStringLiteral("sys/devices/i2c-3/3-0050/driver"));
+        // The kernel's layout: the nvmem device a folder inside the chip's, reached by a link.
+        make(QStringLiteral("sys/devices/i2c-3/3-0050/3-00500/nvmem"), 2048);
+        link(QStringLiteral("sys/devices/i2c-3/3-0050/3-00500"), QStringLiteral("sys/bus/nvmem/devices/3-00500"));
         make(QStringLiteral("sys/bus/nvmem/devices/cmos_nvram0/nvmem"), 242);
         make(QStringLiteral("sys/bus/i2c/devices/4-0050/eeprom"), 1024);
         make(QStringLiteral("sys/bus/i2c/devices/3-0051/name"), 5); // a device with no EEPROM file
