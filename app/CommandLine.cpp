@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 
 #include "app/ChipCommand.h"
+#include "chip/ChipTargets.h"
 #include "common/AppError.h"
 #include "common/CommandLineOptions.h"
 #include "common/LocalPath.h"
@@ -55,11 +56,13 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
         "CommandLine", "Check the light effect of a 16-Kbit EEPROM image before it goes into the chip."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QString targets = ChipTargets::kindsText();
     for (const CommandLineOptions::Option &option : CommandLineOptions::all()) {
         parser.addOption(option.valueName
-                ? QCommandLineOption(QString::fromLatin1(option.name), CommandLineOptions::description(option),
+                ? QCommandLineOption(QString::fromLatin1(option.name), CommandLineOptions::description(option, targets),
                     CommandLineOptions::valueName(option.valueName))
-                : QCommandLineOption(QString::fromLatin1(option.name), CommandLineOptions::description(option)));
+                : QCommandLineOption(
+                    QString::fromLatin1(option.name), CommandLineOptions::description(option, targets)));
     }
     const QString compare = QStringLiteral("compare");
     const QString chip = QStringLiteral("chip");

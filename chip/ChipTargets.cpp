@@ -10,6 +10,7 @@
 #include "chip/SimulatedChip.h"
 #include "chip/TargetLock.h"
 #include "common/AppError.h"
+#include "common/CommandLineOptions.h"
 #include "common/FileDescriptor.h"
 #include "common/FileKind.h"
 #include "common/FileReplacer.h"
@@ -245,35 +246,121 @@ QList<Found> list(const QString &root)
     return found;
 }
 
-std::unique_ptr<ChipAccess> open(const QString &target, bool forWriting)
-{
-    if (target.startsWith(QLatin1String("sim:")))
-        return std::make_unique<SimulatedTarget>(target, target.mid(4), ChipGeometry::LargeChipSize, forWriting);
-    if (target.startsWith(QLatin1String("sim8:")))
-        return std::make_unique<SimulatedTarget>(target, target.mid(5), ChipGeometry::SmallChipSize, forWriting);
-    const auto locked = [&](const QString &key, auto openChip) -> std::unique_ptr<ChipAccess> {
-        if (!forWriting)
-            return openChip();
-        auto lock = TargetLock::lockKey(key, target);
-        return std::make_unique<LockedChip>(std::move(lock), openChip());
+namespace {
+    // What opening a target needs besides its text.
+    struct Request
+    {
+        const QString &target;
+        bool forWriting;
+        const QString &sysRoot;
     };
-    // An adapter cannot tell the chip's size: the 16-Kbit part unless the 8-Kbit one is named.
-    if (target.startsWith(QLatin1String("i2c:")) || target.startsWith(QLatin1String("i2c8:"))) {
-        const bool small = target.startsWith(QLatin1String("i2c8:"));
-        const QString device = target.mid(small ? 5 : 4);
-        return locked(adapterKey(device),
-            [&] { return I2cChip::open(device, small ? ChipGeometry::SmallChipSize : ChipGeometry::LargeChipSize); });
+
+    // An adapter's or a programmer's chip with the lock that keeps other writers away, when writing.
+    template<typename OpenChip>
+    std::unique_ptr<ChipAccess> locked(const Request &request, const QString &key, OpenChip openChip)
+    {
+        if (!request.forWriting)
+            return openChip();
+        auto lock = TargetLock::lockKey(key, request.target);
+        return std::make_unique<LockedChip>(std::move(lock), openChip());
     }
-    // One lock for every programmer: two of them are told apart only once they are open.
-    if (target == QLatin1String("ch341a") || target.startsWith(QLatin1String("ch341a:"))
-        || target.startsWith(QLatin1String("ch341a?")))
-        return locked(QStringLiteral("ch341a"), [&] { return Ch341aChip::open(target); });
-    if (target.startsWith(QLatin1Char('/')))
-        return EepromFileChip::open(target, forWriting);
-    throw AppError(QCoreApplication::translate("ChipTargets",
-        "\"%1\" names no chip. A chip is an EEPROM file (/sys/bus/nvmem/devices/…/nvmem), "
-        "i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a or ch341a:BUS-ADDRESS, sim:FILE or sim8:FILE.")
-                       .arg(LocalPath::displayed(target)));
+
+    std::unique_ptr<ChipAccess> openAdapter(const Request &request, const QString &device, int size)
+    {
+        return locked(request, adapterKey(device), [&] { return I2cChip::open(device, size, request.sysRoot); });
+    }
+
+    // The kinds of target, one row each: the form that names one, what it is, how it is opened. Help
+    // texts, the chip dialog and the refusal of a text that names none are made from this table.
+    struct KindRow
+    {
+        const char *prefix; // "/" for a path
+        const char *form;
+        const char *what;
+        std::unique_ptr<ChipAccess> (*open)(const Request &request, const QString &rest);
+    };
+    const KindRow KindTable[] = {
+        {"/", "/sys/bus/nvmem/devices/…/nvmem",
+            QT_TRANSLATE_NOOP("ChipTargets", "an EEPROM file a kernel driver offers"),
+            [](const Request &request, const QString &) -> std::unique_ptr<ChipAccess> {
+                return EepromFileChip::open(
+                    request.target, request.forWriting, EepromFileChip::systemCalls(), request.sysRoot);
+            }},
+        {"i2c:", "i2c:/dev/i2c-N",
+            QT_TRANSLATE_NOOP("ChipTargets", "an I2C adapter driven directly, with a 2048-byte part"),
+            [](const Request &request, const QString &device) {
+                return openAdapter(request, device, ChipGeometry::LargeChipSize);
+            }},
+        {"i2c8:", "i2c8:/dev/i2c-N", QT_TRANSLATE_NOOP("ChipTargets", "the same with a 1024-byte part"),
+            [](const Request &request, const QString &device) {
+                return openAdapter(request, device, ChipGeometry::SmallChipSize);
+            }},
+        // One lock for every programmer: two of them are told apart only once they are open.
+        {"ch341a", "ch341a, ch341a:BUS-ADDRESS",
+            QT_TRANSLATE_NOOP("ChipTargets",
+                "the CH341A USB programmer, ?speed=400 for 400 kHz, ?size=1024 for the "
+                "1024-byte part"),
+            [](const Request &request, const QString &) {
+                return locked(request, QStringLiteral("ch341a"), [&] { return Ch341aChip::open(request.target); });
+            }},
+        {"sim:", "sim:FILE", QT_TRANSLATE_NOOP("ChipTargets", "a simulated 2048-byte part whose bytes live in FILE"),
+            [](const Request &request, const QString &path) -> std::unique_ptr<ChipAccess> {
+                return std::make_unique<SimulatedTarget>(
+                    request.target, path, ChipGeometry::LargeChipSize, request.forWriting);
+            }},
+        {"sim8:", "sim8:FILE", QT_TRANSLATE_NOOP("ChipTargets", "the same with a 1024-byte part"),
+            [](const Request &request, const QString &path) -> std::unique_ptr<ChipAccess> {
+                return std::make_unique<SimulatedTarget>(
+                    request.target, path, ChipGeometry::SmallChipSize, request.forWriting);
+            }},
+    };
+
+    // Whether `target` is of the kind `row`; the rest of it, after the prefix, in `rest`.
+    bool names(const KindRow &row, const QString &target, QString *rest)
+    {
+        const QLatin1String prefix(row.prefix);
+        if (prefix == QLatin1String("ch341a")) { // "ch341a", "ch341a:3-7", "ch341a?speed=400"
+            const bool programmer = target == prefix || target.startsWith(QLatin1String("ch341a:"))
+                || target.startsWith(QLatin1String("ch341a?"));
+            *rest = programmer ? target.mid(prefix.size()) : QString();
+            return programmer;
+        }
+        if (!target.startsWith(prefix))
+            return false;
+        *rest = prefix == QLatin1String("/") ? target : target.mid(prefix.size());
+        return true;
+    }
+} // namespace
+
+QList<Kind> kinds()
+{
+    QList<Kind> list;
+    // FILE as the help names it in the user's language.
+    const QString file = CommandLineOptions::valueName("FILE");
+    for (const KindRow &row : KindTable) {
+        list.append({QString::fromUtf8(row.form).replace(QLatin1String("FILE"), file),
+            QCoreApplication::translate("ChipTargets", row.what)});
+    }
+    return list;
+}
+
+QString kindsText()
+{
+    QStringList parts;
+    for (const Kind &kind : kinds())
+        parts << QStringLiteral("%1 (%2)").arg(kind.form, kind.description);
+    return parts.join(QStringLiteral("; "));
+}
+
+std::unique_ptr<ChipAccess> open(const QString &target, bool forWriting, const QString &sysRoot)
+{
+    const Request request {target, forWriting, sysRoot};
+    for (const KindRow &row : KindTable) {
+        if (QString rest; names(row, target, &rest))
+            return row.open(request, rest);
+    }
+    throw AppError(QCoreApplication::translate("ChipTargets", "\"%1\" names no chip. A chip is one of: %2.")
+                       .arg(LocalPath::displayed(target), kindsText()));
 }
 
 } // namespace ChipTargets

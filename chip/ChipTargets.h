@@ -6,15 +6,9 @@
 #include <QList>
 #include <memory>
 
-// A chip named by one text, the same in the window and on the command line:
-//   /sys/bus/nvmem/devices/*/nvmem, /sys/bus/i2c/devices/*/eeprom  a kernel driver's EEPROM file
-//   i2c:/dev/i2c-N, i2c8:/dev/i2c-N                              an I2C adapter, driven directly,
-//                                                                with a 2048- or 1024-byte chip
-//   ch341a, ch341a:BUS-ADDRESS                                   the USB programmer (the first, or
-//                                                                the one at that place), with
-//                                                                ?speed=400 and ?size=1024 if asked
-//   sim:FILE, sim8:FILE                                          a simulated 2048- or 1024-byte
-//                                                                chip whose bytes live in FILE
+// A chip named by one text, the same in the window and on the command line: a kernel driver's
+// EEPROM file, an I2C adapter, the USB programmer or a simulated chip, each kind one row of a
+// table (kinds()) that opening, the help texts and the chip dialog share.
 namespace ChipTargets {
 
 struct Found
@@ -23,10 +17,23 @@ struct Found
     QString description; // size, driver, whether this user may read and write it
 };
 
+// A kind of target: the form that names one, and what it is in the user's language.
+struct Kind
+{
+    QString form;
+    QString description;
+};
+// Every kind, in one table: what the help texts and the chip dialog describe.
+QList<Kind> kinds();
+// "form (what it is); ..." for every kind.
+QString kindsText();
+
 // The EEPROM files, I2C adapters and USB programmers of this machine. `root` replaces "/" for tests.
 QList<Found> list(const QString &root = QStringLiteral("/"));
 
-// Throws AppError for a text that names no target, or a target that cannot be opened.
-std::unique_ptr<ChipAccess> open(const QString &target, bool forWriting);
+// Throws AppError for a text that names no target, or a target that cannot be opened. `sysRoot`
+// replaces "/sys" for tests.
+std::unique_ptr<ChipAccess> open(
+    const QString &target, bool forWriting, const QString &sysRoot = QStringLiteral("/sys"));
 
 } // namespace ChipTargets

@@ -24,9 +24,7 @@ ChipTargetDialog::ChipTargetDialog(const QString &current, QWidget *parent)
         m_targets->addItem(found.target, found.description);
     m_targets->setEditText(current.isEmpty() && m_targets->count() > 0 ? m_targets->itemText(0) : current);
     m_description->setWordWrap(true);
-    auto *label = new QLabel(tr("&Chip: an EEPROM file, i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a for the "
-                                "USB programmer (ch341a?speed=400 for 400 kHz), or sim:FILE and sim8:FILE for a "
-                                "simulated chip whose bytes live in FILE."));
+    auto *label = new QLabel(tr("&Chip, one of: %1.").arg(ChipTargets::kindsText()));
     label->setWordWrap(true);
     label->setBuddy(m_targets);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

@@ -25,11 +25,8 @@ const QList<Option> &all()
                 "cannot be read. Usage: --compare A B")},
         {"chip", "TARGET",
             QT_TRANSLATE_NOOP("CommandLine",
-                "The chip to work on, without a window: an EEPROM file (/sys/bus/nvmem/devices/.../nvmem), "
-                "i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a or ch341a:BUS-ADDRESS (the USB programmer, "
-                "?speed=400 for 400 kHz), sim:FILE or sim8:FILE (a simulated chip). "
-                "With one of --read, --write, --verify. Exits with 0 on success, 1 when the chip does not "
-                "hold the image (--verify), 2 on any error.")},
+                "The chip to work on, without a window: %1. With one of --read, --write, --verify. Exits with 0 "
+                "on success, 1 when the chip does not hold the image (--verify), 2 on any error.")},
         {"read", "FILE", QT_TRANSLATE_NOOP("CommandLine", "Read the whole chip into FILE.")},
         {"write", "FILE",
             QT_TRANSLATE_NOOP("CommandLine",
@@ -44,9 +41,10 @@ const QList<Option> &all()
     return options;
 }
 
-QString description(const Option &option)
+QString description(const Option &option, const QString &targetKinds)
 {
-    return QCoreApplication::translate(Context, option.description);
+    const QString text = QCoreApplication::translate(Context, option.description);
+    return text.contains(QLatin1String("%1")) ? text.arg(targetKinds) : text;
 }
 
 QString valueName(const char *englishName)

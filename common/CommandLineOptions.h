@@ -17,8 +17,9 @@ struct Option
 };
 
 const QList<Option> &all();
-// The texts in the user's language: a description, or a value name ("FILE", "TARGET").
-QString description(const Option &option);
+// The texts in the user's language: a description (the chip's names `targetKinds`, which the
+// chip's own table gives), or a value name ("FILE", "TARGET").
+QString description(const Option &option, const QString &targetKinds);
 QString valueName(const char *englishName);
 
 } // namespace CommandLineOptions

@@ -2,6 +2,7 @@
 //
 // manual-page-generator TEMPLATE DESCRIPTION VERSION OUTPUT: the manual page from its template,
 // with the package's description and the options the program's own --help shows.
+#include "chip/ChipTargets.h"
 #include "common/CommandLineOptions.h"
 
 #include <QFile>
@@ -28,7 +29,8 @@ QString options()
         QString term = QStringLiteral("\\fB\\-\\-%1\\fP").arg(roff(QString::fromLatin1(option.name)));
         if (option.valueName)
             term += QStringLiteral(" \\fI%1\\fP").arg(QString::fromLatin1(option.valueName));
-        entries << QStringLiteral(".TP\n") + term + QLatin1Char('\n') + roff(QString::fromUtf8(option.description));
+        entries << QStringLiteral(".TP\n") + term + QLatin1Char('\n')
+                + roff(CommandLineOptions::description(option, ChipTargets::kindsText()));
     }
     return entries.join(QLatin1Char('\n'));
 }

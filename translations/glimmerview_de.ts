@@ -349,8 +349,8 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Chip wählen</translation>
     </message>
     <message>
-        <source>&amp;Chip: an EEPROM file, i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a for the USB programmer (ch341a?speed=400 for 400 kHz), or sim:FILE and sim8:FILE for a simulated chip whose bytes live in FILE.</source>
-        <translation>&amp;Chip: eine EEPROM-Datei, i2c:/dev/i2c-N (i2c8: für den 1024-Byte-Baustein), ch341a für den USB-Programmer (ch341a?speed=400 für 400 kHz) oder sim:DATEI und sim8:DATEI für einen simulierten Chip, dessen Bytes in DATEI liegen.</translation>
+        <source>&amp;Chip, one of: %1.</source>
+        <translation>&amp;Chip, eines von: %1.</translation>
     </message>
 </context>
 <context>
@@ -384,10 +384,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>USB-Programmer CH341A, Bus %1, Adresse %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; names no chip. A chip is an EEPROM file (/sys/bus/nvmem/devices/…/nvmem), i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a or ch341a:BUS-ADDRESS, sim:FILE or sim8:FILE.</source>
-        <translation>„%1“ bezeichnet keinen Chip. Ein Chip ist eine EEPROM-Datei (/sys/bus/nvmem/devices/…/nvmem), i2c:/dev/i2c-N (i2c8: für den 1024-Byte-Baustein), ch341a oder ch341a:BUS-ADRESSE, sim:DATEI oder sim8:DATEI.</translation>
-    </message>
-    <message>
         <source>The simulated chip&apos;s file %1 cannot be used: %2</source>
         <translation>Die Datei %1 des simulierten Chips kann nicht verwendet werden: %2</translation>
     </message>
@@ -402,6 +398,30 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>%1; also %2</source>
         <translation>%1; auch %2</translation>
+    </message>
+    <message>
+        <source>an EEPROM file a kernel driver offers</source>
+        <translation>eine EEPROM-Datei, die ein Kerneltreiber anbietet</translation>
+    </message>
+    <message>
+        <source>an I2C adapter driven directly, with a 2048-byte part</source>
+        <translation>ein direkt angesteuerter I2C-Adapter mit einem 2048-Byte-Baustein</translation>
+    </message>
+    <message>
+        <source>the same with a 1024-byte part</source>
+        <translation>dasselbe mit einem 1024-Byte-Baustein</translation>
+    </message>
+    <message>
+        <source>the CH341A USB programmer, ?speed=400 for 400 kHz, ?size=1024 for the 1024-byte part</source>
+        <translation>der USB-Programmer CH341A, ?speed=400 für 400 kHz, ?size=1024 für den 1024-Byte-Baustein</translation>
+    </message>
+    <message>
+        <source>a simulated 2048-byte part whose bytes live in FILE</source>
+        <translation>ein simulierter 2048-Byte-Baustein, dessen Bytes in DATEI liegen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no chip. A chip is one of: %2.</source>
+        <translation>„%1“ bezeichnet keinen Chip. Ein Chip ist eines von: %2.</translation>
     </message>
 </context>
 <context>
@@ -576,10 +596,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>--chip ZIEL gehört zu einem von --read DATEI, --write DATEI, --verify DATEI.</translation>
     </message>
     <message>
-        <source>The chip to work on, without a window: an EEPROM file (/sys/bus/nvmem/devices/.../nvmem), i2c:/dev/i2c-N (i2c8: for the 1024-byte part), ch341a or ch341a:BUS-ADDRESS (the USB programmer, ?speed=400 for 400 kHz), sim:FILE or sim8:FILE (a simulated chip). With one of --read, --write, --verify. Exits with 0 on success, 1 when the chip does not hold the image (--verify), 2 on any error.</source>
-        <translation>Der Chip, ohne Fenster: eine EEPROM-Datei (/sys/bus/nvmem/devices/.../nvmem), i2c:/dev/i2c-N (i2c8: für den 1024-Byte-Baustein), ch341a oder ch341a:BUS-ADRESSE (der USB-Programmer, ?speed=400 für 400 kHz), sim:DATEI oder sim8:DATEI (ein simulierter Chip). Mit einem von --read, --write, --verify. Endet mit 0 bei Erfolg, 1, wenn der Chip das Bild nicht enthält (--verify), 2 bei jedem Fehler.</translation>
-    </message>
-    <message>
         <source>List the chips found: EEPROM files, I2C adapters and USB programmers.</source>
         <translation>Die gefundenen Chips auflisten: EEPROM-Dateien, I2C-Adapter und USB-Programmer.</translation>
     </message>
@@ -608,6 +624,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>TARGET</source>
         <comment>a value name in --help</comment>
         <translation>ZIEL</translation>
+    </message>
+    <message>
+        <source>The chip to work on, without a window: %1. With one of --read, --write, --verify. Exits with 0 on success, 1 when the chip does not hold the image (--verify), 2 on any error.</source>
+        <translation>Der Chip, ohne Fenster: %1. Mit einem von --read, --write, --verify. Endet mit 0 bei Erfolg, 1, wenn der Chip das Bild nicht enthält (--verify), 2 bei jedem Fehler.</translation>
     </message>
 </context>
 <context>

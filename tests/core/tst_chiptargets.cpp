@@ -346,6 +346,31 @@ private Q_SLOTS:
         QVERIFY2(message.contains(said), qPrintable(message));
     }
 
+    // Each kind of the table is reached by its form, and a text of none is refused naming them all.
+    void everyKindIsReachedByItsForm_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("said"); // the start of the answer; "(opened)" for a chip
+        QTest::newRow("an EEPROM file") << path(QStringLiteral("missing/nvmem"))
+                                        << path(QStringLiteral("missing/nvmem"));
+        QTest::newRow("an adapter") << "i2c:" + path(QStringLiteral("i2c-77")) << path(QStringLiteral("i2c-77"));
+        QTest::newRow("an adapter, 1024 bytes")
+            << "i2c8:" + path(QStringLiteral("i2c-77")) << path(QStringLiteral("i2c-77"));
+        QTest::newRow("the programmer") << "ch341a?sped=1"
+                                        << "\"ch341a?sped=1\": the programmer";
+        QTest::newRow("a simulated chip") << "sim:" + path(QStringLiteral("kinds-chip")) << "(opened)";
+        QTest::newRow("none") << "flash:x"
+                              << "\"flash:x\" names no chip. A chip is one of: /sys/bus/nvmem";
+    }
+    void everyKindIsReachedByItsForm()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, said);
+        const QString message = openError([&] { ChipTargets::open(target, false, path(QStringLiteral("sys"))); });
+        QVERIFY2(message.startsWith(said) || message.contains(said), qPrintable(message));
+        QCOMPARE(message.contains(QStringLiteral("names no chip")), target == QLatin1String("flash:x"));
+    }
+
     // A named pipe or a regular file given as an adapter is refused at once.
     void anAdapterIsACharacterDevice()
     {
