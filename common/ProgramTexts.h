@@ -48,6 +48,8 @@ inline constexpr char OpenDialogTitle[] = QT_TRANSLATE_NOOP("Texts", "Open");
 
 // The main window's menu. "&" marks the letter that Alt opens it with; it is not shown.
 inline constexpr char FileMenu[] = QT_TRANSLATE_NOOP("Texts", "&File");
+inline constexpr char NewCommand[] = QT_TRANSLATE_NOOP("Texts", "&New");
+inline constexpr char NewEightLedCommand[] = QT_TRANSLATE_NOOP("Texts", "New &8-LED Image");
 inline constexpr char LoadCommand[] = QT_TRANSLATE_NOOP("Texts", "&Load");
 inline constexpr char ExitCommand[] = QT_TRANSLATE_NOOP("Texts", "E&xit");
 inline constexpr char OptionsCommand[] = QT_TRANSLATE_NOOP("Texts", "&Options");
@@ -107,7 +109,8 @@ inline constexpr char InternetTab[] = QT_TRANSLATE_NOOP("Texts", "Internet");
 inline constexpr char TeamLabel[] = QT_TRANSLATE_NOOP("Texts", "Glimmerview team");
 inline constexpr char CreditsLabel[] = QT_TRANSLATE_NOOP("Texts", "with thanks to all");
 inline constexpr char CloseButton[] = QT_TRANSLATE_NOOP("Texts", "Close");
-inline constexpr char HardwareCredit[] = QT_TRANSLATE_NOOP("Texts", "Serial Interface Concept investigation and hardware embodiment  E-Mail:");
+inline constexpr char HardwareCredit[]
+    = QT_TRANSLATE_NOOP("Texts", "Serial Interface Concept investigation and hardware embodiment  E-Mail:");
 inline constexpr char SoftwareCredit[] = QT_TRANSLATE_NOOP("Texts", "Software idea and implementation E-Mail:");
 inline constexpr char HardwareAddress[] = "hardware@glimmerview.example";
 inline constexpr char SoftwareAddress[] = "software@glimmerview.example";

@@ -63,6 +63,16 @@ void EffectDocument::replaceImage(const EffectImage &image, const QString &path,
     Q_EMIT imageReplaced();
 }
 
+bool EffectDocument::startNew(ImageLayout layout)
+{
+    if (!maybeSave())
+        return false;
+    EffectImage unlit;
+    unlit.fillAllPagesOff();
+    replaceImage(unlit, QString(), layout);
+    return true;
+}
+
 void EffectDocument::load(const QString &path)
 {
     EffectImage loaded;

@@ -40,6 +40,9 @@ public:
     // The image replaced whole, page 1 current, its edits started anew. `path` is the file it
     // belongs to (empty: none, as for the chip's).
     void replaceImage(const EffectImage &image, const QString &path, ImageLayout layout);
+    // File › New: every LED unlit, no file, in `layout`; the unsaved changes question first.
+    // False when the user would rather keep the image.
+    bool startNew(ImageLayout layout);
     // Loads the image file at `path`. Throws AppError when it cannot be read, the image unchanged.
     void load(const QString &path);
     // Edits a run before this one left unsaved: the image `bytes` (16-bit layout) for the file at

@@ -25,6 +25,9 @@ struct Entry
 // position box, and Ctrl+X stays Exit.
 using C = MainMenu::Commands;
 const QList<Entry> FileEntries {
+    {Texts::NewCommand, QKeySequence(Qt::CTRL | Qt::Key_N), &C::newImage, "newAction"},
+    {Texts::NewEightLedCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), &C::newEightLedImage,
+        "newEightLedAction"},
     {Texts::LoadCommand, QKeySequence(Qt::CTRL | Qt::Key_L), &C::load, "loadAction"},
     {Texts::SaveCommand, QKeySequence(Qt::CTRL | Qt::Key_S), &C::save, "saveAction"},
     {Texts::SaveAsCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &C::saveAs, "saveAsAction"},
@@ -65,6 +68,8 @@ void addEntries(QMenu *menu, const QList<Entry> &entries, const MainMenu::Comman
 
 void MainMenu::addDocumentCommands(Commands &commands, EffectDocument &document, const ColourSettings &colours)
 {
+    commands.newImage = [&document] { document.startNew(ImageLayout::Bits16); };
+    commands.newEightLedImage = [&document] { document.startNew(ImageLayout::Bits8); };
     commands.save = [&document] { document.save(); };
     commands.saveAs = [&document] { document.saveAs(); };
     commands.exportCArray = [&document] { document.exportCArray(); };
@@ -84,7 +89,7 @@ void MainMenu::build(QMainWindow *window, const Commands &commands, QUndoStack *
     QIcon folder; // the drawing for each screen resolution
     for (const QImage &drawing : GlyphBitmaps::allScales(QStringLiteral(":/resources/OpenFolder"), true))
         folder.addPixmap(QPixmap::fromImage(drawing));
-    file->actions().constFirst()->setIcon(folder);
+    file->findChild<QAction *>(QStringLiteral("loadAction"))->setIcon(folder);
 
     QMenu *edit = bar->addMenu(Texts::shown(Texts::EditMenu));
     QAction *undo = history->createUndoAction(edit, Texts::shown(Texts::UndoCommand));

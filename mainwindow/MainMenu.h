@@ -18,7 +18,7 @@ public:
     using Command = std::function<void()>;
     struct Commands
     {
-        Command load, save, saveAs, exportCArray, exportPicture, exit;
+        Command newImage, newEightLedImage, load, save, saveAs, exportCArray, exportPicture, exit;
         Command compareWith, stopComparing;
         Command copyPage, pastePage, clearPage, fillPage, invertPage, nextDifference, previousDifference;
         Command options, about;

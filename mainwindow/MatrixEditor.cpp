@@ -6,6 +6,8 @@
 #include "mainwindow/LedDisplay.h"
 #include "widgets/LedPanel.h"
 
+#include <QGuiApplication>
+
 MatrixEditor::MatrixEditor(LedPanel &matrix, LedDisplay &leds, EffectDocument &document, QObject *parent)
     : QObject(parent)
     , m_leds(leds)
@@ -20,6 +22,8 @@ void MatrixEditor::onPressed(LedIndicator *indicator, Qt::MouseButton button)
 {
     const int page = m_document.image().currentPage();
     const EffectImage::Page before = m_document.image().page(page);
+    // Ctrl with the right button clears from the first LED on; any other press leaves erasing.
+    m_erasing = button == Qt::RightButton && QGuiApplication::keyboardModifiers() == Qt::ControlModifier;
     if (button == Qt::RightButton) // the start of a stroke: one step when the button is let go
         m_document.paintOn(page);
     press(indicator);
@@ -30,7 +34,8 @@ void MatrixEditor::onPressed(LedIndicator *indicator, Qt::MouseButton button)
 void MatrixEditor::onDragged(LedIndicator *indicator, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     m_painting = buttons == Qt::RightButton && modifiers == Qt::NoModifier;
-    if (!m_painting)
+    m_erasing = buttons == Qt::RightButton && modifiers == Qt::ControlModifier;
+    if (!m_painting && !m_erasing)
         return;
     const int playing = m_document.image().currentPage();
     if (m_document.paintOn(playing))
@@ -40,14 +45,16 @@ void MatrixEditor::onDragged(LedIndicator *indicator, Qt::MouseButtons buttons, 
 
 void MatrixEditor::onReleased(Qt::MouseButton button)
 {
-    if (button == Qt::RightButton)
+    if (button == Qt::RightButton) {
         m_document.finishStroke();
+        m_erasing = false;
+    }
 }
 
 void MatrixEditor::press(LedIndicator *indicator)
 {
     const int n = m_leds.matrixLedOf(indicator);
-    const std::uint8_t state = LedStates::pressedState(m_leds.shown(n), m_painting);
+    const std::uint8_t state = m_erasing ? EffectImage::Off : LedStates::pressedState(m_leds.shown(n), m_painting);
     m_leds.setLed(n, state, true); // always redrawn: no skip rule here
     m_document.setLed(m_document.image().currentPage(), n - 1, state);
 }

@@ -9,7 +9,8 @@ class LedIndicator;
 class LedPanel;
 
 // Edits with the mouse on the matrix: a click flips an LED and is one step of the history; the
-// right button held alone paints LEDs on, and its stroke is one step when the button is let go.
+// right button held alone paints LEDs on, held with Ctrl it clears them, and its stroke is one
+// step when the button is let go.
 class MatrixEditor : public QObject
 {
     Q_OBJECT
@@ -34,4 +35,5 @@ private:
     LedDisplay &m_leds;
     EffectDocument &m_document;
     bool m_painting = false; // the last move over a matrix LED was made with the right button alone
+    bool m_erasing = false; // the last move over a matrix LED was made with Ctrl and the right button
 };

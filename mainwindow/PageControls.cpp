@@ -8,7 +8,9 @@
 #include "mainwindow/LedDisplay.h"
 #include "mainwindow/PageEditKeys.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/LedPanel.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -32,6 +34,21 @@ PageControls::PageControls(const MainControls &controls, EffectDocument &documen
         [this] { stepToPage(PageNavigation::nextPage(m_document.image().currentPage())); });
     connect(controls.previousPageButton, &QPushButton::clicked, this,
         [this] { stepToPage(PageNavigation::previousPage(m_document.image().currentPage())); });
+    controls.matrix->installEventFilter(this);
+}
+
+bool PageControls::eventFilter(QObject *watched, QEvent *event)
+{
+    // Drawing page after page without leaving the matrix: Page Down as Up does, Page Up as Down.
+    if (watched == m_controls.matrix && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_PageDown || key == Qt::Key_PageUp) {
+            const std::uint16_t shown = m_document.image().currentPage();
+            stepToPage(key == Qt::Key_PageDown ? PageNavigation::nextPage(shown) : PageNavigation::previousPage(shown));
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PageControls::showCurrentPage()

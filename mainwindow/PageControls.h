@@ -11,7 +11,8 @@ class LedDisplay;
 class PreviewController;
 
 // The Position group: the page typed in the position box (Ok or Enter goes to it), Up and Down
-// step through the pages, and the page shown is the image's current one.
+// step through the pages (and Page Down and Page Up while the matrix has the keys), and the page
+// shown is the image's current one.
 class PageControls : public QObject
 {
     Q_OBJECT
@@ -33,6 +34,9 @@ public:
 Q_SIGNALS:
     // A page was shown (or shown again): its LEDs are in the matrix.
     void pageShown();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Throws AppError for a text that is no number.

@@ -1323,6 +1323,14 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>C&amp;hoose Chip…</source>
         <translation>Chip &amp;wählen…</translation>
     </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>New &amp;8-LED Image</source>
+        <translation>Neues &amp;8-LED-Abbild</translation>
+    </message>
 </context>
 <context>
     <name>TimeStrip</name>

@@ -114,6 +114,34 @@ private Q_SLOTS:
             QCOMPARE(form->image().page(page), PageTools::cleared());
     }
 
+    // File › New: the unsaved changes question first, then every LED unlit, no file, the layout
+    // asked for.
+    void newStartsAnUnlitImage_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("layout");
+        QTest::newRow("Ctrl+N") << "newAction" << int(ImageLayout::Bits16);
+        QTest::newRow("8 LEDs") << "newEightLedAction" << int(ImageLayout::Bits8);
+    }
+    void newStartsAnUnlitImage()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, layout);
+        load(QStringLiteral("e.bin"), QByteArray(2048, '\0')); // every LED lit
+        click(1);
+        m_prompts.answer = DocumentPrompts::Answer::Cancel;
+        form->findChild<QAction *>(action)->trigger();
+        QCOMPARE(m_prompts.questions.size(), 1);
+        QCOMPARE(form->image().page(1)[1], EffectImage::On); // kept
+        m_prompts.answer = DocumentPrompts::Answer::Discard;
+        form->findChild<QAction *>(action)->trigger();
+        for (int page = 1; page <= EffectImage::PageCount; ++page)
+            QCOMPARE(form->image().page(page), PageTools::cleared());
+        QVERIFY(document().path().isEmpty());
+        QCOMPARE(int(document().layout()), layout);
+        QVERIFY(!document().isModified());
+    }
+
     // The title names the file and marks unsaved edits; without a file it is the program's, until
     // an edit that Exit would ask about.
     void theTitleNamesTheFileAndItsEdits()

@@ -1,6 +1,8 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "FormFixture.h"
+
 #include "document/EffectDocument.h"
+#include <QUndoStack>
 
 #include <QCheckBox>
 #include <QTest>
@@ -102,6 +104,27 @@ private Q_SLOTS:
         QVERIFY(lit(65));
         QVERIFY(!form->painting());
         send(matrix(), QEvent::MouseButtonRelease, led(70)->geometry().center(), first, Qt::NoButton);
+    }
+
+    // Ctrl with the right button held clears every LED it crosses, lit or not, as one step.
+    void ctrlRightDragErasesEveryLedCrossed()
+    {
+        for (int n = 81; n <= 85; ++n) {
+            press(n, Qt::LeftButton);
+            release(n, Qt::LeftButton);
+        }
+        const int steps = form->document().history()->count();
+        send(matrix(), QEvent::MouseButtonPress, led(80)->geometry().center(), Qt::RightButton, Qt::RightButton,
+            Qt::ControlModifier);
+        for (int n = 81; n <= 85; ++n)
+            moveOver(n, Qt::RightButton, Qt::ControlModifier);
+        release(85, Qt::RightButton);
+        for (int n = 81; n <= 85; ++n)
+            QVERIFY(!lit(n));
+        QCOMPARE(form->document().history()->count(), steps + 1);
+        form->document().history()->undo();
+        for (int n = 81; n <= 85; ++n)
+            QVERIFY(lit(n));
     }
 
     void afterARightDragAClickLightsUnlessThePointerMoved()

@@ -266,14 +266,14 @@ private Q_SLOTS:
         QCOMPARE(QKeySequence::mnemonic(load->text()), QKeySequence(Qt::ALT | Qt::Key_L));
         QCOMPARE(QKeySequence::mnemonic(exit->text()), QKeySequence(Qt::ALT | Qt::Key_X));
         QVERIFY(!top[2]->menu() && !top[3]->menu()); // they act when clicked
-        // Load, Save and Save As, then the exports, then comparing, then Exit, each group apart.
+        // New, Load, Save and Save As, then the exports, then comparing, then Exit, each group apart.
         QStringList file;
         for (const QAction *action : top[0]->menu()->actions())
             file << (action->isSeparator() ? QStringLiteral("|") : shown(action));
         QCOMPARE(file,
-            QStringList({"Load", "Save", "Save As\u2026", "|", "Export as C Array\u2026", "Export as PNG\u2026", "|",
-                "Compare With\u2026", "Stop Comparing", "|", "Exit"}));
-        QCOMPARE(top[0]->menu()->actions().constFirst(), load);
+            QStringList({"New", "New 8-LED Image", "Load", "Save", "Save As\u2026", "|", "Export as C Array\u2026",
+                "Export as PNG\u2026", "|", "Compare With\u2026", "Stop Comparing", "|", "Exit"}));
+        QCOMPARE(top[0]->menu()->actions().at(2), load);
         QCOMPARE(top[0]->menu()->actions().constLast(), exit);
         QStringList edit;
         QList<QKeySequence> keys;

@@ -203,6 +203,19 @@ private Q_SLOTS:
         clickButton("nextPageButton");
         QVERIFY(!form->previewTimer()->isActive()); // stopped stays stopped
     }
+
+    // Page Down and Page Up turn the page while the matrix has the keys, as Up and Down do.
+    void pageKeysTurnPagesFromTheMatrix()
+    {
+        QWidget *panel = form->findChild<QWidget *>(QStringLiteral("ledMatrix"));
+        panel->setFocus();
+        QTest::keyClick(panel, Qt::Key_PageDown);
+        QTest::keyClick(panel, Qt::Key_PageDown);
+        QCOMPARE(form->image().currentPage(), 3);
+        QTest::keyClick(panel, Qt::Key_PageUp);
+        QCOMPARE(form->image().currentPage(), 2);
+        QCOMPARE(control<QLineEdit>("position")->text(), QStringLiteral("2"));
+    }
 };
 
 QTEST_MAIN(TestNavigation)
