@@ -307,6 +307,34 @@ void EffectDocument::invertPage()
     replaceCurrentPage(PageTools::inverted(m_image.page(m_image.currentPage())), tr("Invert Page"));
 }
 
+int EffectDocument::stringLeds() const
+{
+    return m_layout == ImageLayout::Bits8 ? EffectImage::ColumnCount / 2 : EffectImage::ColumnCount;
+}
+
+void EffectDocument::shiftAlong(bool towardLedOne, bool wrap)
+{
+    const EffectImage::Page &page = m_image.page(m_image.currentPage());
+    replaceCurrentPage(PageTools::shiftedAlong(page, stringLeds(), towardLedOne, wrap),
+        towardLedOne ? tr("Shift Toward LED 1") : tr("Shift Away From LED 1"));
+}
+
+void EffectDocument::mirrorPage()
+{
+    replaceCurrentPage(PageTools::mirrored(m_image.page(m_image.currentPage()), stringLeds()), tr("Mirror Page"));
+}
+
+void EffectDocument::shiftInTime(bool earlier)
+{
+    replaceCurrentPage(PageTools::shiftedInTime(m_image.page(m_image.currentPage()), earlier),
+        earlier ? tr("Shift a Row Earlier") : tr("Shift a Row Later"));
+}
+
+void EffectDocument::reverseInTime()
+{
+    replaceCurrentPage(PageTools::reversedInTime(m_image.page(m_image.currentPage())), tr("Reverse Rows"));
+}
+
 void EffectDocument::replaceCurrentPage(const EffectImage::Page &after, const QString &what)
 {
     const int page = m_image.currentPage();

@@ -90,6 +90,11 @@ public Q_SLOTS:
     void clearPage();
     void fillPage();
     void invertPage();
+    // The tools that move light on the shown page, over the string of its layout.
+    void shiftAlong(bool towardLedOne, bool wrap);
+    void mirrorPage();
+    void shiftInTime(bool earlier);
+    void reverseInTime();
 
 private:
     bool writeTo(const QString &path);
@@ -99,6 +104,8 @@ private:
     // program since it was read, or holding more bytes than the layout writes.
     bool acceptsReplacing(const QString &path, ImageLayout layout);
     void replaceCurrentPage(const EffectImage::Page &after, const QString &what);
+    // The LEDs of the string the layout drives: 16, or 8 for the 8-LED layout.
+    int stringLeds() const;
     // One step of the history; its first redo makes `after` the page's content.
     void pushChange(int page, const EffectImage::Page &before, const EffectImage::Page &after, const QString &what);
     QString suggestedPath(const QString &extension) const;

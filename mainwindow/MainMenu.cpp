@@ -47,6 +47,20 @@ const QList<Entry> PageEntries {
     {Texts::FillPageCommand, {}, &C::fillPage, "fillPageAction"},
     {Texts::InvertPageCommand, {}, &C::invertPage, "invertPageAction"},
     {nullptr, {}, nullptr},
+    // Moving light: along the string with Ctrl+Alt and the arrows (Shift wraps round), in time with
+    // Ctrl+Alt and Page Up or Down.
+    {Texts::ShiftTowardLedOneCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Right), &C::shiftTowardLedOne,
+        "shiftTowardLedOneAction"},
+    {Texts::ShiftAwayCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Left), &C::shiftAway, "shiftAwayAction"},
+    {Texts::RotateTowardLedOneCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_Right),
+        &C::rotateTowardLedOne, "rotateTowardLedOneAction"},
+    {Texts::RotateAwayCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_Left), &C::rotateAway,
+        "rotateAwayAction"},
+    {Texts::MirrorCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_M), &C::mirror, "mirrorAction"},
+    {Texts::EarlierCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_PageUp), &C::earlier, "earlierAction"},
+    {Texts::LaterCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_PageDown), &C::later, "laterAction"},
+    {Texts::ReverseCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R), &C::reverse, "reverseAction"},
+    {nullptr, {}, nullptr},
     {Texts::NextDifferenceCommand, QKeySequence(Qt::Key_F8), &C::nextDifference, "nextDifferenceAction"},
     {Texts::PreviousDifferenceCommand, QKeySequence(Qt::SHIFT | Qt::Key_F8), &C::previousDifference,
         "previousDifferenceAction"},
@@ -79,6 +93,14 @@ void MainMenu::addDocumentCommands(Commands &commands, EffectDocument &document,
     commands.clearPage = [&document] { document.clearPage(); };
     commands.fillPage = [&document] { document.fillPage(); };
     commands.invertPage = [&document] { document.invertPage(); };
+    commands.shiftTowardLedOne = [&document] { document.shiftAlong(true, false); };
+    commands.shiftAway = [&document] { document.shiftAlong(false, false); };
+    commands.rotateTowardLedOne = [&document] { document.shiftAlong(true, true); };
+    commands.rotateAway = [&document] { document.shiftAlong(false, true); };
+    commands.mirror = [&document] { document.mirrorPage(); };
+    commands.earlier = [&document] { document.shiftInTime(true); };
+    commands.later = [&document] { document.shiftInTime(false); };
+    commands.reverse = [&document] { document.reverseInTime(); };
 }
 
 void MainMenu::build(QMainWindow *window, const Commands &commands, QUndoStack *history, const QList<QAction *> &panels)

@@ -21,6 +21,7 @@ public:
         Command newImage, newEightLedImage, load, save, saveAs, exportCArray, exportPicture, exit;
         Command compareWith, stopComparing;
         Command copyPage, pastePage, clearPage, fillPage, invertPage, nextDifference, previousDifference;
+        Command shiftTowardLedOne, shiftAway, rotateTowardLedOne, rotateAway, mirror, earlier, later, reverse;
         Command options, about;
     };
 

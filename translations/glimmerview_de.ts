@@ -739,6 +739,30 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>Invert Page</source>
         <translation>Seite invertieren</translation>
     </message>
+    <message>
+        <source>Shift Toward LED 1</source>
+        <translation>Zu LED 1 schieben</translation>
+    </message>
+    <message>
+        <source>Shift Away From LED 1</source>
+        <translation>Von LED 1 weg schieben</translation>
+    </message>
+    <message>
+        <source>Mirror Page</source>
+        <translation>Seite spiegeln</translation>
+    </message>
+    <message>
+        <source>Shift a Row Earlier</source>
+        <translation>Eine Reihe früher</translation>
+    </message>
+    <message>
+        <source>Shift a Row Later</source>
+        <translation>Eine Reihe später</translation>
+    </message>
+    <message>
+        <source>Reverse Rows</source>
+        <translation>Reihen umkehren</translation>
+    </message>
 </context>
 <context>
     <name>FileKind</name>
@@ -1330,6 +1354,38 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>New &amp;8-LED Image</source>
         <translation>Neues &amp;8-LED-Abbild</translation>
+    </message>
+    <message>
+        <source>Shift Toward LED &amp;1</source>
+        <translation>Zu LED &amp;1 schieben</translation>
+    </message>
+    <message>
+        <source>Shift Away From LED 1</source>
+        <translation>Von LED 1 weg schieben</translation>
+    </message>
+    <message>
+        <source>Rotate Toward LED 1</source>
+        <translation>Zu LED 1 rotieren</translation>
+    </message>
+    <message>
+        <source>Rotate Away From LED 1</source>
+        <translation>Von LED 1 weg rotieren</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror Page</source>
+        <translation>Seite &amp;spiegeln</translation>
+    </message>
+    <message>
+        <source>Shift a Row &amp;Earlier</source>
+        <translation>Eine Reihe &amp;früher</translation>
+    </message>
+    <message>
+        <source>Shift a Row La&amp;ter</source>
+        <translation>Eine Reihe sp&amp;äter</translation>
+    </message>
+    <message>
+        <source>&amp;Reverse Rows</source>
+        <translation>Reihen &amp;umkehren</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,56 @@ private Q_SLOTS:
         QCOMPARE(image().page(1)[0] == EffectImage::On, replaced == 1);
     }
 
+    // The tools that move light: along the string (wrapping or not; the 8-LED layout within its
+    // 8), mirrored, and in time; each one step that undo takes back whole.
+    void toolsMoveLight_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<bool>("eightLeds");
+        QTest::addColumn<QList<int>>("lit"); // LED indices of the shown page, row * 16 + column
+        QTest::addColumn<QList<int>>("after");
+        QTest::newRow("toward LED 1") << "toward" << false << QList<int> {0, 15} << QList<int> {1};
+        QTest::newRow("toward LED 1, round") << "rotate toward" << false << QList<int> {0, 15} << QList<int> {0, 1};
+        QTest::newRow("away from LED 1") << "away" << false << QList<int> {0, 15} << QList<int> {14};
+        QTest::newRow("8 LEDs, round") << "rotate toward" << true << QList<int> {7, 15} << QList<int> {0, 15};
+        QTest::newRow("mirror") << "mirror" << false << QList<int> {0, 17} << QList<int> {15, 30};
+        QTest::newRow("8 LEDs, mirror") << "mirror" << true << QList<int> {0, 9} << QList<int> {7, 9};
+        QTest::newRow("a row earlier") << "earlier" << false << QList<int> {3, 16} << QList<int> {0, 243};
+        QTest::newRow("a row later") << "later" << false << QList<int> {240} << QList<int> {0};
+        QTest::newRow("reversed") << "reverse" << false << QList<int> {0, 17} << QList<int> {225, 240};
+    }
+    void toolsMoveLight()
+    {
+        QFETCH(QString, tool);
+        QFETCH(bool, eightLeds);
+        QFETCH(QList<int>, lit);
+        QFETCH(QList<int>, after);
+        EffectImage start;
+        start.fillAllPagesOff();
+        for (const int index : lit)
+            start.setSlotEntry(1, index, EffectImage::On);
+        document().replaceImage(start, QString(), eightLeds ? ImageLayout::Bits8 : ImageLayout::Bits16);
+        if (tool == QLatin1String("toward") || tool == QLatin1String("away"))
+            document().shiftAlong(tool == QLatin1String("toward"), false);
+        else if (tool == QLatin1String("rotate toward"))
+            document().shiftAlong(true, true);
+        else if (tool == QLatin1String("mirror"))
+            document().mirrorPage();
+        else if (tool == QLatin1String("reverse"))
+            document().reverseInTime();
+        else
+            document().shiftInTime(tool == QLatin1String("earlier"));
+        QList<int> nowLit;
+        for (int index = 0; index < EffectImage::LedsPerPage; ++index) {
+            if (image().page(1)[static_cast<std::size_t>(index)] == EffectImage::On)
+                nowLit << index;
+        }
+        QCOMPARE(nowLit, after);
+        QCOMPARE(document().history()->count(), 1);
+        document().history()->undo();
+        QCOMPARE(image().page(1), start.page(1));
+    }
+
     void saveAsksWhereWhenItMustNotWriteBack_data()
     {
         QTest::addColumn<int>("loadedLength"); // -1: nothing loaded
