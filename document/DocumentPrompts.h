@@ -16,6 +16,7 @@ public:
         OverwriteChangedFile, // Yes (captioned Overwrite), Cancel; Cancel is the default
         ReplaceLongerFile, // Yes, No; No is the default
         AcceptEightBitLoss, // Save, Cancel
+        AcceptLostLeds, // Yes (captioned Insert), Cancel; Cancel is the default
     };
     enum class Answer { Save, Discard, Cancel, Yes, No };
     // What is being written: an image in one of its layouts, or an export.

@@ -16,7 +16,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QUndoCommand>
+#include <algorithm>
 #include <exception>
+#include <functional>
 #include <utility>
 
 namespace {
@@ -333,6 +336,92 @@ void EffectDocument::shiftInTime(bool earlier)
 void EffectDocument::reverseInTime()
 {
     replaceCurrentPage(PageTools::reversedInTime(m_image.page(m_image.currentPage())), tr("Reverse Rows"));
+}
+
+namespace {
+using Pages = std::array<EffectImage::Page, EffectImage::PageCount>;
+
+Pages pagesOf(const EffectImage &image)
+{
+    Pages pages;
+    for (int page = 1; page <= EffectImage::PageCount; ++page)
+        pages[static_cast<std::size_t>(page - 1)] = image.page(page);
+    return pages;
+}
+
+// A change of many pages at once, undone and redone whole; each page that changes is announced.
+class PagesChangeCommand : public QUndoCommand
+{
+public:
+    PagesChangeCommand(EffectImage &image, Pages before, Pages after, int shown, std::function<void(int page)> announce,
+        const QString &text)
+        : QUndoCommand(text)
+        , m_image(image)
+        , m_before(std::move(before))
+        , m_after(std::move(after))
+        , m_shown(shown)
+        , m_announce(std::move(announce))
+    {
+    }
+    void undo() override { apply(m_before); }
+    void redo() override { apply(m_after); }
+
+private:
+    void apply(const Pages &pages)
+    {
+        m_image.setCurrentPage(static_cast<std::uint16_t>(m_shown)); // the page the change was made on
+        for (int page = 1; page <= EffectImage::PageCount; ++page) {
+            const EffectImage::Page &states = pages[static_cast<std::size_t>(page - 1)];
+            if (m_image.page(page) != states) {
+                m_image.setPage(page, states);
+                m_announce(page);
+            }
+        }
+        m_announce(m_shown); // shown again, changed or not
+    }
+
+    EffectImage &m_image;
+    Pages m_before;
+    Pages m_after;
+    int m_shown;
+    std::function<void(int)> m_announce;
+};
+} // namespace
+
+void EffectDocument::changePages(const Pages &after, const QString &what)
+{
+    const Pages before = pagesOf(m_image);
+    if (after == before)
+        return;
+    m_history.push(new PagesChangeCommand(
+        m_image, before, after, m_image.currentPage(), [this](int changed) { Q_EMIT pageChanged(changed); }, what));
+}
+
+void EffectDocument::insertPage()
+{
+    const int shown = m_image.currentPage();
+    const EffectImage::Page &last = m_image.page(EffectImage::PageCount);
+    const auto lost = std::count(last.begin(), last.end(), EffectImage::On);
+    if (lost > 0
+        && m_prompts->ask(DocumentPrompts::Question::AcceptLostLeds,
+               tr("Page %1 falls off the end with its %2 lit LEDs. Insert all the same?")
+                   .arg(EffectImage::PageCount)
+                   .arg(lost))
+            != DocumentPrompts::Answer::Yes)
+        return;
+    Pages pages = pagesOf(m_image);
+    std::rotate(pages.begin() + (shown - 1), pages.end() - 1, pages.end());
+    pages[static_cast<std::size_t>(shown - 1)] = PageTools::cleared();
+    changePages(pages, tr("Insert Page"));
+}
+
+void EffectDocument::deletePage()
+{
+    const int shown = m_image.currentPage();
+    Pages pages = pagesOf(m_image);
+    std::rotate(pages.begin() + (shown - 1), pages.begin() + shown, pages.end());
+    pages.back() = PageTools::cleared();
+    changePages(pages, tr("Delete Page"));
 }
 
 void EffectDocument::replaceCurrentPage(const EffectImage::Page &after, const QString &what)

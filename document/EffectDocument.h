@@ -95,6 +95,11 @@ public Q_SLOTS:
     void mirrorPage();
     void shiftInTime(bool earlier);
     void reverseInTime();
+    // An unlit page before the shown one, the later pages one on; the last page's lit LEDs are
+    // asked about before they fall off the end.
+    void insertPage();
+    // The shown page gone, the later pages one back, an unlit page at the end.
+    void deletePage();
 
 private:
     bool writeTo(const QString &path);
@@ -104,6 +109,8 @@ private:
     // program since it was read, or holding more bytes than the layout writes.
     bool acceptsReplacing(const QString &path, ImageLayout layout);
     void replaceCurrentPage(const EffectImage::Page &after, const QString &what);
+    // All pages as `after` holds them, as one step of the history named `what`.
+    void changePages(const std::array<EffectImage::Page, EffectImage::PageCount> &after, const QString &what);
     // The LEDs of the string the layout drives: 16, or 8 for the 8-LED layout.
     int stringLeds() const;
     // One step of the history; its first redo makes `after` the page's content.

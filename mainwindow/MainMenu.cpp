@@ -61,6 +61,9 @@ const QList<Entry> PageEntries {
     {Texts::LaterCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_PageDown), &C::later, "laterAction"},
     {Texts::ReverseCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R), &C::reverse, "reverseAction"},
     {nullptr, {}, nullptr},
+    {Texts::InsertPageCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Insert), &C::insertPage, "insertPageAction"},
+    {Texts::DeletePageCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Delete), &C::deletePage, "deletePageAction"},
+    {nullptr, {}, nullptr},
     {Texts::NextDifferenceCommand, QKeySequence(Qt::Key_F8), &C::nextDifference, "nextDifferenceAction"},
     {Texts::PreviousDifferenceCommand, QKeySequence(Qt::SHIFT | Qt::Key_F8), &C::previousDifference,
         "previousDifferenceAction"},
@@ -101,6 +104,8 @@ void MainMenu::addDocumentCommands(Commands &commands, EffectDocument &document,
     commands.earlier = [&document] { document.shiftInTime(true); };
     commands.later = [&document] { document.shiftInTime(false); };
     commands.reverse = [&document] { document.reverseInTime(); };
+    commands.insertPage = [&document] { document.insertPage(); };
+    commands.deletePage = [&document] { document.deletePage(); };
 }
 
 void MainMenu::build(QMainWindow *window, const Commands &commands, QUndoStack *history, const QList<QAction *> &panels)

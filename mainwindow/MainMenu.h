@@ -22,6 +22,7 @@ public:
         Command compareWith, stopComparing;
         Command copyPage, pastePage, clearPage, fillPage, invertPage, nextDifference, previousDifference;
         Command shiftTowardLedOne, shiftAway, rotateTowardLedOne, rotateAway, mirror, earlier, later, reverse;
+        Command insertPage, deletePage;
         Command options, about;
     };
 

@@ -49,6 +49,10 @@ DocumentPrompts::Answer WindowPrompts::ask(Question question, const QString &tex
         box.addAnswer(QMessageBox::Save, tr("&Save"));
         box.addAnswer(QMessageBox::Cancel, tr("&Cancel"), true);
         break;
+    case Question::AcceptLostLeds: // Enter keeps the LEDs
+        box.addAnswer(QMessageBox::Yes, tr("&Insert"));
+        box.addAnswer(QMessageBox::Cancel, tr("&Cancel"), true);
+        break;
     }
     box.exec();
     for (const std::optional<Answer> given :

@@ -763,6 +763,18 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>Reverse Rows</source>
         <translation>Reihen umkehren</translation>
     </message>
+    <message>
+        <source>Page %1 falls off the end with its %2 lit LEDs. Insert all the same?</source>
+        <translation>Seite %1 fällt mit ihren %2 leuchtenden LEDs hinten hinaus. Trotzdem einfügen?</translation>
+    </message>
+    <message>
+        <source>Insert Page</source>
+        <translation>Seite einfügen</translation>
+    </message>
+    <message>
+        <source>Delete Page</source>
+        <translation>Seite löschen</translation>
+    </message>
 </context>
 <context>
     <name>FileKind</name>
@@ -1387,6 +1399,14 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>&amp;Reverse Rows</source>
         <translation>Reihen &amp;umkehren</translation>
     </message>
+    <message>
+        <source>Insert Pa&amp;ge</source>
+        <translation>Seite e<translation>Seite ein&amp;fügen</translation>amp;infügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Page</source>
+        <translation>Seite &amp;löschen</translation>
+    </message>
 </context>
 <context>
     <name>TimeStrip</name>
@@ -1432,6 +1452,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Einfügen</translation>
     </message>
 </context>
 </TS>

@@ -168,6 +168,69 @@ private Q_SLOTS:
         QCOMPARE(image().page(1), start.page(1));
     }
 
+    // Inserting and deleting pages: the image keeps its 64, what would fall off the end is asked
+    // about first, and each is one step.
+    void pagesAreInsertedAndDeleted_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<bool>("lastLit");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QList<int>>("marks"); // the page whose mark (LED 0 lit) each page shows, 0: unlit
+        QList<int> shifted {1, 2, 0};
+        for (int page = 3; page < 64; ++page)
+            shifted << page;
+        QList<int> pulled {1, 2};
+        for (int page = 4; page <= 64; ++page)
+            pulled << page;
+        pulled << 0;
+        QList<int> kept;
+        for (int page = 1; page <= 64; ++page)
+            kept << page;
+        QTest::newRow("insert") << "insert" << false << int(Answer::Cancel) << shifted;
+        QTest::newRow("insert over lit LEDs, cancelled") << "insert" << true << int(Answer::Cancel) << kept;
+        QTest::newRow("insert over lit LEDs, agreed") << "insert" << true << int(Answer::Yes) << shifted;
+        QTest::newRow("delete") << "delete" << true << int(Answer::Cancel) << pulled;
+    }
+    void pagesAreInsertedAndDeleted()
+    {
+        QFETCH(QString, tool);
+        QFETCH(bool, lastLit);
+        QFETCH(int, answer);
+        QFETCH(QList<int>, marks);
+        // Each page marked by its number in its first row's LEDs, so that it is known where it goes.
+        EffectImage start;
+        start.fillAllPagesOff();
+        for (int page = 1; page <= 64; ++page) {
+            if (page < 64 || lastLit) {
+                for (int bit = 0; bit < 7; ++bit)
+                    start.setSlotEntry(page, bit, (page >> bit) & 1 ? EffectImage::On : EffectImage::Off);
+                start.setSlotEntry(page, 15, EffectImage::On);
+            }
+        }
+        document().replaceImage(start, QString(), ImageLayout::Bits16);
+        document().setCurrentPage(3);
+        m_prompts.answer = Answer(answer);
+        tool == QLatin1String("insert") ? document().insertPage() : document().deletePage();
+        QCOMPARE(m_prompts.questions.size(), tool == QLatin1String("insert") && lastLit ? 1 : 0);
+        QList<int> shown;
+        for (int page = 1; page <= 64; ++page) {
+            const EffectImage::Page &leds = image().page(page);
+            int mark = 0;
+            for (int bit = 0; bit < 7; ++bit)
+                mark |= leds[static_cast<std::size_t>(bit)] == EffectImage::On ? 1 << bit : 0;
+            shown << (leds[15] == EffectImage::On ? mark : 0);
+        }
+        QCOMPARE(shown, marks);
+        if (m_prompts.answer == Answer::Cancel && tool == QLatin1String("insert") && lastLit) {
+            QCOMPARE(document().history()->count(), 0); // nothing changed, nothing to undo
+            return;
+        }
+        QCOMPARE(document().history()->count(), 1);
+        document().history()->undo();
+        for (int page = 1; page <= 64; ++page)
+            QCOMPARE(image().page(page), start.page(page));
+    }
+
     void saveAsksWhereWhenItMustNotWriteBack_data()
     {
         QTest::addColumn<int>("loadedLength"); // -1: nothing loaded
