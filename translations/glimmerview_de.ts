@@ -1401,7 +1401,7 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     </message>
     <message>
         <source>Insert Pa&amp;ge</source>
-        <translation>Seite e<translation>Seite ein&amp;fügen</translation>amp;infügen</translation>
+        <translation>Seite e&amp;infügen</translation>
     </message>
     <message>
         <source>&amp;Delete Page</source>
