@@ -110,8 +110,9 @@ std::unique_ptr<I2cChip> I2cChip::open(const QString &devicePath, int size, cons
     // What the adapter can do: plain I2C, or SMBus only.
     unsigned long functionality = 0;
     if (::ioctl(fd, I2C_FUNCS, &functionality) != 0) {
-        throw AppError(QCoreApplication::translate("I2cChip", "%1 does not say what it can do: %2")
-                           .arg(LocalPath::displayed(devicePath), systemErrorText(errno)));
+        throw AppError(
+            QCoreApplication::translate("I2cChip", "%1 is no I2C adapter: it does not say what it can do (%2).")
+                .arg(LocalPath::displayed(devicePath), systemErrorText(errno)));
     }
     Adapter adapter {functionality, [fd](i2c_rdwr_ioctl_data *transfer) { return ::ioctl(fd, I2C_RDWR, transfer); },
         [fd](int address, i2c_smbus_ioctl_data *call) {

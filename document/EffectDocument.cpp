@@ -10,16 +10,15 @@
 #include "effect/ImageFile.h"
 #include "effect/PageChangeCommand.h"
 #include "effect/PageTools.h"
+#include "effect/PagesChangeCommand.h"
 #include "effect/PngExport.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QUndoCommand>
 #include <algorithm>
 #include <exception>
-#include <functional>
 #include <utility>
 
 namespace {
@@ -338,59 +337,9 @@ void EffectDocument::reverseInTime()
     replaceCurrentPage(PageTools::reversedInTime(m_image.page(m_image.currentPage())), tr("Reverse Rows"));
 }
 
-namespace {
-using Pages = std::array<EffectImage::Page, EffectImage::PageCount>;
-
-Pages pagesOf(const EffectImage &image)
+void EffectDocument::changePages(const PagesChangeCommand::Pages &after, const QString &what)
 {
-    Pages pages;
-    for (int page = 1; page <= EffectImage::PageCount; ++page)
-        pages[static_cast<std::size_t>(page - 1)] = image.page(page);
-    return pages;
-}
-
-// A change of many pages at once, undone and redone whole; each page that changes is announced.
-class PagesChangeCommand : public QUndoCommand
-{
-public:
-    PagesChangeCommand(EffectImage &image, Pages before, Pages after, int shown, std::function<void(int page)> announce,
-        const QString &text)
-        : QUndoCommand(text)
-        , m_image(image)
-        , m_before(std::move(before))
-        , m_after(std::move(after))
-        , m_shown(shown)
-        , m_announce(std::move(announce))
-    {
-    }
-    void undo() override { apply(m_before); }
-    void redo() override { apply(m_after); }
-
-private:
-    void apply(const Pages &pages)
-    {
-        m_image.setCurrentPage(static_cast<std::uint16_t>(m_shown)); // the page the change was made on
-        for (int page = 1; page <= EffectImage::PageCount; ++page) {
-            const EffectImage::Page &states = pages[static_cast<std::size_t>(page - 1)];
-            if (m_image.page(page) != states) {
-                m_image.setPage(page, states);
-                m_announce(page);
-            }
-        }
-        m_announce(m_shown); // shown again, changed or not
-    }
-
-    EffectImage &m_image;
-    Pages m_before;
-    Pages m_after;
-    int m_shown;
-    std::function<void(int)> m_announce;
-};
-} // namespace
-
-void EffectDocument::changePages(const Pages &after, const QString &what)
-{
-    const Pages before = pagesOf(m_image);
+    const PagesChangeCommand::Pages before = PagesChangeCommand::pagesOf(m_image);
     if (after == before)
         return;
     m_history.push(new PagesChangeCommand(
@@ -409,7 +358,7 @@ void EffectDocument::insertPage()
                    .arg(lost))
             != DocumentPrompts::Answer::Yes)
         return;
-    Pages pages = pagesOf(m_image);
+    PagesChangeCommand::Pages pages = PagesChangeCommand::pagesOf(m_image);
     std::rotate(pages.begin() + (shown - 1), pages.end() - 1, pages.end());
     pages[static_cast<std::size_t>(shown - 1)] = PageTools::cleared();
     changePages(pages, tr("Insert Page"));
@@ -418,7 +367,7 @@ void EffectDocument::insertPage()
 void EffectDocument::deletePage()
 {
     const int shown = m_image.currentPage();
-    Pages pages = pagesOf(m_image);
+    PagesChangeCommand::Pages pages = PagesChangeCommand::pagesOf(m_image);
     std::rotate(pages.begin() + (shown - 1), pages.begin() + shown, pages.end());
     pages.back() = PageTools::cleared();
     changePages(pages, tr("Delete Page"));

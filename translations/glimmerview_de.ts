@@ -878,8 +878,8 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Der Adapter %1 bietet weder einfache I2C-Übertragungen noch die SMBus-Übertragungen, die ein EEPROM braucht: Ihm fehlen %2.</translation>
     </message>
     <message>
-        <source>%1 does not say what it can do: %2</source>
-        <translation>%1 gibt nicht an, was er kann: %2</translation>
+        <source>%1 is no I2C adapter: it does not say what it can do (%2).</source>
+        <translation>%1 ist kein I2C-Adapter: Er gibt nicht an, was er kann (%2).</translation>
     </message>
 </context>
 <context>
