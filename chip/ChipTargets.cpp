@@ -2,6 +2,7 @@
 #include "chip/ChipTargets.h"
 
 #include "chip/Ch341aChip.h"
+#include "chip/Ch341aSimulator.h"
 #include "chip/ChipClock.h"
 #include "chip/ChipGeometry.h"
 #include "chip/EepromFileChip.h"
@@ -71,22 +72,31 @@ FileDescriptor openSimulatedChipFile(const QString &path, int size)
 }
 
 // A simulated chip as a target: its bytes in a file, reached through the same I2C_RDWR messages
-// as a real adapter, at the part's own busy time. Every transfer starts from the file's bytes,
-// so a read-back shows what is on the medium, another writer's bytes included.
+// as a real adapter (or, through the programmer, the programmer's own packets), at the part's own
+// busy time. Every transfer starts from the file's bytes, so a read-back shows what is on the
+// medium, another writer's bytes included.
 class SimulatedTarget : public ChipAccess
 {
 public:
-    SimulatedTarget(const QString &target, const QString &path, int size, bool forWriting)
+    enum class Way { Adapter, Programmer };
+
+    SimulatedTarget(const QString &target, const QString &path, int size, bool forWriting, Way way = Way::Adapter)
         : m_path(path)
         , m_file(openSimulatedChipFile(path, size))
         , m_chip(size, m_clock)
-        , m_bus(
-              size,
-              [this](i2c_rdwr_ioctl_data *transfer) {
-                  return m_chip.transfer(transfer->msgs, static_cast<int>(transfer->nmsgs));
-              },
-              m_clock, LocalPath::displayed(target))
     {
+        const QString name = LocalPath::displayed(target);
+        if (way == Way::Adapter) {
+            m_bus = std::make_unique<I2cChip>(
+                size,
+                [this](i2c_rdwr_ioctl_data *transfer) {
+                    return m_chip.transfer(transfer->msgs, static_cast<int>(transfer->nmsgs));
+                },
+                m_clock, name);
+        } else {
+            m_bus = std::make_unique<Ch341aChip>(
+                size, std::make_unique<Ch341aSimulator>(m_chip, m_clock), m_clock, 100, name);
+        }
         if (forWriting)
             TargetLock::lockFile(m_file.get(), target);
         reload();
@@ -99,13 +109,14 @@ public:
     QByteArray read(int offset, int length) override
     {
         reload();
-        return m_bus.read(offset, length);
+        return m_bus->read(offset, length);
     }
     void writePage(int offset, const QByteArray &bytes) override
     {
         reload();
-        m_bus.writePage(offset, bytes);
+        m_bus->writePage(offset, bytes);
     }
+    bool acknowledgesReliably() const override { return m_bus->acknowledgesReliably(); }
 
 private:
     void reload()
@@ -121,7 +132,7 @@ private:
     FileDescriptor m_file;
     SteadyChipClock m_clock;
     SimulatedChip m_chip;
-    I2cChip m_bus;
+    std::unique_ptr<ChipAccess> m_bus;
 };
 
 // An adapter or programmer with the lock that keeps other writers away while it is open.
@@ -312,6 +323,12 @@ namespace {
             [](const Request &request, const QString &path) -> std::unique_ptr<ChipAccess> {
                 return std::make_unique<SimulatedTarget>(
                     request.target, path, ChipGeometry::SmallChipSize, request.forWriting);
+            }},
+        {"simch341a:", "simch341a:FILE",
+            QT_TRANSLATE_NOOP("ChipTargets", "the same 2048-byte part behind a simulated CH341A programmer"),
+            [](const Request &request, const QString &path) -> std::unique_ptr<ChipAccess> {
+                return std::make_unique<SimulatedTarget>(request.target, path, ChipGeometry::LargeChipSize,
+                    request.forWriting, SimulatedTarget::Way::Programmer);
             }},
     };
 

@@ -423,6 +423,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>&quot;%1&quot; names no chip. A chip is one of: %2.</source>
         <translation>„%1“ bezeichnet keinen Chip. Ein Chip ist eines von: %2.</translation>
     </message>
+    <message>
+        <source>the same 2048-byte part behind a simulated CH341A programmer</source>
+        <translation>derselbe 2048-Byte-Baustein hinter einem simulierten CH341A-Programmer</translation>
+    </message>
 </context>
 <context>
     <name>ChipTransfer</name>

@@ -95,6 +95,34 @@ private Q_SLOTS:
     }
 
     // An image file that is not whole goes to no chip: Write and Verify say why and touch nothing.
+    // Through the programmer, an erased chip reads as a missing one would: the window asks before
+    // such bytes become the image, and the Write question says so before they become the backup.
+    void uniformBytesThroughTheProgrammerAreAskedAbout()
+    {
+        const QString image = TestFiles::writeAll(folder->filePath(QStringLiteral("lit.bin")), QByteArray(2048, '\0'));
+        form->loadImageFile(image);
+        form->findChild<ChipController *>()->setTarget(
+            QStringLiteral("simch341a:") + folder->filePath(QStringLiteral("chip"))); // made erased
+        QString question;
+        answerLater(QStringLiteral("suspectReadQuestion"), QStringLiteral("Cancel"), &question);
+        triggerMenu("readFromChipAction");
+        QTRY_VERIFY(!question.isEmpty());
+        QVERIFY2(question.contains(QStringLiteral("Every byte of the chip reads 0xFF")), qPrintable(question));
+        QCOMPARE(form->document().path(), image); // the image stays
+        QCOMPARE(form->ledState(1), LedState::On);
+
+        QString write;
+        answerLater(QStringLiteral("chipWriteQuestion"), QStringLiteral("Cancel"), &write);
+        triggerMenu("writeToChipAction");
+        QTRY_VERIFY(!write.isEmpty());
+        QVERIFY2(write.startsWith(QStringLiteral("Every byte of the chip reads 0xFF")), qPrintable(write));
+
+        answerLater(QStringLiteral("suspectReadQuestion"), QStringLiteral("&Show"));
+        triggerMenu("readFromChipAction");
+        QTRY_COMPARE(form->ledState(1), LedState::Off);
+        QCOMPARE(form->document().path(), QString());
+    }
+
     void aFileThatIsNotWholeGoesToNoChip_data()
     {
         QTest::addColumn<QByteArray>("action");
