@@ -5,11 +5,15 @@
 #include "chip/ChipTargets.h"
 #include "common/AppError.h"
 #include "common/CommandLineOptions.h"
+#include "common/FileReplacer.h"
 #include "common/LocalPath.h"
 #include "common/SystemErrorText.h"
 #include "common/Translations.h"
 #include "compare/ImageComparison.h"
+#include "effect/ImageDecoder.h"
+#include "effect/ImageEncoder.h"
 #include "effect/ImageFile.h"
+#include "generate/Generators.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -46,6 +50,24 @@ int CommandLine::compareImages(const QString &imagePath, const QString &referenc
     return comparison.isSame() ? 0 : 1;
 }
 
+int CommandLine::generateEffect(const QString &kind, const QStringList &settings, const QString &output)
+{
+    try {
+        const ImageLayout layout = ImageDecoder::layoutForPath(output);
+        const int leds = layout == ImageLayout::Bits8 ? EffectImage::ColumnCount / 2 : EffectImage::ColumnCount;
+        const EffectImage image = Generators::make(kind, settings, leds); // throws before anything is written
+        QString reason;
+        if (!FileReplacer::replace(output, ImageEncoder::encode(image, layout), &reason)) {
+            throw AppError(QCoreApplication::translate("CommandLine", "%1 cannot be written: %2")
+                               .arg(LocalPath::displayed(output), reason));
+        }
+        return 0;
+    } catch (const AppError &error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+        return 2;
+    }
+}
+
 CommandLine::Outcome CommandLine::parse(int argc, char **argv)
 {
     // A plain core application for the parser's texts: no display is needed yet.
@@ -57,12 +79,13 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QString targets = ChipTargets::kindsText();
+    const QString effects = Generators::kindsText();
     for (const CommandLineOptions::Option &option : CommandLineOptions::all()) {
-        parser.addOption(option.valueName
-                ? QCommandLineOption(QString::fromLatin1(option.name), CommandLineOptions::description(option, targets),
-                    CommandLineOptions::valueName(option.valueName))
-                : QCommandLineOption(
-                    QString::fromLatin1(option.name), CommandLineOptions::description(option, targets)));
+        parser.addOption(option.valueName ? QCommandLineOption(QString::fromLatin1(option.name),
+                             CommandLineOptions::description(option, targets, effects),
+                             CommandLineOptions::valueName(option.valueName))
+                                          : QCommandLineOption(QString::fromLatin1(option.name),
+                                              CommandLineOptions::description(option, targets, effects)));
     }
     const QString compare = QStringLiteral("compare");
     const QString chip = QStringLiteral("chip");
@@ -107,15 +130,26 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
     const QStringList given = parser.optionNames();
     for (const CommandLineOptions::Option &option : CommandLineOptions::all()) {
         const QString name = QString::fromLatin1(option.name);
-        if (given.count(name) > 1)
+        if (given.count(name) > 1 && name != QLatin1String("set")) // --set is given once for each setting
             return usageError(QCoreApplication::translate("CommandLine", "--%1 is given more than once.").arg(name));
     }
     const QStringList files = parser.positionalArguments();
     const int chipActions = int(parser.isSet(read)) + int(parser.isSet(write)) + int(parser.isSet(verify));
     const bool chipWork = parser.isSet(chip) || chipActions > 0;
-    if (int(parser.isSet(compare)) + int(parser.isSet(listChips)) + int(chipWork) > 1) {
-        return usageError(
-            QCoreApplication::translate("CommandLine", "--compare, --list-chips and --chip each go on their own."));
+    const bool generating = parser.isSet(QStringLiteral("generate")) || parser.isSet(QStringLiteral("set"))
+        || parser.isSet(QStringLiteral("output"));
+    if (int(parser.isSet(compare)) + int(parser.isSet(listChips)) + int(chipWork) + int(generating) > 1) {
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "--compare, --list-chips, --chip and --generate each go on their own."));
+    }
+    if (generating) {
+        if (!parser.isSet(QStringLiteral("generate")) || !parser.isSet(QStringLiteral("output")) || !files.isEmpty()) {
+            return usageError(QCoreApplication::translate(
+                "CommandLine", "--generate KIND goes with --output FILE, and --set NAME=VALUE as needed."));
+        }
+        return {finishOutput(generateEffect(parser.value(QStringLiteral("generate")),
+                    parser.values(QStringLiteral("set")), parser.value(QStringLiteral("output")))),
+            std::nullopt};
     }
     if (parser.isSet(listChips)) {
         if (!files.isEmpty())

@@ -2,10 +2,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
-// The program's command line: Glimmerview [--help] [--version] [FILE], --compare A B, or the
-// chip's --list-chips and --chip TARGET --read/--write/--verify FILE. Read before any window
+// The program's command line: Glimmerview [--help] [--version] [FILE], --compare A B, the chip's
+// --list-chips and --chip TARGET --read/--write/--verify FILE, or --generate KIND --output FILE. Read before any window
 // exists, so all but FILE work without a display.
 class CommandLine
 {
@@ -25,4 +26,7 @@ private:
     // Prints where image A differs from image B; the exit status: 0 the same, 1 they differ,
     // 2 either cannot be read.
     static int compareImages(const QString &imagePath, const QString &referencePath);
+    // Writes the effect `kind` makes with `settings` into `output`, in the layout its name says:
+    // 0, or 2 with the reason on standard error (a bad kind, name or value, a file not written).
+    static int generateEffect(const QString &kind, const QStringList &settings, const QString &output);
 };

@@ -12,6 +12,8 @@ namespace {
     [[maybe_unused]] constexpr const char *ValueNames[][2] = {
         QT_TRANSLATE_NOOP3("CommandLine", "FILE", "a value name in --help"),
         QT_TRANSLATE_NOOP3("CommandLine", "TARGET", "a value name in --help"),
+        QT_TRANSLATE_NOOP3("CommandLine", "KIND", "a value name in --help"),
+        QT_TRANSLATE_NOOP3("CommandLine", "NAME=VALUE", "a value name in --help"),
     };
 } // namespace
 
@@ -35,16 +37,26 @@ const QList<Option> &all()
         {"verify", "FILE",
             QT_TRANSLATE_NOOP("CommandLine",
                 "Compare the chip with FILE's image: one line for each row that differs, as --compare prints.")},
+        {"generate", "KIND",
+            QT_TRANSLATE_NOOP("CommandLine",
+                "Make an effect without a window, into --output FILE (its layout by its name), with --set "
+                "NAME=VALUE for each setting to change. The kinds and their settings: %2.")},
+        {"set", "NAME=VALUE", QT_TRANSLATE_NOOP("CommandLine", "A setting of --generate; given once for each.")},
+        {"output", "FILE", QT_TRANSLATE_NOOP("CommandLine", "Where --generate writes the effect.")},
         {"list-chips", nullptr,
             QT_TRANSLATE_NOOP("CommandLine", "List the chips found: EEPROM files, I2C adapters and USB programmers.")},
     };
     return options;
 }
 
-QString description(const Option &option, const QString &targetKinds)
+QString description(const Option &option, const QString &targetKinds, const QString &effectKinds)
 {
-    const QString text = QCoreApplication::translate(Context, option.description);
-    return text.contains(QLatin1String("%1")) ? text.arg(targetKinds) : text;
+    QString text = QCoreApplication::translate(Context, option.description);
+    if (text.contains(QLatin1String("%1")))
+        text = text.arg(targetKinds);
+    if (text.contains(QLatin1String("%2")))
+        text.replace(QLatin1String("%2"), effectKinds);
+    return text;
 }
 
 QString valueName(const char *englishName)

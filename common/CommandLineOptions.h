@@ -17,9 +17,9 @@ struct Option
 };
 
 const QList<Option> &all();
-// The texts in the user's language: a description (the chip's names `targetKinds`, which the
-// chip's own table gives), or a value name ("FILE", "TARGET").
-QString description(const Option &option, const QString &targetKinds);
+// The texts in the user's language: a description (the chip's names `targetKinds` and the
+// generator's `effectKinds`, which their own tables give), or a value name ("FILE", "TARGET").
+QString description(const Option &option, const QString &targetKinds, const QString &effectKinds);
 QString valueName(const char *englishName);
 
 } // namespace CommandLineOptions

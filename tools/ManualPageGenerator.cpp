@@ -4,6 +4,7 @@
 // with the package's description and the options the program's own --help shows.
 #include "chip/ChipTargets.h"
 #include "common/CommandLineOptions.h"
+#include "generate/Generators.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -30,7 +31,7 @@ QString options()
         if (option.valueName)
             term += QStringLiteral(" \\fI%1\\fP").arg(QString::fromLatin1(option.valueName));
         entries << QStringLiteral(".TP\n") + term + QLatin1Char('\n')
-                + roff(CommandLineOptions::description(option, ChipTargets::kindsText()));
+                + roff(CommandLineOptions::description(option, ChipTargets::kindsText(), Generators::kindsText()));
     }
     return entries.join(QLatin1Char('\n'));
 }

@@ -612,10 +612,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>--%1 ist mehr als einmal angegeben.</translation>
     </message>
     <message>
-        <source>--compare, --list-chips and --chip each go on their own.</source>
-        <translation>--compare, --list-chips und --chip stehen jeweils für sich allein.</translation>
-    </message>
-    <message>
         <source>--list-chips takes no FILE.</source>
         <translation>--list-chips nimmt keine DATEI.</translation>
     </message>
@@ -632,6 +628,40 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>The chip to work on, without a window: %1. With one of --read, --write, --verify. Exits with 0 on success, 1 when the chip does not hold the image (--verify), 2 on any error.</source>
         <translation>Der Chip, ohne Fenster: %1. Mit einem von --read, --write, --verify. Endet mit 0 bei Erfolg, 1, wenn der Chip das Bild nicht enthält (--verify), 2 bei jedem Fehler.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>--compare, --list-chips, --chip and --generate each go on their own.</source>
+        <translation>--compare, --list-chips, --chip und --generate stehen jeweils für sich.</translation>
+    </message>
+    <message>
+        <source>--generate KIND goes with --output FILE, and --set NAME=VALUE as needed.</source>
+        <translation>--generate ART gehört zu --output DATEI, dazu --set NAME=WERT nach Bedarf.</translation>
+    </message>
+    <message>
+        <source>KIND</source>
+        <comment>a value name in --help</comment>
+        <translation>ART</translation>
+    </message>
+    <message>
+        <source>NAME=VALUE</source>
+        <comment>a value name in --help</comment>
+        <translation>NAME=WERT</translation>
+    </message>
+    <message>
+        <source>Make an effect without a window, into --output FILE (its layout by its name), with --set NAME=VALUE for each setting to change. The kinds and their settings: %2.</source>
+        <translation>Einen Effekt ohne Fenster erzeugen, in --output DATEI (das Format nach ihrem Namen), mit --set NAME=WERT für jede Einstellung, die sich ändern soll. Die Arten und ihre Einstellungen: %2.</translation>
+    </message>
+    <message>
+        <source>A setting of --generate; given once for each.</source>
+        <translation>Eine Einstellung von --generate; einmal je Einstellung angegeben.</translation>
+    </message>
+    <message>
+        <source>Where --generate writes the effect.</source>
+        <translation>Wohin --generate den Effekt schreibt.</translation>
     </message>
 </context>
 <context>
@@ -809,6 +839,52 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>a file of an unknown kind</source>
         <translation>eine Datei unbekannter Art</translation>
+    </message>
+</context>
+<context>
+    <name>Generators</name>
+    <message>
+        <source>a lit block runs along the string, one LED a row</source>
+        <translation>ein leuchtender Block läuft die Kette entlang, eine LED je Reihe</translation>
+    </message>
+    <message>
+        <source>the string fills LED by LED, then empties</source>
+        <translation>die Kette füllt sich LED für LED und leert sich wieder</translation>
+    </message>
+    <message>
+        <source>random LEDs at a density in percent, the same for a seed</source>
+        <translation>zufällige LEDs mit einer Dichte in Prozent, gleich für gleichen Startwert</translation>
+    </message>
+    <message>
+        <source>each row its number in binary</source>
+        <translation>jede Reihe ihre Nummer im Binärcode</translation>
+    </message>
+    <message>
+        <source>all, walk, alternate or pages: patterns that find faults</source>
+        <translation>all, walk, alternate oder pages: Muster, die Fehler finden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no kind of effect: one of %2.</source>
+        <translation>„%1“ ist keine Art von Effekt: eine von %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Generators::Settings</name>
+    <message>
+        <source>&quot;%1&quot;: %2 takes no settings.</source>
+        <translation>„%1“: %2 nimmt keine Einstellungen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 takes %3, each once as NAME=VALUE.</source>
+        <translation>„%1“: %2 nimmt %3, jede einmal als NAME=WERT.</translation>
+    </message>
+    <message>
+        <source>%1=%2: a whole number from %3 to %4 is needed.</source>
+        <translation>%1=%2: Eine ganze Zahl von %3 bis %4 wird gebraucht.</translation>
+    </message>
+    <message>
+        <source>%1=%2: one of %3 is needed.</source>
+        <translation>%1=%2: Eines von %3 wird gebraucht.</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "effect/ImageEncoder.h"
+#include "generate/Generators.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -322,6 +325,49 @@ private Q_SLOTS:
         QVERIFY2(errors.contains("The chip's old contents are kept in"), errors.constData());
         const QByteArray held = readAll(dir.filePath(QStringLiteral("chip")));
         QVERIFY(held.startsWith(QByteArray(48, '\0')) && held.endsWith(QByteArray(16, '\xFF')));
+    }
+
+    // An effect made from a script: the generator's own bytes in the layout the name says, and
+    // every mistake a 2 with nothing written.
+    void anEffectIsGeneratedIntoAFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("the default chase") << QStringList {"--generate", "chase", "--output", "chase.bin"} << 0 << "";
+        QTest::newRow("a wide chase, 8 LEDs")
+            << QStringList {"--generate", "chase", "--set", "width=3", "--set", "bounce=1", "--output", "chase.bin8"}
+            << 0 << "";
+        QTest::newRow("no such kind") << QStringList {"--generate", "blink", "--output", "x.bin"} << 2
+                                      << "\"blink\" is no kind of effect";
+        QTest::newRow("a bad value") << QStringList {"--generate", "chase", "--set", "width=0", "--output", "x.bin"}
+                                     << 2 << "width=0: a whole number from 1 to 16";
+        QTest::newRow("no output") << QStringList {"--generate", "chase"} << 2 << "goes with --output FILE";
+    }
+    void anEffectIsGeneratedIntoAFile()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        QTemporaryDir dir;
+        QString out;
+        QString errors;
+        QCOMPARE(run(dir, arguments, &out, &errors), status);
+        QVERIFY2(errors.contains(err), qPrintable(errors));
+        const QString output = arguments.last();
+        if (status != 0) {
+            QVERIFY(!QFile::exists(dir.filePath(output)));
+            return;
+        }
+        const bool eight = output.endsWith(QLatin1String(".bin8"));
+        QStringList settings;
+        for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
+            if (arguments.at(i) == QLatin1String("--set"))
+                settings << arguments.at(i + 1);
+        }
+        const EffectImage made = Generators::make(QStringLiteral("chase"), settings, eight ? 8 : 16);
+        QCOMPARE(readAll(dir.filePath(output)),
+            ImageEncoder::encode(made, eight ? ImageLayout::Bits8 : ImageLayout::Bits16));
     }
 
     // A report that never arrived is no answer: a script must not read it as "the same".
