@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -332,20 +333,15 @@ namespace {
             }},
     };
 
-    // Whether `target` is of the kind `row`; the rest of it, after the prefix, in `rest`.
-    bool names(const KindRow &row, const QString &target, QString *rest)
+    // Whether `target` is of the kind `row`: it starts with a prefix that ends in ':' or is "/", or
+    // it is a bare word ("ch341a") alone or followed by ':' or '?' and its options.
+    bool names(const KindRow &row, const QString &target)
     {
         const QLatin1String prefix(row.prefix);
-        if (prefix == QLatin1String("ch341a")) { // "ch341a", "ch341a:3-7", "ch341a?speed=400"
-            const bool programmer = target == prefix || target.startsWith(QLatin1String("ch341a:"))
-                || target.startsWith(QLatin1String("ch341a?"));
-            *rest = programmer ? target.mid(prefix.size()) : QString();
-            return programmer;
-        }
-        if (!target.startsWith(prefix))
-            return false;
-        *rest = prefix == QLatin1String("/") ? target : target.mid(prefix.size());
-        return true;
+        if (prefix.endsWith(QLatin1Char(':')) || prefix == QLatin1String("/"))
+            return target.startsWith(prefix);
+        return target == prefix || target.startsWith(prefix + QLatin1Char(':'))
+            || target.startsWith(prefix + QLatin1Char('?'));
     }
 } // namespace
 
@@ -373,8 +369,8 @@ std::unique_ptr<ChipAccess> open(const QString &target, bool forWriting, const Q
 {
     const Request request {target, forWriting, sysRoot};
     for (const KindRow &row : KindTable) {
-        if (QString rest; names(row, target, &rest))
-            return row.open(request, rest);
+        if (names(row, target))
+            return row.open(request, target.mid(qsizetype(std::strlen(row.prefix))));
     }
     throw AppError(QCoreApplication::translate("ChipTargets", "\"%1\" names no chip. A chip is one of: %2.")
                        .arg(LocalPath::displayed(target), kindsText()));

@@ -129,9 +129,17 @@ std::unique_ptr<I2cChip> I2cChip::open(const QString &devicePath, int size, cons
     return chip;
 }
 
+bool I2cChip::nobodyAnswers(int error) const
+{
+    // An SMBus adapter (the kernel's stub among them) says ENODEV for an address nobody answers; the
+    // adapter itself is gone only when its node is.
+    return error == ENXIO || error == EREMOTEIO || error == EIO
+        || (error == ENODEV && !m_plainI2c && QFileInfo::exists(m_busName));
+}
+
 void I2cChip::fail(int error, int device) const
 {
-    if (error == ENXIO || error == EREMOTEIO || error == EIO) {
+    if (nobodyAnswers(error)) {
         if (device == ChipGeometry::FirstDeviceAddress) {
             throw AppError(QCoreApplication::translate("I2cChip",
                 "No chip answers at %1 on %2: is it connected (the clip, the voltage), and is this the right bus?")
@@ -143,10 +151,6 @@ void I2cChip::fail(int error, int device) const
                            .arg(hex(device), m_busName)
                            .arg(m_size));
     }
-    // An SMBus adapter (the kernel's stub among them) says ENODEV for an address nobody answers; the
-    // adapter itself is gone only when its node is.
-    if (error == ENODEV && !m_plainI2c && QFileInfo::exists(m_busName))
-        fail(ENXIO, device);
     if (error == ENODEV || error == ENOENT || error == ESHUTDOWN)
         throw AppError(
             QCoreApplication::translate("I2cChip", "The adapter %1 is gone: was the cable pulled?").arg(m_busName));
@@ -312,9 +316,7 @@ bool I2cChip::acknowledges(int device)
     }
     if (done == 1)
         return true;
-    const bool nobody = errno == ENXIO || errno == EREMOTEIO || errno == EIO
-        || (errno == ENODEV && !m_plainI2c && QFileInfo::exists(m_busName));
-    if (!nobody)
+    if (!nobodyAnswers(errno))
         fail(errno, device);
     return false;
 }

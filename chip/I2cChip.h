@@ -68,6 +68,8 @@ private:
     // True once the chip acknowledges its address again.
     bool acknowledges(int device);
     void waitUntilReady(int device);
+    // Whether `error` means that nothing acknowledged the address, however the adapter says it.
+    bool nobodyAnswers(int error) const;
     [[noreturn]] void fail(int error, int device) const;
     [[noreturn]] void failShort(int done, int count, int device) const;
 
