@@ -6,6 +6,8 @@
 #include "document/EffectDocument.h"
 #include "effect/ImageFile.h"
 #include "effect/ImageReader.h"
+#include "generate/Generators.h"
+#include "generateview/GenerateDialog.h"
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/MainWindow.h"
 
@@ -14,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -248,7 +251,8 @@ void undoOrRedoPageTool(benchmark::State &state)
 {
     showOverview(state.range(0) == 1);
     window->show(1);
-    window->form.document().fillPage();
+    window->form.document().clear(); // whatever ran before, the fill below is a step of its own
+    window->form.document().fill();
     QUndoStack *history = window->form.document().history();
     bool undo = true;
     for (auto _ : state) {
@@ -259,6 +263,54 @@ void undoOrRedoPageTool(benchmark::State &state)
         undo = !undo;
         QCoreApplication::sendPostedEvents(); // the repaint of what changed
     }
+    showOverview(false);
+}
+
+// A tool over the whole image (every row chosen), with the repaint of the matrix and the shown
+// overview: argument 0 rotates along the string, 1 mirrors.
+void wholeImageTool(benchmark::State &state)
+{
+    showOverview(true);
+    EffectDocument &document = window->form.document();
+    document.replaceImage(Generators::make(QStringLiteral("sparkle"), {}, 16), QString(), ImageLayout::Bits16);
+    document.setSelection(RowSelection::pages(1, EffectImage::PageCount));
+    QCoreApplication::sendPostedEvents();
+    for (auto _ : state) {
+        if (state.range(0) == 0)
+            document.shiftAlong(true, true);
+        else
+            document.mirror();
+        QCoreApplication::sendPostedEvents(); // the repaint of what changed
+        if (document.history()->count() >= 64) { // each step keeps the image twice
+            state.PauseTiming();
+            document.history()->clear();
+            state.ResumeTiming();
+        }
+    }
+    document.setSelection({});
+    showOverview(false);
+}
+
+// One key typed into the Generate dialog's text: the effect made again, written into the image
+// and the views repainted.
+void generatePreviewKeystroke(benchmark::State &state)
+{
+    showOverview(true); // where the window previews the effect
+    auto *dialog = new GenerateDialog(window->form.document(), &window->form);
+    dialog->show();
+    auto *text = dialog->findChild<QLineEdit *>(QStringLiteral("text"));
+    QCoreApplication::sendPostedEvents();
+    bool typing = true;
+    for (auto _ : state) {
+        if (typing)
+            text->insert(QStringLiteral("W"));
+        else
+            text->backspace();
+        typing = !typing;
+        QCoreApplication::sendPostedEvents(); // the repaint of what changed
+    }
+    dialog->reject();
+    delete dialog;
     showOverview(false);
 }
 
@@ -291,6 +343,8 @@ BENCHMARK(bareRepaintCpuShare)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(closeSavesSettings)->Unit(benchmark::kMillisecond)->Iterations(50);
 BENCHMARK(saveImage)->Unit(benchmark::kMillisecond);
 BENCHMARK(undoOrRedoPageTool)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(wholeImageTool)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(generatePreviewKeystroke)->Unit(benchmark::kMicrosecond);
 BENCHMARK(loadImage)->Arg(2048)->Arg(int64_t(4) << 30)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)

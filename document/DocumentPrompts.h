@@ -27,5 +27,7 @@ public:
     // Where to write: the chosen path, or nothing on cancel.
     virtual std::optional<QString> savePath(Target target, const QString &title, const QString &suggested) = 0;
     virtual Answer ask(Question question, const QString &text) = 0;
+    // A number from `least` to `most`, `value` offered; nothing on cancel.
+    virtual std::optional<int> askNumber(const QString &text, int least, int most, int value) = 0;
     virtual void reportError(const QString &message) = 0;
 };

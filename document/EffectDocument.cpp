@@ -12,6 +12,7 @@
 #include "effect/PageTools.h"
 #include "effect/PagesChangeCommand.h"
 #include "effect/PngExport.h"
+#include "effect/RowTools.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -22,7 +23,7 @@
 #include <utility>
 
 namespace {
-const QString PageMimeType = QStringLiteral("application/x-glimmerview-page");
+const QString RowsMimeType = QStringLiteral("application/x-glimmerview-rows");
 
 QString shownName(const QString &path)
 {
@@ -57,6 +58,7 @@ void EffectDocument::replaceImage(const EffectImage &image, const QString &path,
         m_image.setPage(page, image.page(page));
     m_image.setCurrentPage(1);
     m_stroke.reset();
+    setSelection({});
     m_path = path;
     m_layout = layout;
     m_stamp = FileStamp::of(path);
@@ -270,43 +272,63 @@ void EffectDocument::exportPicture(const ColourSettings &colours)
     writeExport(*path, png);
 }
 
-QMimeData *EffectDocument::copyPage() const
+void EffectDocument::setSelection(const RowSelection &selection)
 {
-    const QByteArray bytes = PageTools::bytes(m_image.page(m_image.currentPage()));
+    if (selection == m_selection)
+        return;
+    m_selection = selection;
+    Q_EMIT selectionChanged();
+}
+
+QList<int> EffectDocument::targetRows() const
+{
+    if (!m_selection.isEmpty())
+        return m_selection.list();
+    return RowSelection::pages(m_image.currentPage(), m_image.currentPage()).list();
+}
+
+QMimeData *EffectDocument::copyRows() const
+{
+    const QByteArray bytes = RowTools::bytes(RowTools::pagesOf(m_image), targetRows());
     auto *data = new QMimeData;
-    data->setData(PageMimeType, bytes);
+    data->setData(RowsMimeType, bytes);
     data->setText(PageTools::hexText(bytes)); // for a hex editor or a C source
     return data;
 }
 
-void EffectDocument::pastePage(const QMimeData *data)
+void EffectDocument::pasteRows(const QMimeData *data)
 {
     std::optional<QByteArray> bytes;
-    if (data && data->data(PageMimeType).size() == PageTools::ByteCount)
-        bytes = data->data(PageMimeType);
+    if (data && data->hasFormat(RowsMimeType))
+        bytes = PageTools::parseHex(QString::fromLatin1(data->data(RowsMimeType).toHex()));
     else if (data && data->hasText())
         bytes = PageTools::parseHex(data->text());
     if (!bytes) {
-        m_prompts->reportError(tr("The clipboard holds no page: copy one in Glimmerview, or 32 bytes "
+        m_prompts->reportError(tr("The clipboard holds no rows: copy some in Glimmerview, or two bytes a row "
                                   "as hex text (\"0x12, 0x34, ...\" or \"1234...\")"));
         return;
     }
-    replaceCurrentPage(PageTools::fromBytes(*bytes), tr("Paste Page"));
+    changeRows(tr("Paste"), [&](Pages &pages) { RowTools::paste(pages, targetRows().constFirst(), *bytes); });
 }
 
-void EffectDocument::clearPage()
+void EffectDocument::changeAlong(RowTools::Along tool, const QString &what)
 {
-    replaceCurrentPage(PageTools::cleared(), tr("Clear Page"));
+    changeRows(what, [&](Pages &pages) { RowTools::changeAlong(pages, targetRows(), stringLeds(), tool); });
 }
 
-void EffectDocument::fillPage()
+void EffectDocument::clear()
 {
-    replaceCurrentPage(PageTools::filled(), tr("Fill Page"));
+    changeAlong(RowTools::Along::Clear, tr("Clear"));
 }
 
-void EffectDocument::invertPage()
+void EffectDocument::fill()
 {
-    replaceCurrentPage(PageTools::inverted(m_image.page(m_image.currentPage())), tr("Invert Page"));
+    changeAlong(RowTools::Along::Fill, tr("Fill"));
+}
+
+void EffectDocument::invert()
+{
+    changeAlong(RowTools::Along::Invert, tr("Invert"));
 }
 
 int EffectDocument::stringLeds() const
@@ -316,65 +338,91 @@ int EffectDocument::stringLeds() const
 
 void EffectDocument::shiftAlong(bool towardLedOne, bool wrap)
 {
-    const EffectImage::Page &page = m_image.page(m_image.currentPage());
-    replaceCurrentPage(PageTools::shiftedAlong(page, stringLeds(), towardLedOne, wrap),
-        towardLedOne ? tr("Shift Toward LED 1") : tr("Shift Away From LED 1"));
+    using A = RowTools::Along;
+    const A tool
+        = towardLedOne ? (wrap ? A::RotateTowardLedOne : A::ShiftTowardLedOne) : (wrap ? A::RotateAway : A::ShiftAway);
+    changeAlong(tool, towardLedOne ? tr("Shift Toward LED 1") : tr("Shift Away From LED 1"));
 }
 
-void EffectDocument::mirrorPage()
+void EffectDocument::mirror()
 {
-    replaceCurrentPage(PageTools::mirrored(m_image.page(m_image.currentPage()), stringLeds()), tr("Mirror Page"));
+    changeAlong(RowTools::Along::Mirror, tr("Mirror"));
 }
 
 void EffectDocument::shiftInTime(bool earlier)
 {
-    replaceCurrentPage(PageTools::shiftedInTime(m_image.page(m_image.currentPage()), earlier),
-        earlier ? tr("Shift a Row Earlier") : tr("Shift a Row Later"));
+    changeRows(earlier ? tr("Shift a Row Earlier") : tr("Shift a Row Later"),
+        [&](Pages &pages) { RowTools::shiftInTime(pages, targetRows(), earlier); });
 }
 
 void EffectDocument::reverseInTime()
 {
-    replaceCurrentPage(PageTools::reversedInTime(m_image.page(m_image.currentPage())), tr("Reverse Rows"));
+    changeRows(tr("Reverse Rows"), [&](Pages &pages) { RowTools::reverse(pages, targetRows()); });
 }
 
-void EffectDocument::changePages(const PagesChangeCommand::Pages &after, const QString &what)
+void EffectDocument::repeatRows()
 {
-    const PagesChangeCommand::Pages before = PagesChangeCommand::pagesOf(m_image);
+    const QList<int> rows = targetRows();
+    const std::optional<int> count
+        = m_prompts->askNumber(tr("Repeat the first rows over all %1 rows. How many rows repeat?").arg(rows.size()), 1,
+            static_cast<int>(rows.size()), 1);
+    if (count)
+        changeRows(tr("Repeat"), [&](Pages &pages) { RowTools::repeat(pages, rows, *count); });
+}
+
+void EffectDocument::changeRows(const QString &what, const std::function<void(Pages &)> &change)
+{
+    const Pages before = RowTools::pagesOf(m_image);
+    Pages after = before;
+    change(after);
     if (after == before)
         return;
     m_history.push(new PagesChangeCommand(
         m_image, before, after, m_image.currentPage(), [this](int changed) { Q_EMIT pageChanged(changed); }, what));
 }
 
-void EffectDocument::insertPage()
+void EffectDocument::insertRows()
 {
-    const int shown = m_image.currentPage();
-    const EffectImage::Page &last = m_image.page(EffectImage::PageCount);
-    const auto lost = std::count(last.begin(), last.end(), EffectImage::On);
+    const QList<int> rows = targetRows();
+    const int count = static_cast<int>(rows.size());
+    const int lost = RowTools::litLedsAtEnd(RowTools::pagesOf(m_image), count);
     if (lost > 0
         && m_prompts->ask(DocumentPrompts::Question::AcceptLostLeds,
-               tr("Page %1 falls off the end with its %2 lit LEDs. Insert all the same?")
-                   .arg(EffectImage::PageCount)
-                   .arg(lost))
+               tr("%n lit LED(s) of the last rows fall off the end. Insert all the same?", nullptr, lost))
             != DocumentPrompts::Answer::Yes)
         return;
-    PagesChangeCommand::Pages pages = PagesChangeCommand::pagesOf(m_image);
-    std::rotate(pages.begin() + (shown - 1), pages.end() - 1, pages.end());
-    pages[static_cast<std::size_t>(shown - 1)] = PageTools::cleared();
-    changePages(pages, tr("Insert Page"));
+    changeRows(tr("Insert Rows"), [&](Pages &pages) { RowTools::insertRows(pages, rows.constFirst(), count); });
 }
 
-void EffectDocument::deletePage()
+void EffectDocument::deleteRows()
 {
-    const int shown = m_image.currentPage();
-    PagesChangeCommand::Pages pages = PagesChangeCommand::pagesOf(m_image);
-    std::rotate(pages.begin() + (shown - 1), pages.begin() + shown, pages.end());
-    pages.back() = PageTools::cleared();
-    changePages(pages, tr("Delete Page"));
+    changeRows(tr("Delete Rows"), [&](Pages &pages) { RowTools::deleteRows(pages, targetRows()); });
 }
 
-void EffectDocument::replaceCurrentPage(const EffectImage::Page &after, const QString &what)
+void EffectDocument::putPages(const Pages &pages)
 {
-    const int page = m_image.currentPage();
-    pushChange(page, m_image.page(page), after, what);
+    for (int page = 1; page <= EffectImage::PageCount; ++page) {
+        const EffectImage::Page &states = pages[static_cast<std::size_t>(page - 1)];
+        if (m_image.page(page) != states) {
+            m_image.setPage(page, states);
+            Q_EMIT pageChanged(page);
+        }
+    }
+}
+
+void EffectDocument::showPreview(const Pages &pages)
+{
+    if (!m_previewed)
+        m_previewed = RowTools::pagesOf(m_image);
+    putPages(pages);
+}
+
+void EffectDocument::endPreview(bool keep, const QString &what)
+{
+    if (!m_previewed)
+        return;
+    const Pages shown = RowTools::pagesOf(m_image);
+    putPages(*std::exchange(m_previewed, std::nullopt));
+    if (keep)
+        changeRows(what, [&](Pages &pages) { pages = shown; });
 }

@@ -5,9 +5,12 @@
 #include "document/DocumentPrompts.h"
 #include "effect/EffectImage.h"
 #include "effect/ImageDecoder.h"
+#include "effect/RowSelection.h"
+#include "effect/RowTools.h"
 
 #include <QObject>
 #include <QUndoStack>
+#include <functional>
 #include <optional>
 
 class ColourSettings;
@@ -36,6 +39,14 @@ public:
     // The page the window shows, 1..64: the one that page edits and tools act on. Showing it is
     // the window's business, so nothing is announced.
     void setCurrentPage(int page) { m_image.setCurrentPage(static_cast<std::uint16_t>(page)); }
+    // The rows the tools act on, chosen in the overview or the time strip; none: the shown page.
+    // A new image lets it go.
+    const RowSelection &selection() const { return m_selection; }
+    void setSelection(const RowSelection &selection);
+    // The selection's rows, or the shown page's when there is none: what the tools act on.
+    QList<int> targetRows() const;
+    // The LEDs of the string the layout drives: 16, or 8 for the 8-LED layout.
+    int stringLeds() const;
 
     // The image replaced whole, page 1 current, its edits started anew. `path` is the file it
     // belongs to (empty: none, as for the chip's).
@@ -75,6 +86,7 @@ Q_SIGNALS:
     // LEDs of `page` changed: by an edit, undo, redo or a page tool. Undo and redo make the page
     // they change the current one first, so the window shows it.
     void pageChanged(int page);
+    void selectionChanged();
     // The document now belongs to another file (loaded, saved as, recovered).
     void pathChanged(const QString &path);
 
@@ -83,23 +95,39 @@ public Q_SLOTS:
     bool saveAs();
     void exportCArray();
     void exportPicture(const ColourSettings &colours);
-    // The current page for the clipboard: in a form of its own, and as hex text.
-    QMimeData *copyPage() const;
-    // Replaces the current page with one from the clipboard; reports data that holds no page.
-    void pastePage(const QMimeData *data);
-    void clearPage();
-    void fillPage();
-    void invertPage();
-    // The tools that move light on the shown page, over the string of its layout.
+    // The tools below act on targetRows(), each as one step of the history.
+    // Those rows for the clipboard: in a form of its own, and as hex text, two bytes a row.
+    QMimeData *copyRows() const;
+    // Rows from the clipboard written from the first of targetRows() on; what runs past the last
+    // row is cut. Reports data that holds no rows.
+    void pasteRows(const QMimeData *data);
+    void clear();
+    void fill();
+    void invert();
+    // Along the string of the layout.
     void shiftAlong(bool towardLedOne, bool wrap);
-    void mirrorPage();
+    void mirror();
+    // In time, wrapping within the rows.
     void shiftInTime(bool earlier);
     void reverseInTime();
-    // An unlit page before the shown one, the later pages one on; the last page's lit LEDs are
-    // asked about before they fall off the end.
-    void insertPage();
-    // The shown page gone, the later pages one back, an unlit page at the end.
-    void deletePage();
+    // The rows after the first few (asked how many) repeat those: a hold is a repeated row.
+    void repeatRows();
+    // As many unlit rows as targetRows() holds, before the first of them, the later rows pushed
+    // on; lit LEDs pushed off the end are asked about first.
+    void insertRows();
+    // Those rows gone, the later rows pulled in, unlit rows at the end.
+    void deleteRows();
+
+public:
+    using Pages = RowTools::Pages;
+    // All pages changed by `change` as one step of the history named `what` (none if nothing
+    // changed).
+    void changeRows(const QString &what, const std::function<void(Pages &)> &change);
+    // A preview shown while a dialog's settings change: the image shows `pages` without a step of
+    // the history. endPreview() puts the image back, and keeps the last preview as one step named
+    // `what` when `keep`.
+    void showPreview(const Pages &pages);
+    void endPreview(bool keep, const QString &what);
 
 private:
     bool writeTo(const QString &path);
@@ -108,11 +136,9 @@ private:
     // False when the user would rather keep the file at `path` as it is: changed by another
     // program since it was read, or holding more bytes than the layout writes.
     bool acceptsReplacing(const QString &path, ImageLayout layout);
-    void replaceCurrentPage(const EffectImage::Page &after, const QString &what);
-    // All pages as `after` holds them, as one step of the history named `what`.
-    void changePages(const std::array<EffectImage::Page, EffectImage::PageCount> &after, const QString &what);
-    // The LEDs of the string the layout drives: 16, or 8 for the 8-LED layout.
-    int stringLeds() const;
+    void changeAlong(RowTools::Along tool, const QString &what);
+    // Shows `pages` without a step of the history, announcing each page that changes.
+    void putPages(const Pages &pages);
     // One step of the history; its first redo makes `after` the page's content.
     void pushChange(int page, const EffectImage::Page &before, const EffectImage::Page &after, const QString &what);
     QString suggestedPath(const QString &extension) const;
@@ -135,4 +161,6 @@ private:
         EffectImage::Page before;
     };
     std::optional<Stroke> m_stroke; // a right-button stroke under way
+    RowSelection m_selection;
+    std::optional<Pages> m_previewed; // the pages as they were before a preview
 };

@@ -1,8 +1,6 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "effect/PageTools.h"
 
-#include <algorithm>
-
 #include "effect/ImageDecoder.h"
 #include "effect/ImageEncoder.h"
 
@@ -27,65 +25,6 @@ EffectImage::Page PageTools::inverted(const EffectImage::Page &page)
     EffectImage::Page result;
     for (std::size_t i = 0; i < page.size(); ++i)
         result[i] = page[i] == EffectImage::On ? EffectImage::Off : EffectImage::On;
-    return result;
-}
-
-namespace {
-using Row = std::array<std::uint8_t, EffectImage::ColumnCount>;
-
-// Each row of `page` made anew by `change`, which sees the first `leds` columns.
-template<typename Change>
-EffectImage::Page eachRow(const EffectImage::Page &page, int leds, Change change)
-{
-    EffectImage::Page result = page;
-    for (int row = 0; row < EffectImage::RowCount; ++row) {
-        const auto first = result.begin() + row * EffectImage::ColumnCount;
-        change(first, first + leds);
-    }
-    return result;
-}
-} // namespace
-
-EffectImage::Page PageTools::shiftedAlong(const EffectImage::Page &page, int leds, bool towardLedOne, bool wrap)
-{
-    // LED 1 is the rightmost column: toward it is toward the row's end.
-    return eachRow(page, leds, [&](auto begin, auto end) {
-        if (towardLedOne) {
-            const std::uint8_t fallen = *(end - 1);
-            std::rotate(begin, end - 1, end);
-            *begin = wrap ? fallen : EffectImage::Off;
-        } else {
-            const std::uint8_t fallen = *begin;
-            std::rotate(begin, begin + 1, end);
-            *(end - 1) = wrap ? fallen : EffectImage::Off;
-        }
-    });
-}
-
-EffectImage::Page PageTools::mirrored(const EffectImage::Page &page, int leds)
-{
-    return eachRow(page, leds, [](auto begin, auto end) { std::reverse(begin, end); });
-}
-
-EffectImage::Page PageTools::shiftedInTime(const EffectImage::Page &page, bool earlier)
-{
-    EffectImage::Page result = page;
-    const auto rowStart = [&result](int row) { return result.begin() + row * EffectImage::ColumnCount; };
-    if (earlier)
-        std::rotate(result.begin(), rowStart(1), result.end());
-    else
-        std::rotate(result.begin(), rowStart(EffectImage::RowCount - 1), result.end());
-    return result;
-}
-
-EffectImage::Page PageTools::reversedInTime(const EffectImage::Page &page)
-{
-    EffectImage::Page result = page;
-    for (int row = 0; row < EffectImage::RowCount / 2; ++row) {
-        std::swap_ranges(result.begin() + row * EffectImage::ColumnCount,
-            result.begin() + (row + 1) * EffectImage::ColumnCount,
-            result.begin() + (EffectImage::RowCount - 1 - row) * EffectImage::ColumnCount);
-    }
     return result;
 }
 
@@ -136,7 +75,8 @@ std::optional<QByteArray> PageTools::parseHex(const QString &text)
         if (digits.contains(QRegularExpression(QStringLiteral("[^0-9A-Fa-f]"))))
             return std::nullopt;
     }
-    if (digits.size() != 2 * ByteCount)
+    // Whole rows of the image: two bytes each, up to all 1024.
+    if (digits.isEmpty() || digits.size() % 4 != 0 || digits.size() > 4 * 1024)
         return std::nullopt;
     return QByteArray::fromHex(digits.toLatin1());
 }

@@ -1,14 +1,6 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #include "effect/PagesChangeCommand.h"
 
-PagesChangeCommand::Pages PagesChangeCommand::pagesOf(const EffectImage &image)
-{
-    Pages pages;
-    for (int page = 1; page <= EffectImage::PageCount; ++page)
-        pages[static_cast<std::size_t>(page - 1)] = image.page(page);
-    return pages;
-}
-
 PagesChangeCommand::PagesChangeCommand(
     EffectImage &image, Pages before, Pages after, int shown, Announce announce, const QString &text)
     : QUndoCommand(text)
@@ -23,12 +15,15 @@ PagesChangeCommand::PagesChangeCommand(
 void PagesChangeCommand::apply(const Pages &pages)
 {
     m_image.setCurrentPage(static_cast<std::uint16_t>(m_shown)); // the page the change was made on
+    bool shownChanged = false;
     for (int page = 1; page <= EffectImage::PageCount; ++page) {
         const EffectImage::Page &states = pages[static_cast<std::size_t>(page - 1)];
         if (m_image.page(page) != states) {
             m_image.setPage(page, states);
             m_announce(page);
+            shownChanged = shownChanged || page == m_shown;
         }
     }
-    m_announce(m_shown); // shown again, changed or not
+    if (!shownChanged)
+        m_announce(m_shown); // shown again all the same
 }

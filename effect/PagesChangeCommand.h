@@ -1,22 +1,19 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
-#include "effect/EffectImage.h"
+#include "effect/RowTools.h"
 
 #include <QUndoCommand>
-#include <array>
 #include <functional>
 
-// One step of the edit history that changes many pages at once (an inserted or deleted page):
-// all pages as they were and as they became. Undoing or redoing it makes the page it was made on
-// the current one again and announces each page that changes, and that page.
+// One step of the edit history that changes many pages at once (a tool over a range, an inserted or deleted page, a
+// generated effect): all pages as they were and as they became. Undoing or redoing it makes the page it was made on the
+// current one again and announces each page that changes, and that page.
 class PagesChangeCommand : public QUndoCommand
 {
 public:
-    using Pages = std::array<EffectImage::Page, EffectImage::PageCount>;
+    using Pages = RowTools::Pages;
     using Announce = std::function<void(int page)>;
-
-    static Pages pagesOf(const EffectImage &image);
 
     // The change is already worked out when the command is pushed; its first redo makes it.
     PagesChangeCommand(

@@ -4,8 +4,15 @@
 #include "common/AppError.h"
 #include "common/DecimalText.h"
 
+#include "generate/PixelFont.h"
+
 #include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -13,7 +20,6 @@ namespace Generators {
 
 namespace {
     constexpr int FrameCount = EffectImage::PageCount * EffectImage::RowCount;
-    using Frame = std::uint16_t; // bit i: LED i + 1, counted from the string's LED 1 end
 
     QString tr(const char *text)
     {
@@ -24,11 +30,12 @@ namespace {
     class Settings
     {
     public:
-        Settings(const Kind &kind, const QStringList &given)
+        Settings(const Kind &kind, const QStringList &given, int leds)
             : m_kind(kind)
+            , m_leds(leds)
         {
-            for (const auto &[name, value] : kind.settings)
-                m_values.insert(QString::fromLatin1(name), QString::fromLatin1(value));
+            for (const Setting &setting : kind.settings)
+                m_values.insert(QString::fromLatin1(setting.name), QString::fromUtf8(setting.defaultValue));
             QStringList seen;
             for (const QString &setting : given) {
                 const qsizetype equals = setting.indexOf(QLatin1Char('='));
@@ -44,20 +51,23 @@ namespace {
                 m_values[name] = setting.mid(equals + 1);
             }
         }
-        int number(const char *name, int least, int most) const
+        int number(const char *name) const
         {
+            const Setting &setting = find(name);
+            const int most = setting.most == Setting::StringLeds ? m_leds : setting.most;
             const QString text = m_values.value(QString::fromLatin1(name));
             const std::optional<std::int32_t> value = DecimalText::parse(text);
-            if (!value || *value < least || *value > most) {
+            if (!value || *value < setting.least || *value > most) {
                 throw AppError(tr("%1=%2: a whole number from %3 to %4 is needed.")
                                    .arg(QString::fromLatin1(name), text)
-                                   .arg(least)
+                                   .arg(setting.least)
                                    .arg(most));
             }
             return *value;
         }
-        QString choice(const char *name, const QStringList &choices) const
+        QString choice(const char *name) const
         {
+            const QStringList choices = find(name).choiceList();
             const QString text = m_values.value(QString::fromLatin1(name));
             if (!choices.contains(text)) {
                 throw AppError(tr("%1=%2: one of %3 is needed.")
@@ -65,17 +75,24 @@ namespace {
             }
             return text;
         }
+        QString text(const char *name) const { return m_values.value(QString::fromLatin1(name)); }
 
     private:
         QString names() const
         {
             QStringList list;
-            for (const auto &[name, value] : m_kind.settings)
-                list << QString::fromLatin1(name);
+            for (const Setting &setting : m_kind.settings)
+                list << QString::fromLatin1(setting.name);
             return list.join(QStringLiteral(", "));
+        }
+        const Setting &find(const char *name) const
+        {
+            return *std::find_if(m_kind.settings.begin(), m_kind.settings.end(),
+                [name](const Setting &setting) { return qstrcmp(setting.name, name) == 0; });
         }
 
         const Kind &m_kind;
+        int m_leds;
         QHash<QString, QString> m_values;
     };
 
@@ -89,9 +106,9 @@ namespace {
     // A lit block running along the string, wrapping or bouncing, with the LEDs it left lit a while.
     Frames chase(const Settings &settings, int leds)
     {
-        const int width = settings.number("width", 1, leds);
-        const int tail = settings.number("tail", 0, FrameCount);
-        const bool bounce = settings.number("bounce", 0, 1) == 1;
+        const int width = settings.number("width");
+        const int tail = settings.number("tail");
+        const bool bounce = settings.number("bounce") == 1;
         const int span = leds - width; // the block's first LED runs 0..span when bouncing
         Frames blocks {};
         for (int f = 0; f < FrameCount; ++f) {
@@ -111,8 +128,7 @@ namespace {
     // The string filling LED by LED (from LED 1's end, or from the middle out), then emptying.
     Frames fill(const Settings &settings, int leds)
     {
-        const bool middle
-            = settings.choice("from", {QStringLiteral("end"), QStringLiteral("middle")}) == QLatin1String("middle");
+        const bool middle = settings.choice("from") == QLatin1String("middle");
         // The order the LEDs light in.
         QList<int> order;
         for (int i = 0; i < leds; ++i)
@@ -130,8 +146,8 @@ namespace {
     // Random LEDs at a density, the same for the same seed.
     Frames sparkle(const Settings &settings, int leds)
     {
-        const int density = settings.number("density", 0, 100);
-        std::uint32_t state = static_cast<std::uint32_t>(settings.number("seed", 0, 1 << 30)) * 2654435761u + 1;
+        const int density = settings.number("density");
+        std::uint32_t state = static_cast<std::uint32_t>(settings.number("seed")) * 2654435761u + 1;
         Frames frames {};
         for (Frame &frame : frames) {
             for (int i = 0; i < leds; ++i) {
@@ -157,8 +173,7 @@ namespace {
     // Patterns that find a dead LED, swapped wires or a stuck address line when the chip plays.
     Frames testPattern(const Settings &settings, int leds)
     {
-        const QString pattern = settings.choice("pattern",
-            {QStringLiteral("all"), QStringLiteral("walk"), QStringLiteral("alternate"), QStringLiteral("pages")});
+        const QString pattern = settings.choice("pattern");
         Frames frames {};
         for (int f = 0; f < FrameCount; ++f) {
             Frame &frame = frames[static_cast<std::size_t>(f)];
@@ -174,22 +189,95 @@ namespace {
         return frames;
     }
 
+    // The text's columns as a string of `leds` LEDs shows them, the glyphs' top at the string's
+    // left end: our pixel font (doubled for 16 LEDs), or an installed font drawn without smoothing.
+    QList<Frame> textColumns(const QString &text, const QString &font, int leds)
+    {
+        QList<Frame> columns;
+        if (font == QLatin1String("pixel")) {
+            const int scale = leds / PixelFont::Height;
+            for (const std::uint8_t column : PixelFont::columns(text)) {
+                Frame frame = 0;
+                for (int y = 0; y < PixelFont::Height; ++y) {
+                    for (int copy = 0; column & (1u << y) && copy < scale; ++copy)
+                        frame |= static_cast<Frame>(1u << (leds - 1 - (y * scale + copy)));
+                }
+                columns.insert(columns.size(), scale, frame);
+            }
+            return columns;
+        }
+        if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+            throw AppError(tr("font=%1: installed fonts are drawn in the window; here, font=pixel.").arg(font));
+        QFont drawn(font);
+        drawn.setPixelSize(leds);
+        drawn.setStyleStrategy(QFont::NoAntialias);
+        const int width = std::max(1, QFontMetrics(drawn).horizontalAdvance(text));
+        QImage picture(width, leds, QImage::Format_Grayscale8);
+        picture.fill(Qt::black);
+        QPainter painter(&picture);
+        painter.setFont(drawn);
+        painter.setPen(Qt::white);
+        painter.drawText(picture.rect(), Qt::AlignLeft | Qt::AlignVCenter, text);
+        painter.end();
+        for (int x = 0; x < width; ++x) {
+            Frame frame = 0;
+            for (int y = 0; y < leds; ++y) {
+                if (picture.constScanLine(y)[x] >= 128)
+                    frame |= static_cast<Frame>(1u << (leds - 1 - y));
+            }
+            columns << frame;
+        }
+        return columns << 0;
+    }
+
+    // A text scrolling through the string, a column of its glyphs every `speed` rows, repeated
+    // after a gap.
+    Frames text(const Settings &settings, int leds)
+    {
+        const int speed = settings.number("speed");
+        const int gap = settings.number("gap");
+        const bool inverted = settings.number("invert") == 1;
+        QList<Frame> columns = textColumns(settings.text("text"), settings.text("font"), leds);
+        columns.insert(columns.size(), gap, Frame {0});
+        Frames frames {};
+        for (int f = 0; f < FrameCount && !columns.isEmpty(); ++f) {
+            const Frame column = columns.at(f / speed % columns.size());
+            frames[static_cast<std::size_t>(f)] = inverted ? static_cast<Frame>(~column & allLit(leds)) : column;
+        }
+        return frames;
+    }
+
     using Maker = Frames (*)(const Settings &, int);
-    const std::pair<const char *, Maker> Makers[]
-        = {{"chase", chase}, {"fill", fill}, {"sparkle", sparkle}, {"counter", counter}, {"test", testPattern}};
+    const std::pair<const char *, Maker> Makers[] = {{"text", text}, {"chase", chase}, {"fill", fill},
+        {"sparkle", sparkle}, {"counter", counter}, {"test", testPattern}};
 } // namespace
+
+QStringList Setting::choiceList() const
+{
+    return choices ? QString::fromLatin1(choices).split(QLatin1Char('|')) : QStringList();
+}
 
 const QList<Kind> &kinds()
 {
     static const QList<Kind> table {
+        {"text", QT_TRANSLATE_NOOP("Generators", "a text scrolls through the string, a column of its glyphs a row"),
+            {{"text", QT_TRANSLATE_NOOP("Generators", "Text"), "HELLO"},
+                {"font", QT_TRANSLATE_NOOP("Generators", "Font"), "pixel"},
+                {"speed", QT_TRANSLATE_NOOP("Generators", "Rows a column"), "1", 1, 64},
+                {"gap", QT_TRANSLATE_NOOP("Generators", "Gap between repeats (columns)"), "8", 0, 256},
+                {"invert", QT_TRANSLATE_NOOP("Generators", "Inverted"), "0", 0, 1}}},
         {"chase", QT_TRANSLATE_NOOP("Generators", "a lit block runs along the string, one LED a row"),
-            {{"width", "1"}, {"tail", "0"}, {"bounce", "0"}}},
-        {"fill", QT_TRANSLATE_NOOP("Generators", "the string fills LED by LED, then empties"), {{"from", "end"}}},
+            {{"width", QT_TRANSLATE_NOOP("Generators", "Width (LEDs)"), "1", 1, Setting::StringLeds},
+                {"tail", QT_TRANSLATE_NOOP("Generators", "Tail (rows)"), "0", 0, FrameCount},
+                {"bounce", QT_TRANSLATE_NOOP("Generators", "Bounce"), "0", 0, 1}}},
+        {"fill", QT_TRANSLATE_NOOP("Generators", "the string fills LED by LED, then empties"),
+            {{"from", QT_TRANSLATE_NOOP("Generators", "From"), "end", 0, 0, "end|middle"}}},
         {"sparkle", QT_TRANSLATE_NOOP("Generators", "random LEDs at a density in percent, the same for a seed"),
-            {{"density", "20"}, {"seed", "1"}}},
+            {{"density", QT_TRANSLATE_NOOP("Generators", "Density (%)"), "20", 0, 100},
+                {"seed", QT_TRANSLATE_NOOP("Generators", "Seed"), "1", 0, 1 << 30}}},
         {"counter", QT_TRANSLATE_NOOP("Generators", "each row its number in binary"), {}},
         {"test", QT_TRANSLATE_NOOP("Generators", "all, walk, alternate or pages: patterns that find faults"),
-            {{"pattern", "walk"}}},
+            {{"pattern", QT_TRANSLATE_NOOP("Generators", "Pattern"), "walk", 0, 0, "all|walk|alternate|pages"}}},
     };
     return table;
 }
@@ -199,8 +287,9 @@ QString kindsText()
     QStringList parts;
     for (const Kind &kind : kinds()) {
         QStringList settings;
-        for (const auto &[name, value] : kind.settings)
-            settings << QStringLiteral("%1=%2").arg(QString::fromLatin1(name), QString::fromLatin1(value));
+        for (const Setting &setting : kind.settings)
+            settings << QStringLiteral("%1=%2").arg(
+                QString::fromLatin1(setting.name), QString::fromUtf8(setting.defaultValue));
         parts << QStringLiteral("%1%2 (%3)")
                      .arg(QString::fromLatin1(kind.name),
                          settings.isEmpty() ? QString() : QLatin1Char(' ') + settings.join(QLatin1Char(' ')),
@@ -209,34 +298,50 @@ QString kindsText()
     return parts.join(QStringLiteral("; "));
 }
 
-EffectImage make(const QString &kind, const QStringList &settings, int leds)
+QString caption(const Setting &setting)
+{
+    return tr(setting.caption);
+}
+
+QList<Frame> frames(const QString &kind, const QStringList &settings, int leds)
 {
     for (const Kind &known : kinds()) {
         if (kind != QLatin1String(known.name))
             continue;
-        const Settings checked(known, settings);
-        Frames frames {};
+        const Settings checked(known, settings, leds);
         for (const auto &[name, maker] : Makers) {
-            if (kind == QLatin1String(name))
-                frames = maker(checked, leds);
-        }
-        // Frame bit i is LED i + 1; LED 1 is the string's last column.
-        EffectImage image;
-        image.fillAllPagesOff();
-        for (int f = 0; f < FrameCount; ++f) {
-            for (int i = 0; i < leds; ++i) {
-                if (frames[static_cast<std::size_t>(f)] & (1u << i)) {
-                    image.setSlotEntry(f / EffectImage::RowCount + 1,
-                        f % EffectImage::RowCount * EffectImage::ColumnCount + (leds - 1 - i), EffectImage::On);
-                }
+            if (kind == QLatin1String(name)) {
+                const Frames made = maker(checked, leds);
+                return QList<Frame>(made.begin(), made.end());
             }
         }
-        return image;
     }
     QStringList names;
     for (const Kind &known : kinds())
         names << QString::fromLatin1(known.name);
     throw AppError(tr("\"%1\" is no kind of effect: one of %2.").arg(kind, names.join(QStringLiteral(", "))));
+}
+
+void writeFrames(RowTools::Pages &pages, const QList<int> &rows, const QList<Frame> &frames, int leds)
+{
+    for (qsizetype n = 0; n < rows.size() && n < frames.size(); ++n) {
+        const RowTools::Row row = RowTools::row(pages, rows.at(n));
+        for (int i = 0; i < leds; ++i) // LED 1 is the string's last column
+            row[static_cast<std::size_t>(leds - 1 - i)] = frames.at(n) & (1u << i) ? EffectImage::On : EffectImage::Off;
+    }
+}
+
+EffectImage make(const QString &kind, const QStringList &settings, int leds)
+{
+    const QList<Frame> made = frames(kind, settings, leds);
+    EffectImage unlit;
+    unlit.fillAllPagesOff();
+    RowTools::Pages pages = RowTools::pagesOf(unlit);
+    writeFrames(pages, RowSelection::pages(1, EffectImage::PageCount).list(), made, leds);
+    EffectImage image;
+    for (int page = 1; page <= EffectImage::PageCount; ++page)
+        image.setPage(page, pages[static_cast<std::size_t>(page - 1)]);
+    return image;
 }
 
 } // namespace Generators

@@ -21,7 +21,7 @@ struct Entry
     const char *objectName = nullptr;
 };
 
-// The page clipboard takes Shift with Ctrl+C and Ctrl+V: Ctrl+V keeps doing nothing in the
+// The rows' clipboard takes Shift with Ctrl+C and Ctrl+V: Ctrl+V keeps doing nothing in the
 // position box, and Ctrl+X stays Exit.
 using C = MainMenu::Commands;
 const QList<Entry> FileEntries {
@@ -41,11 +41,15 @@ const QList<Entry> FileEntries {
     {Texts::ExitCommand, QKeySequence(Qt::CTRL | Qt::Key_X), &C::exit, "exitAction"},
 };
 const QList<Entry> PageEntries {
-    {Texts::CopyPageCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &C::copyPage, "copyPageAction"},
-    {Texts::PastePageCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &C::pastePage, "pastePageAction"},
-    {Texts::ClearPageCommand, {}, &C::clearPage, "clearPageAction"},
-    {Texts::FillPageCommand, {}, &C::fillPage, "fillPageAction"},
-    {Texts::InvertPageCommand, {}, &C::invertPage, "invertPageAction"},
+    {Texts::SelectAllCommand, QKeySequence(Qt::CTRL | Qt::Key_A), &C::selectAll, "selectAllAction"},
+    {Texts::SelectNoneCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), &C::selectNone, "selectNoneAction"},
+    {nullptr, {}, nullptr},
+    // The tools act on the chosen rows, or on the shown page when none are chosen.
+    {Texts::CopyCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &C::copyRows, "copyAction"},
+    {Texts::PasteCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &C::pasteRows, "pasteAction"},
+    {Texts::ClearCommand, {}, &C::clear, "clearAction"},
+    {Texts::FillCommand, {}, &C::fill, "fillAction"},
+    {Texts::InvertCommand, {}, &C::invert, "invertAction"},
     {nullptr, {}, nullptr},
     // Moving light: along the string with Ctrl+Alt and the arrows (Shift wraps round), in time with
     // Ctrl+Alt and Page Up or Down.
@@ -60,9 +64,12 @@ const QList<Entry> PageEntries {
     {Texts::EarlierCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_PageUp), &C::earlier, "earlierAction"},
     {Texts::LaterCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_PageDown), &C::later, "laterAction"},
     {Texts::ReverseCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R), &C::reverse, "reverseAction"},
+    {Texts::RepeatCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_T), &C::repeat, "repeatAction"},
     {nullptr, {}, nullptr},
-    {Texts::InsertPageCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Insert), &C::insertPage, "insertPageAction"},
-    {Texts::DeletePageCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Delete), &C::deletePage, "deletePageAction"},
+    {Texts::InsertRowsCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Insert), &C::insertRows, "insertRowsAction"},
+    {Texts::DeleteRowsCommand, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Delete), &C::deleteRows, "deleteRowsAction"},
+    {nullptr, {}, nullptr},
+    {Texts::GenerateCommand, QKeySequence(Qt::CTRL | Qt::Key_G), &C::generate, "generateAction"},
     {nullptr, {}, nullptr},
     {Texts::NextDifferenceCommand, QKeySequence(Qt::Key_F8), &C::nextDifference, "nextDifferenceAction"},
     {Texts::PreviousDifferenceCommand, QKeySequence(Qt::SHIFT | Qt::Key_F8), &C::previousDifference,
@@ -91,21 +98,24 @@ void MainMenu::addDocumentCommands(Commands &commands, EffectDocument &document,
     commands.saveAs = [&document] { document.saveAs(); };
     commands.exportCArray = [&document] { document.exportCArray(); };
     commands.exportPicture = [&document, &colours] { document.exportPicture(colours); };
-    commands.copyPage = [&document] { QApplication::clipboard()->setMimeData(document.copyPage()); };
-    commands.pastePage = [&document] { document.pastePage(QApplication::clipboard()->mimeData()); };
-    commands.clearPage = [&document] { document.clearPage(); };
-    commands.fillPage = [&document] { document.fillPage(); };
-    commands.invertPage = [&document] { document.invertPage(); };
+    commands.selectAll = [&document] { document.setSelection(RowSelection::pages(1, EffectImage::PageCount)); };
+    commands.selectNone = [&document] { document.setSelection({}); };
+    commands.copyRows = [&document] { QApplication::clipboard()->setMimeData(document.copyRows()); };
+    commands.pasteRows = [&document] { document.pasteRows(QApplication::clipboard()->mimeData()); };
+    commands.clear = [&document] { document.clear(); };
+    commands.fill = [&document] { document.fill(); };
+    commands.invert = [&document] { document.invert(); };
     commands.shiftTowardLedOne = [&document] { document.shiftAlong(true, false); };
     commands.shiftAway = [&document] { document.shiftAlong(false, false); };
     commands.rotateTowardLedOne = [&document] { document.shiftAlong(true, true); };
     commands.rotateAway = [&document] { document.shiftAlong(false, true); };
-    commands.mirror = [&document] { document.mirrorPage(); };
+    commands.mirror = [&document] { document.mirror(); };
     commands.earlier = [&document] { document.shiftInTime(true); };
     commands.later = [&document] { document.shiftInTime(false); };
     commands.reverse = [&document] { document.reverseInTime(); };
-    commands.insertPage = [&document] { document.insertPage(); };
-    commands.deletePage = [&document] { document.deletePage(); };
+    commands.repeat = [&document] { document.repeatRows(); };
+    commands.insertRows = [&document] { document.insertRows(); };
+    commands.deleteRows = [&document] { document.deleteRows(); };
 }
 
 void MainMenu::build(QMainWindow *window, const Commands &commands, QUndoStack *history, const QList<QAction *> &panels)

@@ -20,9 +20,9 @@ public:
     {
         Command newImage, newEightLedImage, load, save, saveAs, exportCArray, exportPicture, exit;
         Command compareWith, stopComparing;
-        Command copyPage, pastePage, clearPage, fillPage, invertPage, nextDifference, previousDifference;
-        Command shiftTowardLedOne, shiftAway, rotateTowardLedOne, rotateAway, mirror, earlier, later, reverse;
-        Command insertPage, deletePage;
+        Command selectAll, selectNone, copyRows, pasteRows, clear, fill, invert, nextDifference, previousDifference;
+        Command shiftTowardLedOne, shiftAway, rotateTowardLedOne, rotateAway, mirror, earlier, later, reverse, repeat;
+        Command insertRows, deleteRows, generate;
         Command options, about;
     };
 

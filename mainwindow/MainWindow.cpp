@@ -13,6 +13,7 @@
 #include "document/EffectDocument.h"
 #include "effect/ImageEncoder.h"
 #include "effect/PreviewController.h"
+#include "generateview/GenerateDialog.h"
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/ImageCommands.h"
 #include "mainwindow/ImageDropFilter.h"
@@ -127,6 +128,7 @@ void MainWindow::createOverview()
     });
     // The overview follows every change of the image, the shown page, the comparison and the preview.
     m_overview->follow(*m_document, *m_preview);
+    connect(m_overview, &OverviewDock::selectionRequested, m_document, &EffectDocument::setSelection);
     connect(m_pageControls, &PageControls::pageShown, m_overview, &OverviewDock::followShownPage);
     connect(m_previewControls, &PreviewControls::stopped, m_overview, [this] { m_overview->showPlayingRow(-1); });
 }
@@ -153,6 +155,7 @@ void MainWindow::createMenu()
         m_imageCommands->showNextDifference(false);
         m_comparisonView->announceStatus();
     };
+    commands.generate = [this] { showGenerator(); };
     commands.options = [this] { showOptions(); };
     commands.about = [this] { showAbout(); };
     MainMenu::build(this, commands, m_document->history(), {m_overview->toggleViewAction()});
@@ -320,6 +323,15 @@ void MainWindow::applyColours(const ColourSettings &colours)
     m_overview->refresh();
     refreshMatrix();
     clearPreviewStrip();
+}
+
+void MainWindow::showGenerator()
+{
+    m_overview->show(); // where the effect is previewed as its settings change
+    auto *dialog = new GenerateDialog(*m_document, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->move(mapToGlobal(QPoint(0, 0))); // over the matrix, the overview beside it in sight
+    dialog->open();
 }
 
 void MainWindow::showAbout()

@@ -110,6 +110,8 @@ private:
     void startUp();
     void showOptions();
     void showAbout();
+    // Edit › Generate, with the overview shown for its preview.
+    void showGenerator();
     void applyColours(const ColourSettings &colours);
     void showFileInTitle(const QString &path);
     // What the settings keep of our own: whether the overview shows, the chip chosen last.

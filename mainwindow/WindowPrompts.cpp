@@ -6,8 +6,10 @@
 #include "widgets/QuestionBox.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 
 std::optional<QString> WindowPrompts::savePath(Target target, const QString &title, const QString &suggested)
 {
@@ -66,4 +68,12 @@ DocumentPrompts::Answer WindowPrompts::ask(Question question, const QString &tex
 void WindowPrompts::reportError(const QString &message)
 {
     ErrorBox::show(m_window, message);
+}
+
+std::optional<int> WindowPrompts::askNumber(const QString &text, int least, int most, int value)
+{
+    bool given = false;
+    const int number
+        = QInputDialog::getInt(m_window, QApplication::applicationDisplayName(), text, value, least, most, 1, &given);
+    return given ? std::optional(number) : std::nullopt;
 }

@@ -21,6 +21,7 @@ public:
 
     std::optional<QString> savePath(Target target, const QString &title, const QString &suggested) override;
     Answer ask(Question question, const QString &text) override;
+    std::optional<int> askNumber(const QString &text, int least, int most, int value) override;
     void reportError(const QString &message) override;
 
 private:

@@ -37,6 +37,8 @@ OverviewDock::OverviewDock(
     setWidget(panel);
     connect(m_pages, &PagesView::pageChosen, this, &OverviewDock::pageChosen);
     connect(m_strip, &TimeStrip::rowChosen, this, &OverviewDock::rowChosen);
+    connect(m_pages, &PagesView::selectionRequested, this, &OverviewDock::selectionRequested);
+    connect(m_strip, &TimeStrip::selectionRequested, this, &OverviewDock::selectionRequested);
     connect(&comparison, &ComparisonSession::changed, this, &OverviewDock::showDifferences);
 }
 
@@ -45,6 +47,21 @@ void OverviewDock::follow(const EffectDocument &document, const PreviewControlle
     connect(&document, &EffectDocument::imageReplaced, this, &OverviewDock::refresh);
     connect(&document, &EffectDocument::pageChanged, this, &OverviewDock::refreshPage);
     connect(&preview, &PreviewController::rowChanged, this, [this, &preview] { showPlayingRow(preview.row()); });
+    connect(&document, &EffectDocument::selectionChanged, this, [this, &document] {
+        m_selection = document.selection();
+        m_pages->showSelection(m_selection);
+        m_strip->showSelection(m_selection);
+        showTarget();
+    });
+    showTarget();
+}
+
+void OverviewDock::showTarget()
+{
+    const QString rows = m_selection.isEmpty() ? tr("page %1").arg(m_image.currentPage()) : m_selection.text();
+    // In the title, which takes no room from the pages and is read with the dock.
+    setWindowTitle(
+        tr("%1 \u2014 the tools act on %2").arg(Texts::shown(Texts::OverviewCommand).remove(QLatin1Char('&')), rows));
 }
 
 bool OverviewDock::fitsScreenBeside(QWidget &window)
@@ -72,6 +89,7 @@ void OverviewDock::refreshPage(int page)
 void OverviewDock::followShownPage()
 {
     m_pages->followShownPage();
+    showTarget();
 }
 
 void OverviewDock::showDifferences()

@@ -3,6 +3,8 @@
 
 #include <QDockWidget>
 
+#include "effect/RowSelection.h"
+
 class ColourSettings;
 class ComparisonSession;
 class EffectDocument;
@@ -45,9 +47,14 @@ public Q_SLOTS:
 Q_SIGNALS:
     void pageChosen(int page);
     void rowChosen(int page, int row);
+    // Pages or rows chosen in either view, for the tools to act on.
+    void selectionRequested(const RowSelection &selection);
 
 private:
     const EffectImage &m_image;
     PagesView *m_pages;
     TimeStrip *m_strip;
+    RowSelection m_selection;
+
+    void showTarget();
 };

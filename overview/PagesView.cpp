@@ -133,7 +133,7 @@ void PagesView::focusInEvent(QFocusEvent *event)
     moveKeyboardPage(m_keyboardPage); // the page the arrows start from is the focused item
 }
 
-const QImage &PagesView::picture(int page) const
+const QImage &PagesView::picture(int page, const OverviewColours &shades) const
 {
     // A pixel a LED, 1 KiB a page; painting blows it up to whole device pixels, as the matrix is.
     QImage &picture = m_pictures[static_cast<std::size_t>(page - 1)];
@@ -141,11 +141,11 @@ const QImage &PagesView::picture(int page) const
         return picture;
     picture = QImage(EffectImage::ColumnCount, EffectImage::RowCount, QImage::Format_RGB32);
     const EffectImage::Page &leds = m_image.page(page);
-    const OverviewColours shades(m_colours);
-    for (int index = 0; index < EffectImage::LedsPerPage; ++index) {
-        const int column = index % EffectImage::ColumnCount;
-        const QRgb colour = shades.led(column, leds[static_cast<std::size_t>(index)] == EffectImage::On);
-        reinterpret_cast<QRgb *>(picture.scanLine(index / EffectImage::ColumnCount))[column] = colour;
+    for (int row = 0; row < EffectImage::RowCount; ++row) {
+        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(row));
+        for (int column = 0; column < EffectImage::ColumnCount; ++column)
+            line[column] = shades.led(
+                column, leds[static_cast<std::size_t>(row * EffectImage::ColumnCount + column)] == EffectImage::On);
     }
     return picture;
 }
@@ -153,12 +153,27 @@ const QImage &PagesView::picture(int page) const
 void PagesView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    const OverviewColours shades(m_colours);
     for (int page = 1; page <= EffectImage::PageCount; ++page) {
         const QRect cell = pageRect(page);
         if (!event->region().intersects(cell))
             continue;
         const QRect picture = pictureRect(page);
-        painter.drawImage(picture, this->picture(page)); // unsmoothed: sharp LEDs
+        if (m_selection.holdsPage(page)) {
+            QColor shade = palette().color(QPalette::Highlight);
+            shade.setAlpha(110);
+            painter.fillRect(cell, shade);
+        }
+        for (int row = 0; row < EffectImage::RowCount;) { // chosen rows: a bar at the left, a run at a time
+            int end = row;
+            while (end < EffectImage::RowCount && m_selection.contains((page - 1) * EffectImage::RowCount + end))
+                ++end;
+            if (end > row)
+                painter.fillRect(QRect(picture.left() - 6, picture.top() + row * LedPitch, 2, (end - row) * LedPitch),
+                    palette().color(QPalette::Highlight));
+            row = end + 1;
+        }
+        painter.drawImage(picture, this->picture(page, shades)); // unsmoothed: sharp LEDs
         if (page == m_framedPage) {
             painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
             painter.drawRect(picture.adjusted(-3, -3, 2, 2));
@@ -208,12 +223,38 @@ QFont PagesView::captionFont(const QFont &base, const QString &text, int width)
 
 void PagesView::mousePressEvent(QMouseEvent *event)
 {
-    if (const int page = pageAt(event->position().toPoint()); page > 0 && event->button() == Qt::LeftButton) {
-        m_keyboardPage = page;
-        Q_EMIT pageChosen(page);
+    const int page = pageAt(event->position().toPoint());
+    if (page == 0 || event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
         return;
     }
-    QWidget::mousePressEvent(event);
+    m_keyboardPage = page;
+    if (event->modifiers() & Qt::ShiftModifier) {
+        chooseUpTo(page);
+    } else if (event->modifiers() & Qt::ControlModifier) {
+        RowSelection chosen = m_selection;
+        chosen.toggle(RowSelection::pages(page, page));
+        m_anchorPage = page;
+        Q_EMIT selectionRequested(chosen);
+    } else {
+        m_anchorPage = page;
+        Q_EMIT selectionRequested({});
+        Q_EMIT pageChosen(page);
+    }
+    update();
+}
+
+void PagesView::chooseUpTo(int page)
+{
+    Q_EMIT selectionRequested(RowSelection::pages(m_anchorPage > 0 ? m_anchorPage : m_framedPage, page));
+}
+
+void PagesView::showSelection(const RowSelection &selection)
+{
+    m_selection = selection;
+    if (selection.isEmpty())
+        m_anchorPage = 0;
+    update();
 }
 
 void PagesView::keyPressEvent(QKeyEvent *event)
@@ -241,6 +282,9 @@ void PagesView::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    if (EffectImage::isValidPage(page))
-        moveKeyboardPage(page);
+    if (!EffectImage::isValidPage(page))
+        return;
+    moveKeyboardPage(page);
+    if (event->modifiers() & Qt::ShiftModifier)
+        chooseUpTo(page);
 }

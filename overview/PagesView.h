@@ -1,6 +1,8 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include "effect/RowSelection.h"
+
 #include <QFont>
 #include <QImage>
 #include <QWidget>
@@ -9,11 +11,15 @@
 class ColourSettings;
 class ComparisonSession;
 class EffectImage;
+class OverviewColours;
 
 // All 64 pages at once, 8 a row, each a small picture of its 16x16 LEDs in the column colours,
 // lit LEDs bright and unlit ones dim, with its number. The shown page is framed; while
 // comparing, a page that differs carries the number of its differing LEDs. A click, or Enter on
-// the page the arrow keys reached, asks for that page to be shown.
+// the page the arrow keys reached, asks for that page to be shown. Shift with a click or the
+// arrows asks to choose the pages from the shown one (or the last clicked) to there; Ctrl with a
+// click adds a page to the chosen ones or takes it out. Chosen pages are shaded, chosen rows
+// marked beside their page.
 class PagesView : public QWidget
 {
     Q_OBJECT
@@ -47,9 +53,11 @@ public Q_SLOTS:
     void followShownPage();
     // The preview plays `row` (0..15) of `page`; page 0 when it is not playing.
     void showPlayingRow(int page, int row);
+    void showSelection(const RowSelection &selection);
 
 Q_SIGNALS:
     void pageChosen(int page);
+    void selectionRequested(const RowSelection &selection);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -64,8 +72,13 @@ private:
     // The page the arrow keys reached, told to assistive technology.
     void moveKeyboardPage(int page);
     // A page's picture, drawn when first needed after a change.
-    const QImage &picture(int page) const;
+    const QImage &picture(int page, const OverviewColours &shades) const;
 
+    // The pages from the anchor to `page` asked to be chosen.
+    void chooseUpTo(int page);
+
+    RowSelection m_selection;
+    int m_anchorPage = 0; // where Shift chooses from; 0: the shown page
     int m_keyboardPage = 1;
     int m_framedPage = 1;
     int m_playingPage = 0;

@@ -164,6 +164,17 @@ void TimeStrip::paintEvent(QPaintEvent *event)
     // One pixel a LED, widened to the zoom without smoothing: sharp at any device pixel ratio.
     painter.drawImage(QRect(m_axis.left(first) - scroll(), LedsTop, count * m_axis.pixelsPerRow(), LedsHeight), m_leds,
         QRect(first, 0, count, EffectImage::ColumnCount));
+    QColor shade = palette().color(QPalette::Highlight);
+    shade.setAlpha(110);
+    for (int row = first; row <= last;) { // a run of chosen rows at a time
+        int end = row;
+        while (end <= last && m_selection.contains(end))
+            ++end;
+        if (end > row)
+            painter.fillRect(
+                QRect(m_axis.left(row) - scroll(), LedsTop, (end - row) * m_axis.pixelsPerRow(), LedsHeight), shade);
+        row = end + 1;
+    }
     drawPageBoundaries(painter, first, last);
     if (m_comparison.isActive())
         drawDifferences(painter, first, last);
@@ -236,16 +247,35 @@ void TimeStrip::mousePressEvent(QMouseEvent *event)
         return;
     }
     viewport()->update();
+    if (event->modifiers() & Qt::ShiftModifier && m_anchorRow >= 0) {
+        m_keyboardRow = index;
+        Q_EMIT selectionRequested(RowSelection::rows(m_anchorRow, index));
+        return;
+    }
     m_keyboardRow = index;
+    m_anchorRow = index;
+    Q_EMIT selectionRequested({});
     const TimeAxis::Place place = TimeAxis::placeOf(index);
     Q_EMIT rowChosen(place.page, place.row);
 }
 
 void TimeStrip::mouseMoveEvent(QMouseEvent *event)
 {
-    if (const int index = rowAt(event->position().toPoint()); index >= 0)
+    const int index = rowAt(event->position().toPoint());
+    if (index >= 0) {
         describe(index);
+        if (event->buttons() & Qt::LeftButton && m_anchorRow >= 0 && index != m_keyboardRow) {
+            m_keyboardRow = index;
+            Q_EMIT selectionRequested(RowSelection::rows(m_anchorRow, index));
+        }
+    }
     QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void TimeStrip::showSelection(const RowSelection &selection)
+{
+    m_selection = selection;
+    viewport()->update();
 }
 
 void TimeStrip::wheelEvent(QWheelEvent *event)
@@ -268,6 +298,17 @@ void TimeStrip::keyPressEvent(QKeyEvent *event)
 {
     const bool control = event->modifiers() & Qt::ControlModifier;
     int row = m_keyboardRow;
+    // Shift chooses the rows from where it was first held to where the keys go.
+    const auto moveKeyboardRow = [this, event, row](int index) {
+        this->moveKeyboardRow(index);
+        if (!(event->modifiers() & Qt::ShiftModifier)) {
+            m_anchorRow = m_keyboardRow;
+            return;
+        }
+        if (m_anchorRow < 0)
+            m_anchorRow = row;
+        Q_EMIT selectionRequested(RowSelection::rows(m_anchorRow, m_keyboardRow));
+    };
     switch (event->key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal: // plus without Shift on many keyboards

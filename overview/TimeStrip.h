@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include "effect/RowSelection.h"
 #include "effect/TimeAxis.h"
 
 #include <QAbstractScrollArea>
@@ -16,6 +17,8 @@ class EffectImage;
 // marked with their numbers. Scrolls sideways; Ctrl+wheel and Ctrl+plus/minus zoom. The row the
 // preview plays is marked; while comparing, each differing LED carries a tick and each differing
 // row a red mark under it. A click, or Enter on the row the arrow keys reached, chooses a row.
+// A drag, Shift with a click or with the arrows, asks to choose the rows it spans; chosen rows
+// are shaded.
 class TimeStrip : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -45,9 +48,11 @@ public Q_SLOTS:
     // The row the preview shows now, 0..1023, or -1 when it is not playing. A mark that was in
     // view is followed when it runs out of it.
     void showPlayingRow(int index);
+    void showSelection(const RowSelection &selection);
 
 Q_SIGNALS:
     void rowChosen(int page, int row);
+    void selectionRequested(const RowSelection &selection);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -78,6 +83,8 @@ private:
     TimeAxis m_axis;
     QImage m_leds; // one pixel a LED: a column a row of the effect, a line an LED of the strip
     std::bitset<EffectImage::PageCount> m_stalePages;
+    RowSelection m_selection;
+    int m_anchorRow = -1; // where a drag or Shift chooses from; -1: none yet
     int m_keyboardRow = 0;
     int m_playingRow = -1;
 };

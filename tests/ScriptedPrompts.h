@@ -26,5 +26,11 @@ struct ScriptedPrompts : DocumentPrompts
         questions << text;
         return answer;
     }
+    std::optional<int> number; // what askNumber() answers
+    std::optional<int> askNumber(const QString &text, int, int, int) override
+    {
+        questions << text;
+        return number;
+    }
     void reportError(const QString &message) override { errors << message; }
 };

@@ -754,36 +754,12 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Als PNG exportieren</translation>
     </message>
     <message>
-        <source>The clipboard holds no page: copy one in Glimmerview, or 32 bytes as hex text (&quot;0x12, 0x34, ...&quot; or &quot;1234...&quot;)</source>
-        <translation>Die Zwischenablage enthält keine Seite: Kopieren Sie eine in Glimmerview oder 32 Bytes als Hex-Text („0x12, 0x34, ...“ oder „1234...“)</translation>
-    </message>
-    <message>
-        <source>Paste Page</source>
-        <translation>Seite einfügen</translation>
-    </message>
-    <message>
-        <source>Clear Page</source>
-        <translation>Seite leeren</translation>
-    </message>
-    <message>
-        <source>Fill Page</source>
-        <translation>Seite füllen</translation>
-    </message>
-    <message>
-        <source>Invert Page</source>
-        <translation>Seite invertieren</translation>
-    </message>
-    <message>
         <source>Shift Toward LED 1</source>
         <translation>Zu LED 1 schieben</translation>
     </message>
     <message>
         <source>Shift Away From LED 1</source>
         <translation>Von LED 1 weg schieben</translation>
-    </message>
-    <message>
-        <source>Mirror Page</source>
-        <translation>Seite spiegeln</translation>
     </message>
     <message>
         <source>Shift a Row Earlier</source>
@@ -798,16 +774,51 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Reihen umkehren</translation>
     </message>
     <message>
-        <source>Page %1 falls off the end with its %2 lit LEDs. Insert all the same?</source>
-        <translation>Seite %1 fällt mit ihren %2 leuchtenden LEDs hinten hinaus. Trotzdem einfügen?</translation>
+        <source>The clipboard holds no rows: copy some in Glimmerview, or two bytes a row as hex text (&quot;0x12, 0x34, ...&quot; or &quot;1234...&quot;)</source>
+        <translation>Die Zwischenablage enthält keine Reihen: Kopieren Sie welche in Glimmerview oder zwei Bytes je Reihe als Hex-Text („0x12, 0x34, ...“ oder „1234...“)</translation>
     </message>
     <message>
-        <source>Insert Page</source>
-        <translation>Seite einfügen</translation>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
     </message>
     <message>
-        <source>Delete Page</source>
-        <translation>Seite löschen</translation>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invertieren</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Repeat the first rows over all %1 rows. How many rows repeat?</source>
+        <translation>Die ersten Reihen über alle %1 Reihen wiederholen. Wie viele Reihen wiederholen sich?</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Reihen wiederholen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lit LED(s) of the last rows fall off the end. Insert all the same?</source>
+        <translation>
+            <numerusform>%n leuchtende LED der letzten Reihen fällt hinten heraus. Trotzdem einfügen?</numerusform>
+            <numerusform>%n leuchtende LEDs der letzten Reihen fallen hinten heraus. Trotzdem einfügen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Insert Rows</source>
+        <translation>Reihen einfügen</translation>
+    </message>
+    <message>
+        <source>Delete Rows</source>
+        <translation>Reihen entfernen</translation>
     </message>
 </context>
 <context>
@@ -842,6 +853,29 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     </message>
 </context>
 <context>
+    <name>GenerateDialog</name>
+    <message>
+        <source>Generate</source>
+        <translation>Erzeugen</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>the whole image</source>
+        <translation>das ganze Abbild</translation>
+    </message>
+    <message>
+        <source>Written into %1.</source>
+        <translation>Geschrieben in %1.</translation>
+    </message>
+    <message>
+        <source>Generate %1</source>
+        <translation>%1 erzeugen</translation>
+    </message>
+</context>
+<context>
     <name>Generators</name>
     <message>
         <source>a lit block runs along the string, one LED a row</source>
@@ -866,6 +900,62 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>&quot;%1&quot; is no kind of effect: one of %2.</source>
         <translation>„%1“ ist keine Art von Effekt: eine von %2.</translation>
+    </message>
+    <message>
+        <source>font=%1: installed fonts are drawn in the window; here, font=pixel.</source>
+        <translation>font=%1: Installierte Schriften werden im Fenster gezeichnet; hier font=pixel.</translation>
+    </message>
+    <message>
+        <source>a text scrolls through the string, a column of its glyphs a row</source>
+        <translation>ein Text läuft durch die Kette, eine Spalte seiner Zeichen je Reihe</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Rows a column</source>
+        <translation>Reihen je Spalte</translation>
+    </message>
+    <message>
+        <source>Gap between repeats (columns)</source>
+        <translation>Abstand zwischen Wiederholungen (Spalten)</translation>
+    </message>
+    <message>
+        <source>Inverted</source>
+        <translation>Invertiert</translation>
+    </message>
+    <message>
+        <source>Width (LEDs)</source>
+        <translation>Breite (LEDs)</translation>
+    </message>
+    <message>
+        <source>Tail (rows)</source>
+        <translation>Schweif (Reihen)</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>Hin und her</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>Density (%)</source>
+        <translation>Dichte (%)</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Startwert</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Muster</translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1190,17 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     </message>
 </context>
 <context>
+    <name>OverviewDock</name>
+    <message>
+        <source>page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>%1 — the tools act on %2</source>
+        <translation>%1 — die Werkzeuge wirken auf %2</translation>
+    </message>
+</context>
+<context>
     <name>PagesView</name>
     <message>
         <source>Pages</source>
@@ -1160,6 +1261,17 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>it is %1</source>
         <translation>es ist %1</translation>
+    </message>
+</context>
+<context>
+    <name>RowSelection</name>
+    <message>
+        <source>pages %1</source>
+        <translation>Seiten %1</translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation>Reihen %1</translation>
     </message>
 </context>
 <context>
@@ -1238,26 +1350,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Page</source>
-        <translation>Seite &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Page</source>
-        <translation>Seite &amp;einfügen</translation>
-    </message>
-    <message>
-        <source>C&amp;lear Page</source>
-        <translation>Seite &amp;leeren</translation>
-    </message>
-    <message>
-        <source>&amp;Fill Page</source>
-        <translation>Seite &amp;füllen</translation>
-    </message>
-    <message>
-        <source>&amp;Invert Page</source>
-        <translation>Seite &amp;invertieren</translation>
     </message>
     <message>
         <source>Matrix</source>
@@ -1464,10 +1556,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Von LED 1 weg rotieren</translation>
     </message>
     <message>
-        <source>&amp;Mirror Page</source>
-        <translation>Seite &amp;spiegeln</translation>
-    </message>
-    <message>
         <source>Shift a Row &amp;Earlier</source>
         <translation>Eine Reihe &amp;früher</translation>
     </message>
@@ -1480,12 +1568,52 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Reihen &amp;umkehren</translation>
     </message>
     <message>
-        <source>Insert Pa&amp;ge</source>
-        <translation>Seite e&amp;infügen</translation>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <source>&amp;Delete Page</source>
-        <translation>Seite &amp;löschen</translation>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Fill</source>
+        <translation>F&amp;üllen</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Invertieren</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror</source>
+        <translation>&amp;Spiegeln</translation>
+    </message>
+    <message>
+        <source>Insert Ro&amp;ws</source>
+        <translation>Reihen einfü&amp;gen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Rows</source>
+        <translation>Reihen en&amp;tfernen</translation>
+    </message>
+    <message>
+        <source>Repeat Row&amp;s…</source>
+        <translation>Reihen wie&amp;derholen…</translation>
+    </message>
+    <message>
+        <source>&amp;Generate…</source>
+        <translation>Er&amp;zeugen…</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Select N&amp;one</source>
+        <translation>Auswahl aufhe&amp;ben</translation>
     </message>
 </context>
 <context>

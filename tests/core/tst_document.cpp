@@ -105,7 +105,7 @@ private Q_SLOTS:
             light(3, 9);
             document().history()->undo();
         } else {
-            document().fillPage();
+            document().fill();
         }
         QCOMPARE(replacedSpy.size(), replaced);
         QList<int> changed;
@@ -152,7 +152,7 @@ private Q_SLOTS:
         else if (tool == QLatin1String("rotate toward"))
             document().shiftAlong(true, true);
         else if (tool == QLatin1String("mirror"))
-            document().mirrorPage();
+            document().mirror();
         else if (tool == QLatin1String("reverse"))
             document().reverseInTime();
         else
@@ -210,7 +210,7 @@ private Q_SLOTS:
         document().replaceImage(start, QString(), ImageLayout::Bits16);
         document().setCurrentPage(3);
         m_prompts.answer = Answer(answer);
-        tool == QLatin1String("insert") ? document().insertPage() : document().deletePage();
+        tool == QLatin1String("insert") ? document().insertRows() : document().deleteRows();
         QCOMPARE(m_prompts.questions.size(), tool == QLatin1String("insert") && lastLit ? 1 : 0);
         QList<int> shown;
         for (int page = 1; page <= 64; ++page) {
@@ -355,7 +355,8 @@ private Q_SLOTS:
         if (exporting)
             load("half.bin8", QByteArray(1024, '\xFF'));
         document().setCurrentPage(5);
-        document().fillPage();
+        document().fill();
+        light(12, 5); // the right half, which the 8-LED layout's tools leave alone
         m_prompts.path = pathOf(exporting ? "half.h" : "half.bin8");
         m_prompts.answer = Answer::Cancel;
         if (exporting)
@@ -383,7 +384,7 @@ private Q_SLOTS:
         QCOMPARE(image().page(1)[8], EffectImage::On);
     }
 
-    void pastePage_data()
+    void pasteRows_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("pasted");
@@ -391,26 +392,75 @@ private Q_SLOTS:
         QTest::newRow("plain hex digits") << QString(64, QLatin1Char('0')) << true;
         QTest::newRow("anything else") << "hello" << false;
     }
-    void pastePage()
+    void pasteRows()
     {
         QFETCH(QString, text);
         QFETCH(bool, pasted);
         QMimeData data;
         data.setText(text);
-        document().pastePage(&data);
+        document().pasteRows(&data);
         QCOMPARE(m_prompts.errors.size(), pasted ? 0 : 1);
         QCOMPARE(image().page(1) == PageTools::filled(), pasted);
         QCOMPARE(document().history()->count(), pasted ? 1 : 0);
     }
 
+    // With rows chosen the tools act on them, across pages, and not on the shown page; a new image
+    // lets them go.
+    void toolsActOnTheChosenRows_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QList<int>>("lit"); // the LEDs lit after, as page * 1000 + index
+        QList<int> filled;
+        for (int index = 224; index < 256; ++index)
+            filled << 1000 + index;
+        for (int index = 0; index < 16; ++index)
+            filled << 2000 + index;
+        QTest::newRow("fill") << "fill" << filled;
+        QTest::newRow("repeat the first row") << "repeat" << QList<int> {1224, 1240, 2000};
+        QTest::newRow("insert") << "insert" << QList<int> {2016, 2048};
+        QTest::newRow("paste a row on") << "paste" << QList<int> {1224, 1240, 2016};
+    }
+    void toolsActOnTheChosenRows()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QList<int>, lit);
+        light(224); // page 1, row 14
+        light(0, 2); // page 2, row 0
+        document().setCurrentPage(5);
+        document().setSelection(RowSelection::rows(14, 16));
+        m_prompts.number = 1;
+        if (tool == QLatin1String("fill")) {
+            document().fill();
+        } else if (tool == QLatin1String("repeat")) {
+            document().repeatRows();
+        } else if (tool == QLatin1String("insert")) {
+            document().insertRows();
+        } else {
+            const std::unique_ptr<QMimeData> copied(document().copyRows());
+            document().setSelection(RowSelection::rows(15, 15));
+            document().pasteRows(copied.get());
+        }
+        QList<int> shown;
+        for (int page = 1; page <= 64; ++page) {
+            for (int index = 0; index < 256; ++index) {
+                if (image().page(page)[static_cast<std::size_t>(index)] == EffectImage::On)
+                    shown << page * 1000 + index;
+            }
+        }
+        QCOMPARE(shown, lit);
+        QCOMPARE(document().history()->count(), 3);
+        load("next.bin", QByteArray(2048, '\xFF'));
+        QVERIFY(document().selection().isEmpty());
+    }
+
     void copyThenPasteOnAnotherPage()
     {
         light(16);
-        const std::unique_ptr<QMimeData> copied(document().copyPage());
+        const std::unique_ptr<QMimeData> copied(document().copyRows());
         QCOMPARE(copied->text(), PageTools::hexText(PageTools::bytes(image().page(1))));
         copied->setText(QStringLiteral("not what is pasted: the page's own form comes first"));
         document().setCurrentPage(2);
-        document().pastePage(copied.get());
+        document().pasteRows(copied.get());
         QCOMPARE(image().page(2), image().page(1));
     }
 };

@@ -75,6 +75,38 @@ private Q_SLOTS:
         QCOMPARE(litLeds(Generators::make(kind, settings, 16), frame, 16), lit);
     }
 
+    // Text scrolls a column of its glyphs a row, the glyphs' top at the string's far end; our
+    // pixel font is 8 LEDs high and doubled on 16.
+    void textScrollsThroughTheString_data()
+    {
+        QTest::addColumn<int>("leds");
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<QList<int>>("lit");
+        QTest::newRow("H's stem, 16 LEDs")
+            << 16 << QStringList {"text=H"} << 1 << QList<int> {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+        QTest::newRow("H's bar, 16 LEDs") << 16 << QStringList {"text=H"} << 2 << QList<int> {9, 10};
+        QTest::newRow("H's stem, 8 LEDs") << 8 << QStringList {"text=H"} << 0 << QList<int> {2, 3, 4, 5, 6, 7, 8};
+        QTest::newRow("H's bar, 8 LEDs") << 8 << QStringList {"text=H"} << 1 << QList<int> {5};
+        QTest::newRow("slower") << 8 << QStringList {"text=H", "speed=2"} << 3 << QList<int> {5};
+        QTest::newRow("inverted") << 8 << QStringList {"text=H", "invert=1"} << 1 << QList<int> {1, 2, 3, 4, 6, 7, 8};
+        QTest::newRow("in the gap") << 8 << QStringList {"text=I", "gap=2"} << 4 << QList<int> {};
+        QTest::newRow("repeated after the gap") << 8 << QStringList {"text=I", "gap=2"} << 6 << QList<int> {2, 8};
+        QTest::newRow("an umlaut") << 8 << QStringList {QStringLiteral("text=\u00C4")} << 0
+                                   << QList<int> {2, 3, 4, 5, 6, 8};
+        QTest::newRow("a tail below the line") << 8 << QStringList {"text=g"} << 1 << QList<int> {1, 3, 6};
+        QTest::newRow("no glyph: a question mark")
+            << 8 << QStringList {QStringLiteral("text=\u20AC")} << 1 << QList<int> {8};
+    }
+    void textScrollsThroughTheString()
+    {
+        QFETCH(int, leds);
+        QFETCH(QStringList, settings);
+        QFETCH(int, frame);
+        QFETCH(QList<int>, lit);
+        QCOMPARE(litLeds(Generators::make(QStringLiteral("text"), settings, leds), frame, leds), lit);
+    }
+
     void theSameSeedMakesTheSameBytes()
     {
         const auto bytes = [](const QString &seed) {
@@ -97,6 +129,9 @@ private Q_SLOTS:
         QTest::newRow("too wide") << "chase" << QStringList {"width=17"} << "width=17: a whole number from 1 to 16";
         QTest::newRow("not a number") << "sparkle" << QStringList {"density=lots"} << "density=lots: a whole number";
         QTest::newRow("no such pattern") << "test" << QStringList {"pattern=zebra"} << "pattern=zebra: one of all";
+        QTest::newRow("too fast") << "text" << QStringList {"speed=0"} << "speed=0: a whole number from 1 to 64";
+        QTest::newRow("a font without a window")
+            << "text" << QStringList {"font=Sans"} << "font=Sans: installed fonts are drawn in the window";
         QTest::newRow("a counter takes nothing")
             << "counter" << QStringList {"width=1"} << "\"width=1\": counter takes no settings";
     }

@@ -82,7 +82,7 @@ private Q_SLOTS:
     void undoingAPageToolShowsItsPage()
     {
         goToPage(3);
-        document().fillPage();
+        document().fill();
         goToPage(7);
         history().undo();
         QCOMPARE(form->image().currentPage(), 3);
@@ -91,9 +91,9 @@ private Q_SLOTS:
         history().redo();
         QCOMPARE(form->image().page(3), PageTools::filled());
         QCOMPARE(form->ledState(256), LedState::On);
-        document().invertPage();
+        document().invert();
         QCOMPARE(form->image().page(3), PageTools::cleared());
-        document().clearPage(); // no change: no step
+        document().clear(); // no change: no step
         QCOMPARE(history().count(), 2);
     }
 
@@ -223,10 +223,10 @@ private Q_SLOTS:
     void copyThenPasteOnAnotherPage()
     {
         click(17);
-        triggerMenu("copyPageAction");
+        triggerMenu("copyAction");
         QCOMPARE(QApplication::clipboard()->text(), PageTools::hexText(PageTools::bytes(form->image().page(1))));
         goToPage(2);
-        triggerMenu("pastePageAction");
+        triggerMenu("pasteAction");
         QCOMPARE(form->image().page(2), form->image().page(1));
         QCOMPARE(form->ledState(17), LedState::On);
     }

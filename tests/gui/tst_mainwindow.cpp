@@ -284,17 +284,18 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(edit,
-            QStringList({"Undo", "Redo", "Copy Page", "Paste Page", "Clear Page", "Fill Page", "Invert Page",
+            QStringList({"Undo", "Redo", "Select All", "Select None", "Copy", "Paste", "Clear", "Fill", "Invert",
                 "Shift Toward LED 1", "Shift Away From LED 1", "Rotate Toward LED 1", "Rotate Away From LED 1",
-                "Mirror Page", "Shift a Row Earlier", "Shift a Row Later", "Reverse Rows", "Insert Page", "Delete Page",
-                "Next Difference", "Previous Difference"}));
+                "Mirror", "Shift a Row Earlier", "Shift a Row Later", "Reverse Rows", "Repeat Rows\u2026",
+                "Insert Rows", "Delete Rows", "Generate\u2026", "Next Difference", "Previous Difference"}));
         QCOMPARE(keys,
             QList<QKeySequence>({QKeySequence("Ctrl+Z"), QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y"),
-                QKeySequence("Ctrl+Shift+C"), QKeySequence("Ctrl+Shift+V"), QKeySequence("Ctrl+Alt+Right"),
-                QKeySequence("Ctrl+Alt+Left"), QKeySequence("Ctrl+Alt+Shift+Right"),
-                QKeySequence("Ctrl+Alt+Shift+Left"), QKeySequence("Ctrl+Alt+M"), QKeySequence("Ctrl+Alt+PgUp"),
-                QKeySequence("Ctrl+Alt+PgDown"), QKeySequence("Ctrl+Alt+R"), QKeySequence("Ctrl+Alt+Ins"),
-                QKeySequence("Ctrl+Alt+Del"), QKeySequence("F8"), QKeySequence("Shift+F8")}));
+                QKeySequence("Ctrl+A"), QKeySequence("Ctrl+Shift+A"), QKeySequence("Ctrl+Shift+C"),
+                QKeySequence("Ctrl+Shift+V"), QKeySequence("Ctrl+Alt+Right"), QKeySequence("Ctrl+Alt+Left"),
+                QKeySequence("Ctrl+Alt+Shift+Right"), QKeySequence("Ctrl+Alt+Shift+Left"), QKeySequence("Ctrl+Alt+M"),
+                QKeySequence("Ctrl+Alt+PgUp"), QKeySequence("Ctrl+Alt+PgDown"), QKeySequence("Ctrl+Alt+R"),
+                QKeySequence("Ctrl+Alt+T"), QKeySequence("Ctrl+Alt+Ins"), QKeySequence("Ctrl+Alt+Del"),
+                QKeySequence("Ctrl+G"), QKeySequence("F8"), QKeySequence("Shift+F8")}));
     }
 
     void startUpShowsPageOneAllOff()

@@ -77,6 +77,62 @@ private Q_SLOTS:
         QCOMPARE(pages()->pageAt(pages()->pageRect(page).center()), page);
     }
 
+    // Pages chosen in the overview, rows in the time strip: the tools act on them, both views
+    // shade them, and the dock's title says which.
+    void rangesAreChosenInEitherView_data()
+    {
+        QTest::addColumn<QString>("gesture");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("Shift+click from the shown page") << "shift 3 6"
+                                                         << "pages 3\u20136";
+        QTest::newRow("Ctrl+click adds pages") << "ctrl 2 ctrl 9"
+                                               << "pages 2, 9";
+        QTest::newRow("Ctrl+click again takes one out") << "ctrl 2 ctrl 9 ctrl 2"
+                                                        << "pages 9";
+        QTest::newRow("a plain click lets them go") << "shift 3 6 click 5"
+                                                    << "";
+        QTest::newRow("Shift+arrows") << "keys 2"
+                                      << "pages 1\u20133";
+        QTest::newRow("a drag in the time strip") << "drag 14 33"
+                                                  << "rows 15\u201334";
+    }
+    void rangesAreChosenInEitherView()
+    {
+        QFETCH(QString, gesture);
+        QFETCH(QString, chosen);
+        const QStringList words = gesture.split(QLatin1Char(' '));
+        for (qsizetype i = 0; i < words.size();) {
+            const QString word = words.at(i++);
+            if (word == QLatin1String("shift")) {
+                QTest::mouseClick(pages(), Qt::LeftButton, {}, pages()->pageRect(words.at(i++).toInt()).center());
+                QTest::mouseClick(
+                    pages(), Qt::LeftButton, Qt::ShiftModifier, pages()->pageRect(words.at(i++).toInt()).center());
+            } else if (word == QLatin1String("ctrl") || word == QLatin1String("click")) {
+                QTest::mouseClick(pages(), Qt::LeftButton,
+                    word == QLatin1String("ctrl") ? Qt::ControlModifier : Qt::NoModifier,
+                    pages()->pageRect(words.at(i++).toInt()).center());
+            } else if (word == QLatin1String("keys")) {
+                pages()->setFocus();
+                for (int n = words.at(i++).toInt(); n > 0; --n)
+                    QTest::keyClick(pages(), Qt::Key_Right, Qt::ShiftModifier);
+            } else { // a drag from one row to another
+                const int from = words.at(i++).toInt(), to = words.at(i++).toInt();
+                strip()->horizontalScrollBar()->setValue(0);
+                QWidget *viewport = strip()->viewport();
+                QTest::mousePress(viewport, Qt::LeftButton, {}, strip()->ledRect(from, 4).center());
+                QMouseEvent move(QEvent::MouseMove, strip()->ledRect(to, 4).center(),
+                    viewport->mapToGlobal(strip()->ledRect(to, 4).center()), Qt::NoButton, Qt::LeftButton, {});
+                QApplication::sendEvent(viewport, &move);
+                QTest::mouseRelease(viewport, Qt::LeftButton, {}, strip()->ledRect(to, 4).center());
+            }
+        }
+        const RowSelection &selection = form->document().selection();
+        QCOMPARE(selection.isEmpty() ? QString() : selection.text(), chosen);
+        QVERIFY(control<QDockWidget>("overviewDock")
+                    ->windowTitle()
+                    .endsWith(chosen.isEmpty() ? QStringLiteral("page %1").arg(form->image().currentPage()) : chosen));
+    }
+
     // A click on a row of the time strip shows its page; a running preview goes on from that row.
     void aClickOnAStripRowShowsItsPage_data()
     {
