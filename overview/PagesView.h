@@ -40,6 +40,7 @@ public:
     int keyboardPage() const { return m_keyboardPage; }
     int shownPage() const { return m_framedPage; }
     int litLeds(int page) const;
+    const RowSelection &selection() const { return m_selection; }
     // The font a page's caption is drawn in: `base`, or smaller where the text would be wider
     // than `width` (down to 6 px, then clipped), so that captions never run together.
     static QFont captionFont(const QFont &base, const QString &text, int width);

@@ -97,8 +97,11 @@ QString PageItemAccessible::text(QAccessible::Text t) const
         return QCoreApplication::translate("PagesView", "Page %1").arg(m_page);
     if (t == QAccessible::Description) {
         const int lit = m_view->litLeds(m_page);
-        return lit == 1 ? QCoreApplication::translate("PagesView", "1 lit LED")
-                        : QCoreApplication::translate("PagesView", "%1 lit LEDs").arg(lit);
+        const QString leds = lit == 1 ? QCoreApplication::translate("PagesView", "1 lit LED")
+                                      : QCoreApplication::translate("PagesView", "%1 lit LEDs").arg(lit);
+        return m_view->selection().holdsPage(m_page)
+            ? QCoreApplication::translate("PagesView", "%1, chosen for the tools").arg(leds)
+            : leds;
     }
     return {};
 }

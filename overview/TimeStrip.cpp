@@ -247,7 +247,9 @@ void TimeStrip::mousePressEvent(QMouseEvent *event)
         return;
     }
     viewport()->update();
-    if (event->modifiers() & Qt::ShiftModifier && m_anchorRow >= 0) {
+    if (event->modifiers() & Qt::ShiftModifier) { // from the last row clicked or reached by the keys
+        if (m_anchorRow < 0)
+            m_anchorRow = m_keyboardRow;
         m_keyboardRow = index;
         Q_EMIT selectionRequested(RowSelection::rows(m_anchorRow, index));
         return;

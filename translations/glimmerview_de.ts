@@ -1218,6 +1218,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>1 lit LED</source>
         <translation>1 leuchtende LED</translation>
     </message>
+    <message>
+        <source>%1, chosen for the tools</source>
+        <translation>%1, für die Werkzeuge gewählt</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryFolder</name>
