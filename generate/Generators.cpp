@@ -2,7 +2,7 @@
 #include "generate/Generators.h"
 
 #include "common/AppError.h"
-#include "common/DecimalText.h"
+#include "common/NamedSettings.h"
 
 #include "generate/PixelFont.h"
 
@@ -26,75 +26,7 @@ namespace {
         return QCoreApplication::translate("Generators", text);
     }
 
-    // The settings as given, checked against the kind's names; each read once and within its range.
-    class Settings
-    {
-    public:
-        Settings(const Kind &kind, const QStringList &given, int leds)
-            : m_kind(kind)
-            , m_leds(leds)
-        {
-            for (const Setting &setting : kind.settings)
-                m_values.insert(QString::fromLatin1(setting.name), QString::fromUtf8(setting.defaultValue));
-            QStringList seen;
-            for (const QString &setting : given) {
-                const qsizetype equals = setting.indexOf(QLatin1Char('='));
-                const QString name = setting.left(equals);
-                if (equals < 0 || !m_values.contains(name) || seen.contains(name)) {
-                    if (kind.settings.isEmpty())
-                        throw AppError(
-                            tr("\"%1\": %2 takes no settings.").arg(setting, QString::fromLatin1(kind.name)));
-                    throw AppError(tr("\"%1\": %2 takes %3, each once as NAME=VALUE.")
-                                       .arg(setting, QString::fromLatin1(kind.name), names()));
-                }
-                seen << name;
-                m_values[name] = setting.mid(equals + 1);
-            }
-        }
-        int number(const char *name) const
-        {
-            const Setting &setting = find(name);
-            const int most = setting.most == Setting::StringLeds ? m_leds : setting.most;
-            const QString text = m_values.value(QString::fromLatin1(name));
-            const std::optional<std::int32_t> value = DecimalText::parse(text);
-            if (!value || *value < setting.least || *value > most) {
-                throw AppError(tr("%1=%2: a whole number from %3 to %4 is needed.")
-                                   .arg(QString::fromLatin1(name), text)
-                                   .arg(setting.least)
-                                   .arg(most));
-            }
-            return *value;
-        }
-        QString choice(const char *name) const
-        {
-            const QStringList choices = find(name).choiceList();
-            const QString text = m_values.value(QString::fromLatin1(name));
-            if (!choices.contains(text)) {
-                throw AppError(tr("%1=%2: one of %3 is needed.")
-                                   .arg(QString::fromLatin1(name), text, choices.join(QStringLiteral(", "))));
-            }
-            return text;
-        }
-        QString text(const char *name) const { return m_values.value(QString::fromLatin1(name)); }
-
-    private:
-        QString names() const
-        {
-            QStringList list;
-            for (const Setting &setting : m_kind.settings)
-                list << QString::fromLatin1(setting.name);
-            return list.join(QStringLiteral(", "));
-        }
-        const Setting &find(const char *name) const
-        {
-            return *std::find_if(m_kind.settings.begin(), m_kind.settings.end(),
-                [name](const Setting &setting) { return qstrcmp(setting.name, name) == 0; });
-        }
-
-        const Kind &m_kind;
-        int m_leds;
-        QHash<QString, QString> m_values;
-    };
+    using Settings = NamedSettings;
 
     using Frames = std::array<Frame, FrameCount>;
 
@@ -252,11 +184,6 @@ namespace {
         {"sparkle", sparkle}, {"counter", counter}, {"test", testPattern}};
 } // namespace
 
-QStringList Setting::choiceList() const
-{
-    return choices ? QString::fromLatin1(choices).split(QLatin1Char('|')) : QStringList();
-}
-
 const QList<Kind> &kinds()
 {
     static const QList<Kind> table {
@@ -286,21 +213,12 @@ QString kindsText()
 {
     QStringList parts;
     for (const Kind &kind : kinds()) {
-        QStringList settings;
-        for (const Setting &setting : kind.settings)
-            settings << QStringLiteral("%1=%2").arg(
-                QString::fromLatin1(setting.name), QString::fromUtf8(setting.defaultValue));
+        const QString settings = NamedSettings::defaultsText(kind.settings);
         parts << QStringLiteral("%1%2 (%3)")
-                     .arg(QString::fromLatin1(kind.name),
-                         settings.isEmpty() ? QString() : QLatin1Char(' ') + settings.join(QLatin1Char(' ')),
+                     .arg(QString::fromLatin1(kind.name), settings.isEmpty() ? QString() : QLatin1Char(' ') + settings,
                          tr(kind.what));
     }
     return parts.join(QStringLiteral("; "));
-}
-
-QString caption(const Setting &setting)
-{
-    return tr(setting.caption);
 }
 
 QList<Frame> frames(const QString &kind, const QStringList &settings, int leds)
@@ -308,7 +226,7 @@ QList<Frame> frames(const QString &kind, const QStringList &settings, int leds)
     for (const Kind &known : kinds()) {
         if (kind != QLatin1String(known.name))
             continue;
-        const Settings checked(known, settings, leds);
+        const Settings checked(known.name, known.settings, settings, leds);
         for (const auto &[name, maker] : Makers) {
             if (kind == QLatin1String(name)) {
                 const Frames made = maker(checked, leds);

@@ -1,6 +1,7 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/NamedSettings.h"
 #include "effect/EffectImage.h"
 #include "effect/RowTools.h"
 
@@ -12,22 +13,6 @@
 // 64 pages. What they make is an ordinary image, to be edited further. The same settings always
 // make the same bytes.
 namespace Generators {
-
-// A setting takes a whole number from `least` to `most` (StringLeds: the string's length), one
-// of `choices` ("a|b|c"), or, with neither, any text.
-struct Setting
-{
-    static constexpr int StringLeds = -1;
-    const char *name;
-    const char *caption; // in the "Generators" translation context
-    const char *defaultValue;
-    int least = 0;
-    int most = 0;
-    const char *choices = nullptr;
-
-    bool isNumber() const { return least != most; }
-    QStringList choiceList() const;
-};
 
 struct Kind
 {
@@ -50,8 +35,6 @@ QList<Frame> frames(const QString &kind, const QStringList &settings, int leds);
 // The frames written one a row into `rows` (ascending), as many as there are rows: the string's
 // `leds` LEDs of each row, the rest of the row as it was.
 void writeFrames(RowTools::Pages &pages, const QList<int> &rows, const QList<Frame> &frames, int leds);
-// The caption of a kind's setting, translated.
-QString caption(const Setting &setting);
 // The whole image of `kind`, from an unlit one.
 EffectImage make(const QString &kind, const QStringList &settings, int leds);
 

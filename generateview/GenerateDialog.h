@@ -8,8 +8,8 @@
 class EffectDocument;
 class QComboBox;
 class QDialogButtonBox;
-class QFormLayout;
 class QLabel;
+class SettingsForm;
 
 // Edit › Generate: a kind of effect and its settings. Each change is shown at once in the image
 // (the overview and the time strip follow it), written into the chosen rows or the whole image
@@ -21,8 +21,6 @@ class GenerateDialog : public QDialog
 public:
     GenerateDialog(EffectDocument &document, QWidget *parent = nullptr);
 
-    // The settings as NAME=VALUE, as the command line takes them.
-    QStringList settings() const;
     QString kind() const;
 
 public Q_SLOTS:
@@ -30,8 +28,6 @@ public Q_SLOTS:
     void reject() override;
 
 private:
-    // The controls for the chosen kind's settings, at their defaults.
-    void showSettings();
     // The effect of the settings as they stand, in the image.
     void preview();
 
@@ -39,8 +35,7 @@ private:
     RowTools::Pages m_before;
     QList<int> m_rows;
     QComboBox *m_kind;
-    QFormLayout *m_settings;
+    SettingsForm *m_settings;
     QLabel *m_problem;
     QDialogButtonBox *m_buttons;
-    QList<QWidget *> m_controls; // one a setting, in the kind's order
 };

@@ -959,25 +959,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     </message>
 </context>
 <context>
-    <name>Generators::Settings</name>
-    <message>
-        <source>&quot;%1&quot;: %2 takes no settings.</source>
-        <translation>„%1“: %2 nimmt keine Einstellungen.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: %2 takes %3, each once as NAME=VALUE.</source>
-        <translation>„%1“: %2 nimmt %3, jede einmal als NAME=WERT.</translation>
-    </message>
-    <message>
-        <source>%1=%2: a whole number from %3 to %4 is needed.</source>
-        <translation>%1=%2: Eine ganze Zahl von %3 bis %4 wird gebraucht.</translation>
-    </message>
-    <message>
-        <source>%1=%2: one of %3 is needed.</source>
-        <translation>%1=%2: Eines von %3 wird gebraucht.</translation>
-    </message>
-</context>
-<context>
     <name>I2cChip</name>
     <message>
         <source>A kernel driver already holds the chip at 0x50 on %1. Use its EEPROM file instead: %2</source>
@@ -1180,6 +1161,25 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>Toggle LED</source>
         <translation>LED umschalten</translation>
+    </message>
+</context>
+<context>
+    <name>NamedSettings</name>
+    <message>
+        <source>&quot;%1&quot;: %2 takes no settings.</source>
+        <translation>„%1“: %2 nimmt keine Einstellungen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 takes %3, each once as NAME=VALUE.</source>
+        <translation>„%1“: %2 nimmt %3, jede einmal als NAME=WERT.</translation>
+    </message>
+    <message>
+        <source>%1=%2: a whole number from %3 to %4 is needed.</source>
+        <translation>%1=%2: Eine ganze Zahl von %3 bis %4 wird gebraucht.</translation>
+    </message>
+    <message>
+        <source>%1=%2: one of %3 is needed.</source>
+        <translation>%1=%2: Eines von %3 wird gebraucht.</translation>
     </message>
 </context>
 <context>
