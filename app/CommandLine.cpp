@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 
 #include "app/ChipCommand.h"
+#include "app/ConvertCommand.h"
 #include "chip/ChipTargets.h"
 #include "common/AppError.h"
 #include "common/CommandLineOptions.h"
@@ -13,7 +14,9 @@
 #include "effect/ImageDecoder.h"
 #include "effect/ImageEncoder.h"
 #include "effect/ImageFile.h"
+#include "exporting/Exports.h"
 #include "generate/Generators.h"
+#include "picture/PictureImport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -50,24 +53,6 @@ int CommandLine::compareImages(const QString &imagePath, const QString &referenc
     return comparison.isSame() ? 0 : 1;
 }
 
-int CommandLine::generateEffect(const QString &kind, const QStringList &settings, const QString &output)
-{
-    try {
-        const ImageLayout layout = ImageDecoder::layoutForPath(output);
-        const int leds = layout == ImageLayout::Bits8 ? EffectImage::ColumnCount / 2 : EffectImage::ColumnCount;
-        const EffectImage image = Generators::make(kind, settings, leds); // throws before anything is written
-        QString reason;
-        if (!FileReplacer::replace(output, ImageEncoder::encode(image, layout), &reason)) {
-            throw AppError(QCoreApplication::translate("CommandLine", "%1 cannot be written: %2")
-                               .arg(LocalPath::displayed(output), reason));
-        }
-        return 0;
-    } catch (const AppError &error) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
-        return 2;
-    }
-}
-
 CommandLine::Outcome CommandLine::parse(int argc, char **argv)
 {
     // A plain core application for the parser's texts: no display is needed yet.
@@ -78,14 +63,14 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
         "CommandLine", "Check the light effect of a 16-Kbit EEPROM image before it goes into the chip."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QString targets = ChipTargets::kindsText();
-    const QString effects = Generators::kindsText();
+    const QStringList tables {ChipTargets::kindsText(), Generators::kindsText(), Exports::kindsText(),
+        NamedSettings::defaultsText(PictureImport::settings())};
     for (const CommandLineOptions::Option &option : CommandLineOptions::all()) {
-        parser.addOption(option.valueName ? QCommandLineOption(QString::fromLatin1(option.name),
-                             CommandLineOptions::description(option, targets, effects),
-                             CommandLineOptions::valueName(option.valueName))
-                                          : QCommandLineOption(QString::fromLatin1(option.name),
-                                              CommandLineOptions::description(option, targets, effects)));
+        parser.addOption(option.valueName
+                ? QCommandLineOption(QString::fromLatin1(option.name), CommandLineOptions::description(option, tables),
+                    CommandLineOptions::valueName(option.valueName))
+                : QCommandLineOption(
+                    QString::fromLatin1(option.name), CommandLineOptions::description(option, tables)));
     }
     const QString compare = QStringLiteral("compare");
     const QString chip = QStringLiteral("chip");
@@ -136,20 +121,38 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
     const QStringList files = parser.positionalArguments();
     const int chipActions = int(parser.isSet(read)) + int(parser.isSet(write)) + int(parser.isSet(verify));
     const bool chipWork = parser.isSet(chip) || chipActions > 0;
-    const bool generating = parser.isSet(QStringLiteral("generate")) || parser.isSet(QStringLiteral("set"))
-        || parser.isSet(QStringLiteral("output"));
-    if (int(parser.isSet(compare)) + int(parser.isSet(listChips)) + int(chipWork) + int(generating) > 1) {
+    const QString generate = QStringLiteral("generate");
+    const QString importing = QStringLiteral("import");
+    const QString exporting = QStringLiteral("export");
+    const QString output = QStringLiteral("output");
+    const QString set = QStringLiteral("set");
+    const int conversions = int(parser.isSet(generate)) + int(parser.isSet(importing)) + int(parser.isSet(exporting));
+    const bool converting = conversions > 0 || parser.isSet(set) || parser.isSet(output);
+    if (int(parser.isSet(compare)) + int(parser.isSet(listChips)) + int(chipWork)
+            + std::max(conversions, int(converting))
+        > 1) {
         return usageError(QCoreApplication::translate(
-            "CommandLine", "--compare, --list-chips, --chip and --generate each go on their own."));
+            "CommandLine", "--compare, --list-chips, --chip, --generate, --import and --export each go on their own."));
     }
-    if (generating) {
-        if (!parser.isSet(QStringLiteral("generate")) || !parser.isSet(QStringLiteral("output")) || !files.isEmpty()) {
-            return usageError(QCoreApplication::translate(
-                "CommandLine", "--generate KIND goes with --output FILE, and --set NAME=VALUE as needed."));
+    if (converting) {
+        const QStringList settings = parser.values(set);
+        if (parser.isSet(exporting)) {
+            if (files.size() != 2 || parser.isSet(output)) {
+                return usageError(QCoreApplication::translate(
+                    "CommandLine", "--export KIND goes with OUTPUT and FILE, and --set NAME=VALUE as needed."));
+            }
+            return {
+                finishOutput(ConvertCommand::exportImage(parser.value(exporting), settings, files.at(0), files.at(1))),
+                std::nullopt};
         }
-        return {finishOutput(generateEffect(parser.value(QStringLiteral("generate")),
-                    parser.values(QStringLiteral("set")), parser.value(QStringLiteral("output")))),
-            std::nullopt};
+        if (conversions == 0 || !parser.isSet(output) || !files.isEmpty()) {
+            return usageError(QCoreApplication::translate("CommandLine",
+                "--generate KIND and --import PICTURE go with --output FILE, and --set NAME=VALUE as needed."));
+        }
+        const int status = parser.isSet(generate)
+            ? ConvertCommand::generate(parser.value(generate), settings, parser.value(output))
+            : ConvertCommand::importPicture(parser.value(importing), settings, parser.value(output));
+        return {finishOutput(status), std::nullopt};
     }
     if (parser.isSet(listChips)) {
         if (!files.isEmpty())

@@ -6,8 +6,9 @@
 #include <optional>
 
 // The program's command line: Glimmerview [--help] [--version] [FILE], --compare A B, the chip's
-// --list-chips and --chip TARGET --read/--write/--verify FILE, or --generate KIND --output FILE. Read before any window
-// exists, so all but FILE work without a display.
+// --list-chips and --chip TARGET --read/--write/--verify FILE, --generate KIND or --import PICTURE
+// with --output FILE, or --export KIND OUTPUT FILE. Read before any window exists, so all but FILE
+// work without a display.
 class CommandLine
 {
 public:
@@ -26,7 +27,4 @@ private:
     // Prints where image A differs from image B; the exit status: 0 the same, 1 they differ,
     // 2 either cannot be read.
     static int compareImages(const QString &imagePath, const QString &referencePath);
-    // Writes the effect `kind` makes with `settings` into `output`, in the layout its name says:
-    // 0, or 2 with the reason on standard error (a bad kind, name or value, a file not written).
-    static int generateEffect(const QString &kind, const QStringList &settings, const QString &output);
 };

@@ -14,6 +14,7 @@ namespace {
         QT_TRANSLATE_NOOP3("CommandLine", "TARGET", "a value name in --help"),
         QT_TRANSLATE_NOOP3("CommandLine", "KIND", "a value name in --help"),
         QT_TRANSLATE_NOOP3("CommandLine", "NAME=VALUE", "a value name in --help"),
+        QT_TRANSLATE_NOOP3("CommandLine", "PICTURE", "a value name in --help"),
     };
 } // namespace
 
@@ -41,21 +42,28 @@ const QList<Option> &all()
             QT_TRANSLATE_NOOP("CommandLine",
                 "Make an effect without a window, into --output FILE (its layout by its name), with --set "
                 "NAME=VALUE for each setting to change. The kinds and their settings: %2.")},
-        {"set", "NAME=VALUE", QT_TRANSLATE_NOOP("CommandLine", "A setting of --generate; given once for each.")},
-        {"output", "FILE", QT_TRANSLATE_NOOP("CommandLine", "Where --generate writes the effect.")},
+        {"import", "PICTURE",
+            QT_TRANSLATE_NOOP("CommandLine",
+                "Turn a picture (PNG, BMP, GIF with its frames, JPEG) into an effect without a window, into --output "
+                "FILE (its layout by its name), with --set NAME=VALUE for each setting to change: %4.")},
+        {"export", "KIND",
+            QT_TRANSLATE_NOOP("CommandLine",
+                "Export an image without a window: --export KIND OUTPUT FILE, with --set NAME=VALUE for each "
+                "setting to change. The kinds and their settings: %3.")},
+        {"set", "NAME=VALUE",
+            QT_TRANSLATE_NOOP("CommandLine", "A setting of --generate, --import or --export; given once for each.")},
+        {"output", "FILE", QT_TRANSLATE_NOOP("CommandLine", "Where --generate and --import write the effect.")},
         {"list-chips", nullptr,
             QT_TRANSLATE_NOOP("CommandLine", "List the chips found: EEPROM files, I2C adapters and USB programmers.")},
     };
     return options;
 }
 
-QString description(const Option &option, const QString &targetKinds, const QString &effectKinds)
+QString description(const Option &option, const QStringList &tables)
 {
     QString text = QCoreApplication::translate(Context, option.description);
-    if (text.contains(QLatin1String("%1")))
-        text = text.arg(targetKinds);
-    if (text.contains(QLatin1String("%2")))
-        text.replace(QLatin1String("%2"), effectKinds);
+    for (qsizetype n = 0; n < tables.size(); ++n)
+        text.replace(QStringLiteral("%%1").arg(n + 1), tables.at(n));
     return text;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The command line's options beside --help and --version: one table for the parser and for the
 // manual page, so that the two cannot drift apart. Texts are the English of the "CommandLine"
@@ -17,9 +18,10 @@ struct Option
 };
 
 const QList<Option> &all();
-// The texts in the user's language: a description (the chip's names `targetKinds` and the
-// generator's `effectKinds`, which their own tables give), or a value name ("FILE", "TARGET").
-QString description(const Option &option, const QString &targetKinds, const QString &effectKinds);
+// The texts in the user's language: a description, its places filled from the tables that name
+// what the options take (%1 the chip's targets, %2 the generators, %3 the exports, %4 the
+// picture import's settings), or a value name ("FILE", "TARGET").
+QString description(const Option &option, const QStringList &tables);
 QString valueName(const char *englishName);
 
 } // namespace CommandLineOptions

@@ -19,6 +19,29 @@ QStringList Setting::choiceList() const
     return choices ? QString::fromLatin1(choices).split(QLatin1Char('|')) : QStringList();
 }
 
+QString kindsText(const QList<SettingsKind> &kinds, const char *context)
+{
+    QStringList parts;
+    for (const SettingsKind &kind : kinds) {
+        const QString settings = NamedSettings::defaultsText(kind.settings);
+        parts << QStringLiteral("%1%2 (%3)")
+                     .arg(QString::fromLatin1(kind.name), settings.isEmpty() ? QString() : QLatin1Char(' ') + settings,
+                         QCoreApplication::translate(context, kind.what));
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
+const SettingsKind &kindNamed(const QList<SettingsKind> &kinds, const QString &name, const QString &what)
+{
+    QStringList names;
+    for (const SettingsKind &kind : kinds) {
+        if (name == QLatin1String(kind.name))
+            return kind;
+        names << QString::fromLatin1(kind.name);
+    }
+    throw AppError(tr("\"%1\" is no kind of %2: one of %3.").arg(name, what, names.join(QStringLiteral(", "))));
+}
+
 NamedSettings::NamedSettings(const char *owner, const QList<Setting> &table, const QStringList &given, int leds)
     : m_table(table)
     , m_leds(leds)

@@ -23,6 +23,19 @@ struct Setting
     QStringList choiceList() const;
 };
 
+// A kind of work that takes settings: a generator, an export.
+struct SettingsKind
+{
+    const char *name;
+    const char *what; // translated in the context of the table that holds it
+    QList<Setting> settings;
+};
+
+// "chase width=1 tail=0 (what it is); …" for help texts; `context` translates what each is.
+QString kindsText(const QList<SettingsKind> &kinds, const char *context);
+// The kind named `name`; throws AppError naming the kinds there are ("is no kind of `what`").
+const SettingsKind &kindNamed(const QList<SettingsKind> &kinds, const QString &name, const QString &what);
+
 // Settings given as NAME=VALUE, checked against a table: each name known and given once, each
 // value read within its range. Nothing is guessed: anything else throws AppError naming it.
 class NamedSettings

@@ -20,7 +20,7 @@ public:
     };
     enum class Answer { Save, Discard, Cancel, Yes, No };
     // What is being written: an image in one of its layouts, or an export.
-    enum class Target { Image, CArray, Picture };
+    enum class Target { Image, CArray, Picture, Animation, IntelHex, SRecord };
 
     virtual ~DocumentPrompts() = default;
 

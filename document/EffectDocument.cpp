@@ -13,10 +13,12 @@
 #include "effect/PagesChangeCommand.h"
 #include "effect/PngExport.h"
 #include "effect/RowTools.h"
+#include "exporting/Exports.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QMimeData>
 #include <algorithm>
 #include <exception>
@@ -285,6 +287,34 @@ QList<int> EffectDocument::targetRows() const
     if (!m_selection.isEmpty())
         return m_selection.list();
     return RowSelection::pages(m_image.currentPage(), m_image.currentPage()).list();
+}
+
+void EffectDocument::exportFor(const QString &kind, const ColourSettings &colours, int rowsPerSecond)
+{
+    struct Form
+    {
+        DocumentPrompts::Target target;
+        const char *title;
+        const char *extension;
+    };
+    static const QMap<QString, Form> forms {
+        {QStringLiteral("gif"), {DocumentPrompts::Target::Animation, QT_TR_NOOP("Export as Animated GIF"), ".gif"}},
+        {QStringLiteral("gif-pages"),
+            {DocumentPrompts::Target::Animation, QT_TR_NOOP("Export as GIF of Pages"), "-pages.gif"}},
+        {QStringLiteral("hex"), {DocumentPrompts::Target::IntelHex, QT_TR_NOOP("Export as Intel HEX"), ".hex"}},
+        {QStringLiteral("srec"), {DocumentPrompts::Target::SRecord, QT_TR_NOOP("Export as S-Record"), ".srec"}},
+    };
+    const Form form = forms.value(kind);
+    const std::optional<QString> path
+        = m_prompts->savePath(form.target, tr(form.title), suggestedPath(QString::fromLatin1(form.extension)));
+    if (!path || !acceptsEightBitLoss(m_layout))
+        return;
+    reportingErrors([&] {
+        const QStringList settings = kind.startsWith(QLatin1String("gif"))
+            ? QStringList {QStringLiteral("rate=%1").arg(rowsPerSecond)}
+            : QStringList {};
+        writeExport(*path, Exports::make(kind, m_image, m_layout, settings, colours, *path));
+    });
 }
 
 QMimeData *EffectDocument::copyRows() const

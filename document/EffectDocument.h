@@ -95,6 +95,9 @@ public Q_SLOTS:
     bool saveAs();
     void exportCArray();
     void exportPicture(const ColourSettings &colours);
+    // An export for other tools: "gif" and "gif-pages" (animations at `rowsPerSecond`, in
+    // `colours`), "hex" and "srec" (for universal programmers).
+    void exportFor(const QString &kind, const ColourSettings &colours, int rowsPerSecond);
     // The tools below act on targetRows(), each as one step of the history.
     // Those rows for the clipboard: in a form of its own, and as hex text, two bytes a row.
     QMimeData *copyRows() const;

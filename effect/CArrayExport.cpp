@@ -5,20 +5,39 @@
 
 #include <QFileInfo>
 
-QByteArray CArrayExport::header(const EffectImage &image, ImageLayout layout, const QString &name)
+QByteArray CArrayExport::header(
+    const EffectImage &image, ImageLayout layout, const QString &name, CArrayOptions options)
 {
-    const QByteArray bytes = ImageEncoder::encode(image, layout);
-    const qsizetype perPage = bytes.size() / EffectImage::PageCount;
+    Q_ASSERT(!options.words || layout == ImageLayout::Bits16);
+    QByteArray bytes = ImageEncoder::encode(image, layout);
+    if (options.leftmostInHighBit) {
+        for (char &byte : bytes) {
+            std::uint8_t reversed = 0;
+            for (int bit = 0; bit < 8; ++bit)
+                reversed |= static_cast<std::uint8_t>(((static_cast<std::uint8_t>(byte) >> bit) & 1) << (7 - bit));
+            byte = static_cast<char>(reversed);
+        }
+    }
+    const int size = options.words ? 2 : 1;
+    const qsizetype values = bytes.size() / size;
+    const qsizetype perPage = values / EffectImage::PageCount;
+    const qsizetype perLine = 16 / size;
     QByteArray text = "/* Made by Glimmerview: the EEPROM image, " + QByteArray::number(bytes.size())
         + (layout == ImageLayout::Bits8 ? " bytes, one a row. */\n" : " bytes, two a row. */\n");
-    text += "const unsigned char " + name.toLatin1() + "[" + QByteArray::number(bytes.size()) + "] = {\n";
-    for (qsizetype at = 0; at < bytes.size(); at += 16) {
+    if (options.progmem)
+        text += "#include <avr/pgmspace.h>\n";
+    text += (options.words ? "const unsigned short " : "const unsigned char ") + name.toLatin1() + "["
+        + QByteArray::number(values) + "]" + (options.progmem ? " PROGMEM" : "") + " = {\n";
+    for (qsizetype at = 0; at < values; at += perLine) {
         if (at % perPage == 0)
             text += "    /* page " + QByteArray::number(at / perPage + 1) + " */\n";
         text += "   ";
-        for (qsizetype i = at; i < at + 16; ++i)
-            text += " 0x" + QByteArray::number(static_cast<std::uint8_t>(bytes[i]), 16).rightJustified(2, '0').toUpper()
-                + ",";
+        for (qsizetype i = at; i < at + perLine; ++i) {
+            unsigned value = static_cast<std::uint8_t>(bytes[i * size]);
+            if (options.words)
+                value |= static_cast<unsigned>(static_cast<std::uint8_t>(bytes[i * size + 1])) << 8;
+            text += " 0x" + QByteArray::number(value, 16).rightJustified(2 * size, '0').toUpper() + ",";
+        }
         text += "\n";
     }
     text += "};\n";

@@ -160,6 +160,16 @@ void deleteRows(Pages &pages, const QList<int> &rows)
     pages = kept;
 }
 
+void writeFrames(Pages &pages, const QList<int> &rows, const QList<Frame> &frames, int leds)
+{
+    for (qsizetype n = 0; n < rows.size() && n < frames.size(); ++n) {
+        const Row leds16 = row(pages, rows.at(n));
+        for (int i = 0; i < leds; ++i)
+            leds16[static_cast<std::size_t>(leds - 1 - i)]
+                = frames.at(n) & (1u << i) ? EffectImage::On : EffectImage::Off;
+    }
+}
+
 QByteArray bytes(const Pages &pages, const QList<int> &rows)
 {
     const QByteArray all = ImageEncoder::encode(imageOf(pages), ImageLayout::Bits16);

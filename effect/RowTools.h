@@ -46,6 +46,12 @@ void insertRows(Pages &pages, int at, int count);
 // The rows gone, the later rows pulled in, unlit rows at the end.
 void deleteRows(Pages &pages, const QList<int> &rows);
 
+// A row of the string as one number: bit i is LED i + 1, LED 1 the string's last column.
+using Frame = std::uint16_t;
+// `frames` written one a row into `rows`, as many as there are rows: the string's `leds` LEDs of
+// each row, the rest of the row as it was.
+void writeFrames(Pages &pages, const QList<int> &rows, const QList<Frame> &frames, int leds);
+
 // The rows as the chip stores them: two bytes a row, bit 0 the leftmost LED, 0 lit.
 QByteArray bytes(const Pages &pages, const QList<int> &rows);
 // Rows in that form (an even count of bytes) written from row `at` on; what runs past the last

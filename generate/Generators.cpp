@@ -211,42 +211,17 @@ const QList<Kind> &kinds()
 
 QString kindsText()
 {
-    QStringList parts;
-    for (const Kind &kind : kinds()) {
-        const QString settings = NamedSettings::defaultsText(kind.settings);
-        parts << QStringLiteral("%1%2 (%3)")
-                     .arg(QString::fromLatin1(kind.name), settings.isEmpty() ? QString() : QLatin1Char(' ') + settings,
-                         tr(kind.what));
-    }
-    return parts.join(QStringLiteral("; "));
+    return ::kindsText(kinds(), "Generators");
 }
 
 QList<Frame> frames(const QString &kind, const QStringList &settings, int leds)
 {
-    for (const Kind &known : kinds()) {
-        if (kind != QLatin1String(known.name))
-            continue;
-        const Settings checked(known.name, known.settings, settings, leds);
-        for (const auto &[name, maker] : Makers) {
-            if (kind == QLatin1String(name)) {
-                const Frames made = maker(checked, leds);
-                return QList<Frame>(made.begin(), made.end());
-            }
-        }
-    }
-    QStringList names;
-    for (const Kind &known : kinds())
-        names << QString::fromLatin1(known.name);
-    throw AppError(tr("\"%1\" is no kind of effect: one of %2.").arg(kind, names.join(QStringLiteral(", "))));
-}
-
-void writeFrames(RowTools::Pages &pages, const QList<int> &rows, const QList<Frame> &frames, int leds)
-{
-    for (qsizetype n = 0; n < rows.size() && n < frames.size(); ++n) {
-        const RowTools::Row row = RowTools::row(pages, rows.at(n));
-        for (int i = 0; i < leds; ++i) // LED 1 is the string's last column
-            row[static_cast<std::size_t>(leds - 1 - i)] = frames.at(n) & (1u << i) ? EffectImage::On : EffectImage::Off;
-    }
+    const Kind &known = kindNamed(kinds(), kind, tr("effect"));
+    const Settings checked(known.name, known.settings, settings, leds);
+    const auto maker = std::find_if(std::begin(Makers), std::end(Makers),
+        [&kind](const auto &entry) { return kind == QLatin1String(entry.first); });
+    const Frames made = maker->second(checked, leds); // every kind of the table has its maker
+    return QList<Frame>(made.begin(), made.end());
 }
 
 EffectImage make(const QString &kind, const QStringList &settings, int leds)
@@ -255,7 +230,7 @@ EffectImage make(const QString &kind, const QStringList &settings, int leds)
     EffectImage unlit;
     unlit.fillAllPagesOff();
     RowTools::Pages pages = RowTools::pagesOf(unlit);
-    writeFrames(pages, RowSelection::pages(1, EffectImage::PageCount).list(), made, leds);
+    RowTools::writeFrames(pages, RowSelection::pages(1, EffectImage::PageCount).list(), made, leds);
     EffectImage image;
     for (int page = 1; page <= EffectImage::PageCount; ++page)
         image.setPage(page, pages[static_cast<std::size_t>(page - 1)]);

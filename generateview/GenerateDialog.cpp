@@ -66,7 +66,7 @@ void GenerateDialog::preview()
     try {
         const int leds = m_document.stringLeds();
         RowTools::Pages pages = m_before;
-        Generators::writeFrames(pages, m_rows, Generators::frames(kind(), m_settings->settings(), leds), leds);
+        RowTools::writeFrames(pages, m_rows, Generators::frames(kind(), m_settings->settings(), leds), leds);
         m_document.showPreview(pages);
         m_problem->clear();
     } catch (const AppError &error) {

@@ -19,6 +19,7 @@ public:
     struct Commands
     {
         Command newImage, newEightLedImage, load, save, saveAs, exportCArray, exportPicture, exit;
+        Command importPicture, exportGif, exportGifPages, exportHex, exportSRecord;
         Command compareWith, stopComparing;
         Command selectAll, selectNone, copyRows, pasteRows, clear, fill, invert, nextDifference, previousDifference;
         Command shiftTowardLedOne, shiftAway, rotateTowardLedOne, rotateAway, mirror, earlier, later, reverse, repeat;

@@ -15,6 +15,7 @@
 #include "effect/PreviewController.h"
 #include "generateview/GenerateDialog.h"
 #include "mainwindow/ClientArea.h"
+#include "mainwindow/ClockSlider.h"
 #include "mainwindow/ImageCommands.h"
 #include "mainwindow/ImageDropFilter.h"
 #include "mainwindow/LedDisplay.h"
@@ -28,6 +29,7 @@
 #include "overview/OverviewDock.h"
 #include "overview/PagesView.h"
 #include "overview/TimeStrip.h"
+#include "pictureview/ImportPictureDialog.h"
 #include "recovery/RecoveryFolder.h"
 #include "recovery/RecoveryKeeper.h"
 #include "widgets/ErrorBox.h"
@@ -156,6 +158,17 @@ void MainWindow::createMenu()
         m_comparisonView->announceStatus();
     };
     commands.generate = [this] { showGenerator(); };
+    commands.importPicture = [this] {
+        m_overview->show(); // where the picture is previewed as its settings change
+        ImportPictureDialog::chooseAndImport(*m_document, this);
+    };
+    for (const auto &[command, kind] :
+        {std::pair {&MainMenu::Commands::exportGif, "gif"}, {&MainMenu::Commands::exportGifPages, "gif-pages"},
+            {&MainMenu::Commands::exportHex, "hex"}, {&MainMenu::Commands::exportSRecord, "srec"}}) {
+        commands.*command = [this, kind = QString::fromLatin1(kind)] {
+            m_document->exportFor(kind, m_colours, static_cast<ClockSlider *>(m_controls.clockSlider)->rowsPerSecond());
+        };
+    }
     commands.options = [this] { showOptions(); };
     commands.about = [this] { showAbout(); };
     MainMenu::build(this, commands, m_document->history(), {m_overview->toggleViewAction()});

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMap>
 
 std::optional<QString> WindowPrompts::savePath(Target target, const QString &title, const QString &suggested)
 {
@@ -19,7 +20,10 @@ std::optional<QString> WindowPrompts::savePath(Target target, const QString &tit
     QFileDialog dialog(m_window, title, suggested);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(target == Target::CArray ? tr("C header (*.h)") : tr("PNG picture (*.png)"));
+    const QMap<Target, QString> filters {{Target::CArray, tr("C header (*.h)")},
+        {Target::Picture, tr("PNG picture (*.png)")}, {Target::Animation, tr("GIF animation (*.gif)")},
+        {Target::IntelHex, tr("Intel HEX (*.hex *.ihx)")}, {Target::SRecord, tr("S-record (*.srec *.s19 *.mot)")}};
+    dialog.setNameFilter(filters.value(target));
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

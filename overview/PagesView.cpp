@@ -4,7 +4,7 @@
 #include "common/ColourSettings.h"
 #include "compare/ComparisonSession.h"
 #include "effect/EffectImage.h"
-#include "overview/OverviewColours.h"
+#include "effect/LedColours.h"
 #include "overview/PagesViewAccessible.h"
 
 #include <QAccessible>
@@ -133,7 +133,7 @@ void PagesView::focusInEvent(QFocusEvent *event)
     moveKeyboardPage(m_keyboardPage); // the page the arrows start from is the focused item
 }
 
-const QImage &PagesView::picture(int page, const OverviewColours &shades) const
+const QImage &PagesView::picture(int page, const LedColours &shades) const
 {
     // A pixel a LED, 1 KiB a page; painting blows it up to whole device pixels, as the matrix is.
     QImage &picture = m_pictures[static_cast<std::size_t>(page - 1)];
@@ -153,7 +153,7 @@ const QImage &PagesView::picture(int page, const OverviewColours &shades) const
 void PagesView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const OverviewColours shades(m_colours);
+    const LedColours shades(m_colours);
     for (int page = 1; page <= EffectImage::PageCount; ++page) {
         const QRect cell = pageRect(page);
         if (!event->region().intersects(cell))

@@ -11,7 +11,7 @@
 class ColourSettings;
 class ComparisonSession;
 class EffectImage;
-class OverviewColours;
+class LedColours;
 
 // All 64 pages at once, 8 a row, each a small picture of its 16x16 LEDs in the column colours,
 // lit LEDs bright and unlit ones dim, with its number. The shown page is framed; while
@@ -73,7 +73,7 @@ private:
     // The page the arrow keys reached, told to assistive technology.
     void moveKeyboardPage(int page);
     // A page's picture, drawn when first needed after a change.
-    const QImage &picture(int page, const OverviewColours &shades) const;
+    const QImage &picture(int page, const LedColours &shades) const;
 
     // The pages from the anchor to `page` asked to be chosen.
     void chooseUpTo(int page);

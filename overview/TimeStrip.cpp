@@ -3,7 +3,7 @@
 
 #include "compare/ComparisonSession.h"
 #include "effect/EffectImage.h"
-#include "overview/OverviewColours.h"
+#include "effect/LedColours.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -133,7 +133,7 @@ void TimeStrip::drawStalePages()
 {
     if (m_stalePages.none())
         return;
-    const OverviewColours shades(m_colours);
+    const LedColours shades(m_colours);
     for (int page = 1; page <= EffectImage::PageCount; ++page) {
         if (!m_stalePages.test(static_cast<std::size_t>(page - 1)))
             continue;

@@ -21,7 +21,7 @@ ensure_packages() {
 }
 
 # What building and running the program needs.
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config linux-libc-dev libusb-1.0-0-dev qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config linux-libc-dev libusb-1.0-0-dev libgif-dev qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
     qt6-qpa-plugins fonts-dejavu-core)
 # What the test suite needs on top: an X server for the end-to-end tests, a driver for it,
 # window properties (xprop), xcb to send a close box's message, the benchmark library, the
@@ -30,7 +30,7 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config linux-libc-dev libusb-1.0-0-dev
 # What packaging needs: dpkg-shlibdeps works out the .deb's dependencies.
 PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=(xvfb xauth xdotool x11-utils libxcb1-dev libbenchmark-dev
-    desktop-file-utils appstream at-spi2-core python3-pyatspi dbus lintian shared-mime-info gtk-update-icon-cache
+    binutils desktop-file-utils appstream at-spi2-core python3-pyatspi dbus lintian shared-mime-info gtk-update-icon-cache
     "${PACKAGE_PACKAGES[@]}")
 
 # configure CMAKE_ARGS...: cmake's configure step, quiet when it works and all of its output when

@@ -4,7 +4,9 @@
 // with the package's description and the options the program's own --help shows.
 #include "chip/ChipTargets.h"
 #include "common/CommandLineOptions.h"
+#include "exporting/Exports.h"
 #include "generate/Generators.h"
+#include "picture/PictureImport.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -31,7 +33,9 @@ QString options()
         if (option.valueName)
             term += QStringLiteral(" \\fI%1\\fP").arg(QString::fromLatin1(option.valueName));
         entries << QStringLiteral(".TP\n") + term + QLatin1Char('\n')
-                + roff(CommandLineOptions::description(option, ChipTargets::kindsText(), Generators::kindsText()));
+                + roff(CommandLineOptions::description(option,
+                    {ChipTargets::kindsText(), Generators::kindsText(), Exports::kindsText(),
+                        NamedSettings::defaultsText(PictureImport::settings())}));
     }
     return entries.join(QLatin1Char('\n'));
 }

@@ -630,18 +630,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Der Chip, ohne Fenster: %1. Mit einem von --read, --write, --verify. Endet mit 0 bei Erfolg, 1, wenn der Chip das Bild nicht enthält (--verify), 2 bei jedem Fehler.</translation>
     </message>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>--compare, --list-chips, --chip and --generate each go on their own.</source>
-        <translation>--compare, --list-chips, --chip und --generate stehen jeweils für sich.</translation>
-    </message>
-    <message>
-        <source>--generate KIND goes with --output FILE, and --set NAME=VALUE as needed.</source>
-        <translation>--generate ART gehört zu --output DATEI, dazu --set NAME=WERT nach Bedarf.</translation>
-    </message>
-    <message>
         <source>KIND</source>
         <comment>a value name in --help</comment>
         <translation>ART</translation>
@@ -656,12 +644,48 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Einen Effekt ohne Fenster erzeugen, in --output DATEI (das Format nach ihrem Namen), mit --set NAME=WERT für jede Einstellung, die sich ändern soll. Die Arten und ihre Einstellungen: %2.</translation>
     </message>
     <message>
-        <source>A setting of --generate; given once for each.</source>
-        <translation>Eine Einstellung von --generate; einmal je Einstellung angegeben.</translation>
+        <source>--compare, --list-chips, --chip, --generate, --import and --export each go on their own.</source>
+        <translation>--compare, --list-chips, --chip, --generate, --import und --export stehen jeweils für sich.</translation>
     </message>
     <message>
-        <source>Where --generate writes the effect.</source>
-        <translation>Wohin --generate den Effekt schreibt.</translation>
+        <source>--export KIND goes with OUTPUT and FILE, and --set NAME=VALUE as needed.</source>
+        <translation>--export ART gehört zu AUSGABE und DATEI, dazu --set NAME=WERT nach Bedarf.</translation>
+    </message>
+    <message>
+        <source>--generate KIND and --import PICTURE go with --output FILE, and --set NAME=VALUE as needed.</source>
+        <translation>--generate ART und --import BILD gehören zu --output DATEI, dazu --set NAME=WERT nach Bedarf.</translation>
+    </message>
+    <message>
+        <source>PICTURE</source>
+        <comment>a value name in --help</comment>
+        <translation>BILD</translation>
+    </message>
+    <message>
+        <source>Turn a picture (PNG, BMP, GIF with its frames, JPEG) into an effect without a window, into --output FILE (its layout by its name), with --set NAME=VALUE for each setting to change: %4.</source>
+        <translation>Ein Bild (PNG, BMP, GIF mit seinen Einzelbildern, JPEG) ohne Fenster in einen Effekt verwandeln, in --output DATEI (ihr Format nach ihrem Namen), mit --set NAME=WERT für jede zu ändernde Einstellung: %4.</translation>
+    </message>
+    <message>
+        <source>Export an image without a window: --export KIND OUTPUT FILE, with --set NAME=VALUE for each setting to change. The kinds and their settings: %3.</source>
+        <translation>Ein Abbild ohne Fenster exportieren: --export ART AUSGABE DATEI, mit --set NAME=WERT für jede zu ändernde Einstellung. Die Arten und ihre Einstellungen: %3.</translation>
+    </message>
+    <message>
+        <source>A setting of --generate, --import or --export; given once for each.</source>
+        <translation>Eine Einstellung von --generate, --import oder --export; je Einstellung einmal angegeben.</translation>
+    </message>
+    <message>
+        <source>Where --generate and --import write the effect.</source>
+        <translation>Wohin --generate und --import den Effekt schreiben.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertCommand</name>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The picture has %1 rows; the %2 after the image&apos;s last row were cut.</source>
+        <translation>Das Bild hat %1 Reihen; die %2 nach der letzten Reihe des Abbilds wurden abgeschnitten.</translation>
     </message>
 </context>
 <context>
@@ -820,6 +844,69 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>Delete Rows</source>
         <translation>Reihen entfernen</translation>
     </message>
+    <message>
+        <source>Export as Animated GIF</source>
+        <translation>Als animiertes GIF exportieren</translation>
+    </message>
+    <message>
+        <source>Export as GIF of Pages</source>
+        <translation>Als GIF der Seiten exportieren</translation>
+    </message>
+    <message>
+        <source>Export as Intel HEX</source>
+        <translation>Als Intel-HEX exportieren</translation>
+    </message>
+    <message>
+        <source>Export as S-Record</source>
+        <translation>Als S-Record exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>Exports</name>
+    <message>
+        <source>an animated GIF of the string as it plays, a frame a row</source>
+        <translation>ein animiertes GIF der Kette, wie sie spielt, ein Einzelbild je Reihe</translation>
+    </message>
+    <message>
+        <source>Rows a second</source>
+        <translation>Reihen je Sekunde</translation>
+    </message>
+    <message>
+        <source>an animated GIF of the matrix, a frame a page</source>
+        <translation>ein animiertes GIF der Matrix, ein Einzelbild je Seite</translation>
+    </message>
+    <message>
+        <source>Intel HEX for universal programmers</source>
+        <translation>Intel-HEX für Universalprogrammer</translation>
+    </message>
+    <message>
+        <source>Motorola S-record for universal programmers</source>
+        <translation>Motorola-S-Record für Universalprogrammer</translation>
+    </message>
+    <message>
+        <source>a C array for firmware</source>
+        <translation>ein C-Array für Firmware</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>The leftmost LED in a byte&apos;s</source>
+        <translation>Die LED ganz links im Byte auf</translation>
+    </message>
+    <message>
+        <source>In an AVR&apos;s flash (PROGMEM)</source>
+        <translation>Im Flash eines AVR (PROGMEM)</translation>
+    </message>
+    <message>
+        <source>values=words: the 8-LED layout holds a byte a row, not a word.</source>
+        <translation>values=words: Das 8-LED-Format hat ein Byte je Reihe, kein Wort.</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>Export</translation>
+    </message>
 </context>
 <context>
     <name>FileKind</name>
@@ -898,10 +985,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>all, walk, alternate oder pages: Muster, die Fehler finden</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is no kind of effect: one of %2.</source>
-        <translation>„%1“ ist keine Art von Effekt: eine von %2.</translation>
-    </message>
-    <message>
         <source>font=%1: installed fonts are drawn in the window; here, font=pixel.</source>
         <translation>font=%1: Installierte Schriften werden im Fenster gezeichnet; hier font=pixel.</translation>
     </message>
@@ -956,6 +1039,17 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>Pattern</source>
         <translation>Muster</translation>
+    </message>
+    <message>
+        <source>effect</source>
+        <translation>Effekt</translation>
+    </message>
+</context>
+<context>
+    <name>GifAnimation</name>
+    <message>
+        <source>The animation cannot be made: %1</source>
+        <translation>Die Animation kann nicht erstellt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1164,42 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPictureDialog</name>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 importieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2×%3 pixels, %n frame(s).</source>
+        <translation>
+            <numerusform>%1: %2×%3 Pixel, %n Einzelbild.</numerusform>
+            <numerusform>%1: %2×%3 Pixel, %n Einzelbilder.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Picture</source>
+        <translation>Bild importieren</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.bmp *.gif *.jpg *.jpeg)</source>
+        <translation>Bilder (*.png *.bmp *.gif *.jpg *.jpeg)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) run past the last row and are cut.</source>
+        <translation>
+            <numerusform>%n Reihe reicht über die letzte Reihe hinaus und wird abgeschnitten.</numerusform>
+            <numerusform>%n Reihen reichen über die letzte Reihe hinaus und werden abgeschnitten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the picture.</source>
+        <translation>
+            <numerusform>%n Reihe des Bildes.</numerusform>
+            <numerusform>%n Reihen des Bildes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1351,57 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>%1, chosen for the tools</source>
         <translation>%1, für die Werkzeuge gewählt</translation>
+    </message>
+</context>
+<context>
+    <name>PictureImport</name>
+    <message>
+        <source>Placement</source>
+        <translation>Anordnung</translation>
+    </message>
+    <message>
+        <source>Threshold (lit from)</source>
+        <translation>Schwelle (leuchtet ab)</translation>
+    </message>
+    <message>
+        <source>Dithering</source>
+        <translation>Rasterung</translation>
+    </message>
+    <message>
+        <source>Inverted</source>
+        <translation>Invertiert</translation>
+    </message>
+    <message>
+        <source>A wider picture is</source>
+        <translation>Ein breiteres Bild wird</translation>
+    </message>
+    <message>
+        <source>This is no picture Glimmerview reads: PNG, BMP, GIF or JPEG.</source>
+        <translation>Das ist kein Bild, das Glimmerview liest: PNG, BMP, GIF oder JPEG.</translation>
+    </message>
+    <message>
+        <source>The picture holds no pixels.</source>
+        <translation>Das Bild enthält keine Pixel.</translation>
+    </message>
+    <message>
+        <source>The picture is %1×%2 pixels; Glimmerview reads pictures of up to %3 pixels a side and %4 pixels in all.</source>
+        <translation>Das Bild hat %1×%2 Pixel; Glimmerview liest Bilder bis %3 Pixel je Seite und %4 Pixel insgesamt.</translation>
+    </message>
+    <message>
+        <source>The picture holds %1 frames; Glimmerview reads up to %2.</source>
+        <translation>Das Bild enthält %1 Einzelbilder; Glimmerview liest bis zu %2.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read: %1</source>
+        <translation>Das Bild kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The picture holds more than %1 frames; Glimmerview reads up to %1.</source>
+        <translation>Das Bild enthält mehr als %1 Einzelbilder; Glimmerview liest bis zu %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1619,6 +1800,26 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>Select N&amp;one</source>
         <translation>Auswahl aufhe&amp;ben</translation>
     </message>
+    <message>
+        <source>Export as Animated &amp;GIF…</source>
+        <translation>Als animiertes &amp;GIF exportieren…</translation>
+    </message>
+    <message>
+        <source>Export as Intel &amp;HEX…</source>
+        <translation>Als Intel-&amp;HEX exportieren…</translation>
+    </message>
+    <message>
+        <source>Export as S-Reco&amp;rd…</source>
+        <translation>Als S-Reco&amp;rd exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Picture…</source>
+        <translation>Bild &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>Export as GIF o&amp;f Pages…</source>
+        <translation>Als GIF der Sei&amp;ten exportieren…</translation>
+    </message>
 </context>
 <context>
     <name>TimeStrip</name>
@@ -1668,6 +1869,18 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>&amp;Insert</source>
         <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>GIF animation (*.gif)</source>
+        <translation>GIF-Animation (*.gif)</translation>
+    </message>
+    <message>
+        <source>Intel HEX (*.hex *.ihx)</source>
+        <translation>Intel-HEX (*.hex *.ihx)</translation>
+    </message>
+    <message>
+        <source>S-record (*.srec *.s19 *.mot)</source>
+        <translation>S-Record (*.srec *.s19 *.mot)</translation>
     </message>
 </context>
 </TS>

@@ -73,7 +73,11 @@ QStringList SettingsForm::settings() const
 
 void SettingsForm::chainFocus(QWidget *before, QWidget *after) const
 {
-    for (QWidget *control : m_controls)
-        setTabOrder(std::exchange(before, control), control);
-    setTabOrder(before, after);
+    for (QWidget *control : m_controls) {
+        if (before)
+            setTabOrder(before, control);
+        before = control;
+    }
+    if (before)
+        setTabOrder(before, after);
 }

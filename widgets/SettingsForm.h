@@ -22,7 +22,8 @@ public:
     void showTable(const QList<Setting> &table, int leds);
     // What the controls hold, as NAME=VALUE.
     QStringList settings() const;
-    // The keys go from `before` through the controls to `after`, not in the order they were made.
+    // The keys go from `before` (none: the controls come first) through the controls to `after`,
+    // not in the order they were made.
     void chainFocus(QWidget *before, QWidget *after) const;
 
 Q_SIGNALS:

@@ -342,7 +342,7 @@ private Q_SLOTS:
                                       << "\"blink\" is no kind of effect";
         QTest::newRow("a bad value") << QStringList {"--generate", "chase", "--set", "width=0", "--output", "x.bin"}
                                      << 2 << "width=0: a whole number from 1 to 16";
-        QTest::newRow("no output") << QStringList {"--generate", "chase"} << 2 << "goes with --output FILE";
+        QTest::newRow("no output") << QStringList {"--generate", "chase"} << 2 << "go with --output FILE";
     }
     void anEffectIsGeneratedIntoAFile()
     {
@@ -368,6 +368,60 @@ private Q_SLOTS:
         const EffectImage made = Generators::make(QStringLiteral("chase"), settings, eight ? 8 : 16);
         QCOMPARE(readAll(dir.filePath(output)),
             ImageEncoder::encode(made, eight ? ImageLayout::Bits8 : ImageLayout::Bits16));
+    }
+
+    // A picture in and the image out, from a script: a black-and-white picture comes in bit for
+    // bit, and the export reads back; every mistake is a 2 with nothing written.
+    void picturesInAndFilesOut_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("a picture in") << QStringList {"--import", "p.png", "--output", "x.bin"} << 0 << "";
+        QTest::newRow("as pages, 8 LEDs")
+            << QStringList {"--import", "p.png", "--set", "placement=pages", "--output", "x.bin8"} << 0 << "";
+        QTest::newRow("no picture") << QStringList {"--import", "a.bin", "--output", "x.bin"} << 2
+                                    << "This is no picture Glimmerview reads";
+        QTest::newRow("a bad setting") << QStringList {"--import", "p.png", "--set", "dither=lots", "--output", "x.bin"}
+                                       << 2 << "dither=lots: one of none, ordered, diffusion";
+        QTest::newRow("Intel HEX out") << QStringList {"--export", "hex", "x.hex", "a.bin"} << 0 << "";
+        QTest::newRow("no file to export")
+            << QStringList {"--export", "hex", "x.hex"} << 2 << "goes with OUTPUT and FILE";
+        QTest::newRow("an export with --output") << QStringList {"--export", "hex", "--output", "x.hex", "x.hex",
+            "a.bin"} << 2 << "goes with OUTPUT and FILE";
+        QTest::newRow("import and generate at once") << QStringList {"--import", "p.png", "--generate", "chase",
+            "--output", "x.bin"} << 2 << "each go on their own";
+    }
+    void picturesInAndFilesOut()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        QTemporaryDir dir;
+        QByteArray image(2048, '\xFF');
+        image[5] = '\x0F';
+        writeFile(dir.filePath(QStringLiteral("a.bin")), image);
+        QImage picture(16, 16, QImage::Format_RGB32); // the top row's leftmost LED lit, all else dark
+        picture.fill(Qt::black);
+        picture.setPixel(0, 0, qRgb(255, 255, 255));
+        QVERIFY(picture.save(dir.filePath(QStringLiteral("p.png"))));
+        QString errors;
+        QCOMPARE(run(dir, arguments, nullptr, &errors), status);
+        QVERIFY2(errors.contains(err), qPrintable(errors));
+        const QString output
+            = dir.filePath(arguments.at(arguments.indexOf(QStringLiteral("--export")) >= 0 ? 2 : arguments.size() - 1));
+        if (status != 0) {
+            QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.bin")))
+                && !QFile::exists(dir.filePath(QStringLiteral("x.hex"))));
+            return;
+        }
+        if (output.endsWith(QLatin1String(".hex"))) {
+            QVERIFY(readAll(output).startsWith(":10000000FFFFFFFFFF0F"));
+            return;
+        }
+        QByteArray expected(output.endsWith(QLatin1String("8")) ? 1024 : 2048, '\xFF');
+        expected[0] = '\xFE'; // bit 0: the leftmost LED, 0 lit
+        QCOMPARE(readAll(output), expected);
     }
 
     // A report that never arrived is no answer: a script must not read it as "the same".

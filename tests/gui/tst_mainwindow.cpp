@@ -271,8 +271,10 @@ private Q_SLOTS:
         for (const QAction *action : top[0]->menu()->actions())
             file << (action->isSeparator() ? QStringLiteral("|") : shown(action));
         QCOMPARE(file,
-            QStringList({"New", "New 8-LED Image", "Load", "Save", "Save As\u2026", "|", "Export as C Array\u2026",
-                "Export as PNG\u2026", "|", "Compare With\u2026", "Stop Comparing", "|", "Exit"}));
+            QStringList({"New", "New 8-LED Image", "Load", "Save", "Save As\u2026", "|", "Import Picture\u2026",
+                "Export as C Array\u2026", "Export as PNG\u2026", "Export as Animated GIF\u2026",
+                "Export as GIF of Pages\u2026", "Export as Intel HEX\u2026", "Export as S-Record\u2026", "|",
+                "Compare With\u2026", "Stop Comparing", "|", "Exit"}));
         QCOMPARE(top[0]->menu()->actions().at(2), load);
         QCOMPARE(top[0]->menu()->actions().constLast(), exit);
         QStringList edit;

@@ -7,12 +7,12 @@
 #include <QColor>
 #include <array>
 
-// The LEDs as the overview draws them: each column in its colour from the Options dialog,
-// bright when lit and dim when not. Worked out once for a whole drawing.
-class OverviewColours
+// The LEDs as the overview and the exported animations draw them: each column in its colour
+// from the Options dialog, bright when lit and dim when not. Worked out once for a whole drawing.
+class LedColours
 {
 public:
-    explicit OverviewColours(const ColourSettings &colours)
+    explicit LedColours(const ColourSettings &colours)
     {
         static const QColor bright[] = {Qt::red, QColor(0, 200, 0), QColor(40, 80, 255), QColor(240, 220, 0)};
         for (int column = 0; column < EffectImage::ColumnCount; ++column) {

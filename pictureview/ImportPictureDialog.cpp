@@ -1,0 +1,98 @@
+// Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
+#include "pictureview/ImportPictureDialog.h"
+
+#include "common/AppError.h"
+#include "common/LocalPath.h"
+#include "document/EffectDocument.h"
+#include "picture/PictureImport.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/SettingsForm.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QVBoxLayout>
+
+ImportPictureDialog::ImportPictureDialog(
+    EffectDocument &document, const QList<QImage> &frames, const QString &name, QWidget *parent)
+    : QDialog(parent)
+    , m_document(document)
+    , m_frames(frames)
+    , m_before(RowTools::pagesOf(document.image()))
+    , m_rows(document.selection().isEmpty() ? RowSelection::rows(
+                 (document.image().currentPage() - 1) * EffectImage::RowCount, RowSelection::RowCount - 1)
+                                                  .list()
+                                            : document.selection().list())
+    , m_settings(new SettingsForm("PictureImport", this))
+    , m_outcome(new QLabel(this))
+    , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
+{
+    setWindowTitle(tr("Import %1").arg(name));
+    m_outcome->setObjectName(QStringLiteral("outcomeLabel"));
+    m_outcome->setWordWrap(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("%1: %2×%3 pixels, %n frame(s).", nullptr, static_cast<int>(frames.size()))
+                                     .arg(name)
+                                     .arg(frames.constFirst().width())
+                                     .arg(frames.constFirst().height()),
+        this));
+    layout->addWidget(m_settings);
+    layout->addWidget(m_outcome);
+    layout->addWidget(m_buttons);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &ImportPictureDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &ImportPictureDialog::reject);
+    connect(m_settings, &SettingsForm::changed, this, &ImportPictureDialog::preview);
+    m_settings->showTable(PictureImport::settings(), document.stringLeds());
+    m_settings->chainFocus(nullptr, m_buttons);
+    preview();
+}
+
+void ImportPictureDialog::chooseAndImport(EffectDocument &document, QWidget *window)
+{
+    QFileDialog dialog(window, tr("Import Picture"),
+        document.path().isEmpty() ? QString() : QFileInfo(document.path()).absolutePath());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(tr("Pictures (*.png *.bmp *.gif *.jpg *.jpeg)"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    try {
+        auto *import = new ImportPictureDialog(
+            document, PictureImport::read(path), LocalPath::displayed(QFileInfo(path).fileName()), window);
+        import->setAttribute(Qt::WA_DeleteOnClose);
+        import->move(window->mapToGlobal(QPoint(0, 0))); // over the matrix, the overview beside it in sight
+        import->open();
+    } catch (const AppError &error) {
+        ErrorBox::show(window, error.message());
+    }
+}
+
+void ImportPictureDialog::preview()
+{
+    try {
+        const int leds = m_document.stringLeds();
+        const QList<RowTools::Frame> rows = PictureImport::rows(m_frames, m_settings->settings(), leds);
+        RowTools::Pages pages = m_before;
+        RowTools::writeFrames(pages, m_rows, rows, leds);
+        m_document.showPreview(pages);
+        const qsizetype cut = rows.size() - m_rows.size();
+        m_outcome->setText(cut > 0 ? tr("%n row(s) run past the last row and are cut.", nullptr, static_cast<int>(cut))
+                                   : tr("%n row(s) of the picture.", nullptr, static_cast<int>(rows.size())));
+    } catch (const AppError &error) {
+        m_outcome->setText(error.message());
+    }
+}
+
+void ImportPictureDialog::accept()
+{
+    m_document.endPreview(true, tr("Import Picture"));
+    QDialog::accept();
+}
+
+void ImportPictureDialog::reject()
+{
+    m_document.endPreview(false, QString());
+    QDialog::reject();
+}
