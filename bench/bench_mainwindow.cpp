@@ -10,6 +10,7 @@
 #include "generateview/GenerateDialog.h"
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/MainWindow.h"
+#include "pictureview/ImportPictureDialog.h"
 
 #include <QApplication>
 #include <QDockWidget>
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -314,6 +316,31 @@ void generatePreviewKeystroke(benchmark::State &state)
     showOverview(false);
 }
 
+// A 16x1024 picture in the Import Picture dialog: each change of the threshold turns it into rows
+// again, writes them into the image and repaints the views.
+void importPreview(benchmark::State &state)
+{
+    showOverview(true);
+    QImage strip(16, 1024, QImage::Format_Grayscale8);
+    for (int y = 0; y < strip.height(); ++y)
+        for (int x = 0; x < strip.width(); ++x)
+            strip.scanLine(y)[x] = static_cast<uchar>((x * 37 + y * 11) & 255);
+    window->form.document().setCurrentPage(1);
+    auto *dialog
+        = new ImportPictureDialog(window->form.document(), {strip}, QStringLiteral("strip.png"), &window->form);
+    dialog->show();
+    auto *threshold = dialog->findChild<QSpinBox *>(QStringLiteral("threshold"));
+    QCoreApplication::sendPostedEvents();
+    int value = 100;
+    for (auto _ : state) {
+        threshold->setValue(value = value == 100 ? 150 : 100);
+        QCoreApplication::sendPostedEvents(); // the repaint of what changed
+    }
+    dialog->reject();
+    delete dialog;
+    showOverview(false);
+}
+
 void loadImage(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -345,6 +372,7 @@ BENCHMARK(saveImage)->Unit(benchmark::kMillisecond);
 BENCHMARK(undoOrRedoPageTool)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(wholeImageTool)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(generatePreviewKeystroke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(importPreview)->Unit(benchmark::kMicrosecond);
 BENCHMARK(loadImage)->Arg(2048)->Arg(int64_t(4) << 30)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)

@@ -418,7 +418,7 @@ void EffectDocument::insertRows()
     const int lost = RowTools::litLedsAtEnd(RowTools::pagesOf(m_image), count);
     if (lost > 0
         && m_prompts->ask(DocumentPrompts::Question::AcceptLostLeds,
-               tr("%n lit LED(s) of the last rows fall off the end. Insert all the same?", nullptr, lost))
+               tr("Lit LEDs that fall off the end: %1. Insert all the same?").arg(lost))
             != DocumentPrompts::Answer::Yes)
         return;
     changeRows(tr("Insert Rows"), [&](Pages &pages) { RowTools::insertRows(pages, rows.constFirst(), count); });

@@ -32,11 +32,9 @@ ImportPictureDialog::ImportPictureDialog(
     m_outcome->setObjectName(QStringLiteral("outcomeLabel"));
     m_outcome->setWordWrap(true);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("%1: %2×%3 pixels, %n frame(s).", nullptr, static_cast<int>(frames.size()))
-                                     .arg(name)
-                                     .arg(frames.constFirst().width())
-                                     .arg(frames.constFirst().height()),
-        this));
+    const QString size
+        = tr("%1: %2×%3 pixels").arg(name).arg(frames.constFirst().width()).arg(frames.constFirst().height());
+    layout->addWidget(new QLabel(frames.size() == 1 ? size : tr("%1, %2 frames").arg(size).arg(frames.size()), this));
     layout->addWidget(m_settings);
     layout->addWidget(m_outcome);
     layout->addWidget(m_buttons);
@@ -78,8 +76,8 @@ void ImportPictureDialog::preview()
         RowTools::writeFrames(pages, m_rows, rows, leds);
         m_document.showPreview(pages);
         const qsizetype cut = rows.size() - m_rows.size();
-        m_outcome->setText(cut > 0 ? tr("%n row(s) run past the last row and are cut.", nullptr, static_cast<int>(cut))
-                                   : tr("%n row(s) of the picture.", nullptr, static_cast<int>(rows.size())));
+        m_outcome->setText(cut > 0 ? tr("Rows past the last row, cut: %1.").arg(cut)
+                                   : tr("Rows of the picture: %1.").arg(rows.size()));
     } catch (const AppError &error) {
         m_outcome->setText(error.message());
     }

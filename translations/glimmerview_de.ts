@@ -829,13 +829,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>Repeat</source>
         <translation>Reihen wiederholen</translation>
     </message>
-    <message numerus="yes">
-        <source>%n lit LED(s) of the last rows fall off the end. Insert all the same?</source>
-        <translation>
-            <numerusform>%n leuchtende LED der letzten Reihen fällt hinten heraus. Trotzdem einfügen?</numerusform>
-            <numerusform>%n leuchtende LEDs der letzten Reihen fallen hinten heraus. Trotzdem einfügen?</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Insert Rows</source>
         <translation>Reihen einfügen</translation>
@@ -859,6 +852,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>Export as S-Record</source>
         <translation>Als S-Record exportieren</translation>
+    </message>
+    <message>
+        <source>Lit LEDs that fall off the end: %1. Insert all the same?</source>
+        <translation>Leuchtende LEDs, die hinten herausfallen: %1. Trotzdem einfügen?</translation>
     </message>
 </context>
 <context>
@@ -1172,13 +1169,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>Import %1</source>
         <translation>%1 importieren</translation>
     </message>
-    <message numerus="yes">
-        <source>%1: %2×%3 pixels, %n frame(s).</source>
-        <translation>
-            <numerusform>%1: %2×%3 Pixel, %n Einzelbild.</numerusform>
-            <numerusform>%1: %2×%3 Pixel, %n Einzelbilder.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Import Picture</source>
         <translation>Bild importieren</translation>
@@ -1187,19 +1177,21 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>Pictures (*.png *.bmp *.gif *.jpg *.jpeg)</source>
         <translation>Bilder (*.png *.bmp *.gif *.jpg *.jpeg)</translation>
     </message>
-    <message numerus="yes">
-        <source>%n row(s) run past the last row and are cut.</source>
-        <translation>
-            <numerusform>%n Reihe reicht über die letzte Reihe hinaus und wird abgeschnitten.</numerusform>
-            <numerusform>%n Reihen reichen über die letzte Reihe hinaus und werden abgeschnitten.</numerusform>
-        </translation>
+    <message>
+        <source>%1: %2×%3 pixels</source>
+        <translation>%1: %2×%3 Pixel</translation>
     </message>
-    <message numerus="yes">
-        <source>%n row(s) of the picture.</source>
-        <translation>
-            <numerusform>%n Reihe des Bildes.</numerusform>
-            <numerusform>%n Reihen des Bildes.</numerusform>
-        </translation>
+    <message>
+        <source>%1, %2 frames</source>
+        <translation>%1, %2 Einzelbilder</translation>
+    </message>
+    <message>
+        <source>Rows past the last row, cut: %1.</source>
+        <translation>Reihen nach der letzten Reihe, abgeschnitten: %1.</translation>
+    </message>
+    <message>
+        <source>Rows of the picture: %1.</source>
+        <translation>Reihen des Bildes: %1.</translation>
     </message>
 </context>
 <context>
