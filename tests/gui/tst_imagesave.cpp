@@ -7,6 +7,8 @@
 #include "effect/ImageFile.h"
 #include "effect/PageTools.h"
 #include "effect/PngExport.h"
+#include "effect/RowTools.h"
+#include "picture/PictureImport.h"
 #include "tests/TestFiles.h"
 
 #include <QDir>
@@ -209,6 +211,34 @@ private Q_SLOTS:
         const int left = 10 + 7 * (96 + 10);
         const int top = 10 + 7 * (14 + 96 + 10) + 14;
         QCOMPARE(QColor(picture.pixel(left + 15 * 6 + 3, top + 15 * 6 + 3)), QColor(250, 220, 30));
+    }
+
+    // A black-and-white picture of two tiles comes in as pages 1 and 2, and the sheet of all
+    // pages shows each of its pixels as a lit or a dark dot.
+    void aPictureRoundTripsIntoTheSheet()
+    {
+        QImage drawn(32, 16, QImage::Format_RGB32);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 32; ++x)
+                drawn.setPixel(x, y, (x * 7 + y * 3) % 5 == 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("tiles.bmp"));
+        QVERIFY(drawn.save(path));
+        EffectImage image;
+        image.fillAllPagesOff();
+        RowTools::Pages pages = RowTools::pagesOf(image);
+        RowTools::writeFrames(pages, RowSelection::pages(1, 64).list(),
+            PictureImport::rows(PictureImport::read(path), {QStringLiteral("placement=pages")}, 16), 16);
+        for (int page = 1; page <= 64; ++page)
+            image.setPage(page, pages[static_cast<std::size_t>(page - 1)]);
+        const QImage sheet = PngExport::render(image, ColourSettings());
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const int left = 10 + x / 16 * (96 + 10); // the second tile is page 2, beside page 1
+                const QColor dot(sheet.pixel(left + x % 16 * 6 + 3, 10 + 14 + y * 6 + 3));
+                QCOMPARE(dot != QColor(60, 62, 70), qGray(drawn.pixel(x, y)) == 255);
+            }
+        }
     }
 };
 
