@@ -22,26 +22,6 @@
 #include <unistd.h>
 
 namespace {
-// The file's bytes, which go into the chip as they are: exactly its layout's count, or refused
-// before any chip is touched. (Shown in the window, a short file reads as off; put into a chip,
-// an empty file or /etc/passwd would erase it.)
-QByteArray imageBytes(const QString &path)
-{
-    const ImageLayout layout = ImageDecoder::layoutForPath(path);
-    const qsizetype expected = ImageDecoder::byteCount(layout);
-    const QByteArray bytes = ImageReader::readHead(path, expected + 1);
-    if (bytes.size() == expected)
-        return bytes;
-    const QString held = bytes.size() > expected
-        ? QCoreApplication::translate("ChipCommand", "more than %1 bytes").arg(expected)
-        : QCoreApplication::translate("ChipCommand", "%1 bytes").arg(bytes.size());
-    throw AppError(QCoreApplication::translate("ChipCommand",
-        "%1 holds %2, and an image for the chip holds exactly %3 (.bin and .bin16: 2048 bytes, two a row; "
-        ".bin8: 1024, one a row). Nothing was touched.")
-                       .arg(LocalPath::displayed(path), held)
-                       .arg(expected));
-}
-
 // The chip's bytes in the layout the file's name says. A 1024-byte chip goes into a .bin file
 // with the right half of each row off; a 2048-byte chip into a .bin8 file only when the right
 // halves are all off, as nothing is then lost.
@@ -166,6 +146,26 @@ void stopOnTerminationSignals()
 } // namespace
 
 namespace ChipCommand {
+
+// The file's bytes, which go into the chip as they are: exactly its layout's count, or refused
+// before any chip is touched. (Shown in the window, a short file reads as off; put into a chip,
+// an empty file or /etc/passwd would erase it.)
+QByteArray imageBytes(const QString &path)
+{
+    const ImageLayout layout = ImageDecoder::layoutForPath(path);
+    const qsizetype expected = ImageDecoder::byteCount(layout);
+    const QByteArray bytes = ImageReader::readHead(path, expected + 1);
+    if (bytes.size() == expected)
+        return bytes;
+    const QString held = bytes.size() > expected
+        ? QCoreApplication::translate("ChipCommand", "more than %1 bytes").arg(expected)
+        : QCoreApplication::translate("ChipCommand", "%1 bytes").arg(bytes.size());
+    throw AppError(QCoreApplication::translate("ChipCommand",
+        "%1 holds %2, and an image for the chip holds exactly %3 (.bin and .bin16: 2048 bytes, two a row; "
+        ".bin8: 1024, one a row). Nothing was touched.")
+                       .arg(LocalPath::displayed(path), held)
+                       .arg(expected));
+}
 
 int run(const QString &target, Action action, const QString &file)
 {

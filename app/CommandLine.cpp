@@ -3,9 +3,11 @@
 
 #include "app/ChipCommand.h"
 #include "app/ConvertCommand.h"
+#include "app/StationCommand.h"
 #include "chip/ChipTargets.h"
 #include "common/AppError.h"
 #include "common/CommandLineOptions.h"
+#include "common/DecimalText.h"
 #include "common/FileReplacer.h"
 #include "common/LocalPath.h"
 #include "common/SystemErrorText.h"
@@ -115,7 +117,10 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
     const QStringList given = parser.optionNames();
     for (const CommandLineOptions::Option &option : CommandLineOptions::all()) {
         const QString name = QString::fromLatin1(option.name);
-        if (given.count(name) > 1 && name != QLatin1String("set")) // --set is given once for each setting
+        // --set is given once for each setting, and a station's --chip once for each lane.
+        const bool repeatable = name == QLatin1String("set")
+            || (name == QLatin1String("chip") && parser.isSet(QStringLiteral("station")));
+        if (given.count(name) > 1 && !repeatable)
             return usageError(QCoreApplication::translate("CommandLine", "--%1 is given more than once.").arg(name));
     }
     const QStringList files = parser.positionalArguments();
@@ -153,6 +158,24 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
             ? ConvertCommand::generate(parser.value(generate), settings, parser.value(output))
             : ConvertCommand::importPicture(parser.value(importing), settings, parser.value(output));
         return {finishOutput(status), std::nullopt};
+    }
+    const QString station = QStringLiteral("station");
+    const bool stationWork
+        = parser.isSet(station) || parser.isSet(QStringLiteral("log")) || parser.isSet(QStringLiteral("count"));
+    if (stationWork) {
+        const std::optional<std::int32_t> count = parser.isSet(QStringLiteral("count"))
+            ? DecimalText::parse(parser.value(QStringLiteral("count")))
+            : std::optional<std::int32_t>(0);
+        if (!parser.isSet(station) || !parser.isSet(chip) || !parser.isSet(write)
+            || !parser.isSet(QStringLiteral("log")) || parser.isSet(read) || parser.isSet(verify) || !files.isEmpty()
+            || !count || *count < 0) {
+            return usageError(QCoreApplication::translate("CommandLine",
+                "--station goes with --chip TARGET for each lane, --write FILE and --log LOG, and --count N "
+                "(a whole number) as needed."));
+        }
+        return {finishOutput(StationCommand::run(
+                    parser.values(chip), parser.value(write), parser.value(QStringLiteral("log")), *count)),
+            std::nullopt};
     }
     if (parser.isSet(listChips)) {
         if (!files.isEmpty())

@@ -365,15 +365,23 @@ QString kindsText()
     return parts.join(QStringLiteral("; "));
 }
 
-std::unique_ptr<ChipAccess> open(const QString &target, bool forWriting, const QString &sysRoot)
+void checkForm(const QString &target)
 {
-    const Request request {target, forWriting, sysRoot};
     for (const KindRow &row : KindTable) {
         if (names(row, target))
-            return row.open(request, target.mid(qsizetype(std::strlen(row.prefix))));
+            return;
     }
     throw AppError(QCoreApplication::translate("ChipTargets", "\"%1\" names no chip. A chip is one of: %2.")
                        .arg(LocalPath::displayed(target), kindsText()));
+}
+
+std::unique_ptr<ChipAccess> open(const QString &target, bool forWriting, const QString &sysRoot)
+{
+    checkForm(target);
+    const Request request {target, forWriting, sysRoot};
+    const KindRow &row = *std::find_if(
+        std::begin(KindTable), std::end(KindTable), [&target](const KindRow &row) { return names(row, target); });
+    return row.open(request, target.mid(qsizetype(std::strlen(row.prefix))));
 }
 
 } // namespace ChipTargets

@@ -31,6 +31,8 @@ QString kindsText();
 // The EEPROM files, I2C adapters and USB programmers of this machine. `root` replaces "/" for tests.
 QList<Found> list(const QString &root = QStringLiteral("/"));
 
+// Throws AppError for a text that names no target, touching nothing.
+void checkForm(const QString &target);
 // Throws AppError for a text that names no target, or a target that cannot be opened. `sysRoot`
 // replaces "/sys" for tests.
 std::unique_ptr<ChipAccess> open(

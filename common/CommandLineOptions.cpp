@@ -15,6 +15,8 @@ namespace {
         QT_TRANSLATE_NOOP3("CommandLine", "KIND", "a value name in --help"),
         QT_TRANSLATE_NOOP3("CommandLine", "NAME=VALUE", "a value name in --help"),
         QT_TRANSLATE_NOOP3("CommandLine", "PICTURE", "a value name in --help"),
+        QT_TRANSLATE_NOOP3("CommandLine", "LOG", "a value name in --help"),
+        QT_TRANSLATE_NOOP3("CommandLine", "N", "a value name in --help"),
     };
 } // namespace
 
@@ -53,6 +55,14 @@ const QList<Option> &all()
         {"set", "NAME=VALUE",
             QT_TRANSLATE_NOOP("CommandLine", "A setting of --generate, --import or --export; given once for each.")},
         {"output", "FILE", QT_TRANSLATE_NOOP("CommandLine", "Where --generate and --import write the effect.")},
+        {"station", nullptr,
+            QT_TRANSLATE_NOOP("CommandLine",
+                "Run a production station without a window: --station --chip A [--chip B]... --write FILE --log LOG "
+                "[--count N]. Each --chip is a lane (a missing sim: file is an empty socket); each chip is read, "
+                "written where it differs and read back, its line appended to LOG. Ends after N chips or on "
+                "Ctrl+C. Exits with 0 when every chip passed, 1 when any failed, 2 on an error that stops it.")},
+        {"log", "LOG", QT_TRANSLATE_NOOP("CommandLine", "The station's log: one CSV line for each chip, appended.")},
+        {"count", "N", QT_TRANSLATE_NOOP("CommandLine", "The chips the station works on before it ends.")},
         {"list-chips", nullptr,
             QT_TRANSLATE_NOOP("CommandLine", "List the chips found: EEPROM files, I2C adapters and USB programmers.")},
     };

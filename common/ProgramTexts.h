@@ -97,6 +97,7 @@ inline constexpr char ReadFromChipCommand[] = QT_TRANSLATE_NOOP("Texts", "&Read 
 inline constexpr char WriteToChipCommand[] = QT_TRANSLATE_NOOP("Texts", "&Write To Chip…");
 inline constexpr char VerifyChipCommand[] = QT_TRANSLATE_NOOP("Texts", "&Verify Chip");
 inline constexpr char ChooseChipCommand[] = QT_TRANSLATE_NOOP("Texts", "C&hoose Chip…");
+inline constexpr char ProductionCommand[] = QT_TRANSLATE_NOOP("Texts", "&Production…");
 
 // The main window's controls.
 inline constexpr char MatrixGroup[] = QT_TRANSLATE_NOOP("Texts", "Matrix");

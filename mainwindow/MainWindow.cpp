@@ -32,6 +32,7 @@
 #include "pictureview/ImportPictureDialog.h"
 #include "recovery/RecoveryFolder.h"
 #include "recovery/RecoveryKeeper.h"
+#include "stationview/ProductionDialog.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/LedPanel.h"
 #include "widgets/WindowFont.h"
@@ -139,6 +140,15 @@ void MainWindow::createChipMenu()
 {
     m_chip = new ChipController(this, *m_document, *m_comparison, XdgFolders::dataHome());
     menuBar()->insertMenu(findChild<QAction *>(QStringLiteral("optionsAction")), m_chip->menu());
+    m_chip->menu()->addSeparator();
+    QAction *production = m_chip->menu()->addAction(Texts::shown(Texts::ProductionCommand), this, [this] {
+        const QString name = m_document->path().isEmpty() ? tr("Untitled") : QFileInfo(m_document->path()).fileName();
+        auto *station = new ProductionDialog(ImageEncoder::encode(m_document->image(), m_document->layout()),
+            LocalPath::displayed(name), m_chip->target(), XdgFolders::dataHome(), this);
+        station->setAttribute(Qt::WA_DeleteOnClose);
+        station->open(); // modal: the image stays as it is while the station runs
+    });
+    production->setObjectName(QStringLiteral("productionAction"));
 }
 
 void MainWindow::createMenu()

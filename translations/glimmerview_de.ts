@@ -676,6 +676,32 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>Where --generate and --import write the effect.</source>
         <translation>Wohin --generate und --import den Effekt schreiben.</translation>
     </message>
+    <message>
+        <source>--station goes with --chip TARGET for each lane, --write FILE and --log LOG, and --count N (a whole number) as needed.</source>
+        <translation>--station gehört zu --chip ZIEL für jede Bahn, --write DATEI und --log PROTOKOLL, dazu --count N (eine ganze Zahl) nach Bedarf.</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <comment>a value name in --help</comment>
+        <translation>PROTOKOLL</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>a value name in --help</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Run a production station without a window: --station --chip A [--chip B]... --write FILE --log LOG [--count N]. Each --chip is a lane (a missing sim: file is an empty socket); each chip is read, written where it differs and read back, its line appended to LOG. Ends after N chips or on Ctrl+C. Exits with 0 when every chip passed, 1 when any failed, 2 on an error that stops it.</source>
+        <translation>Eine Produktionsstation ohne Fenster betreiben: --station --chip A [--chip B]... --write DATEI --log PROTOKOLL [--count N]. Jeder --chip ist eine Bahn (eine fehlende sim:-Datei ist ein leerer Sockel); jeder Chip wird gelesen, wo er abweicht geschrieben und zurückgelesen, seine Zeile an PROTOKOLL angehängt. Endet nach N Chips oder mit Strg+C. Endet mit 0, wenn jeder Chip bestanden hat, 1, wenn einer durchfiel, 2 bei einem Fehler, der die Station anhält.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s log: one CSV line for each chip, appended.</source>
+        <translation>Das Protokoll der Station: eine CSV-Zeile je Chip, angehängt.</translation>
+    </message>
+    <message>
+        <source>The chips the station works on before it ends.</source>
+        <translation>Die Chips, die die Station bearbeitet, bevor sie endet.</translation>
+    </message>
 </context>
 <context>
     <name>ConvertCommand</name>
@@ -1397,6 +1423,84 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     </message>
 </context>
 <context>
+    <name>ProductionDialog</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>Production</source>
+        <translation>Produktion</translation>
+    </message>
+    <message>
+        <source>none: the image shown</source>
+        <translation>keiner: das gezeigte Abbild</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Abbild:</translation>
+    </message>
+    <message>
+        <source>&amp;Lanes (a chip target a line):</source>
+        <translation>&amp;Bahnen (ein Chipziel je Zeile):</translation>
+    </message>
+    <message>
+        <source>&amp;Master chip (clone mode):</source>
+        <translation>&amp;Musterchip (Klonmodus):</translation>
+    </message>
+    <message>
+        <source>L&amp;og file (appended to):</source>
+        <translation>&amp;Protokolldatei (wird ergänzt):</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2</source>
+        <translation>%1, SHA-256 %2</translation>
+    </message>
+    <message>
+        <source>Name a chip target for each lane, one a line.</source>
+        <translation>Geben Sie für jede Bahn ein Chipziel an, eines je Zeile.</translation>
+    </message>
+    <message>
+        <source>Name the log file the station appends to.</source>
+        <translation>Geben Sie die Protokolldatei an, die die Station ergänzt.</translation>
+    </message>
+    <message>
+        <source>the master chip %1</source>
+        <translation>der Musterchip %1</translation>
+    </message>
+    <message>
+        <source>Lane %1: %2</source>
+        <translation>Bahn %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>passed %1, failed %2</source>
+        <translation>bestanden %1, durchgefallen %2</translation>
+    </message>
+    <message>
+        <source>All lanes: %1 chips, passed %2, failed %3, yield %4%</source>
+        <translation>Alle Bahnen: %1 Chips, bestanden %2, durchgefallen %3, Ausbeute %4 %</translation>
+    </message>
+</context>
+<context>
+    <name>ProductionLog</name>
+    <message>
+        <source>The log %1 cannot be opened: %2</source>
+        <translation>Das Protokoll %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The log %1 is no regular file.</source>
+        <translation>Das Protokoll %1 ist keine reguläre Datei.</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryFolder</name>
     <message>
         <source>Unsaved edits are kept for recovery in %1, as %2 cannot be written (%3).</source>
@@ -1449,6 +1553,52 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>rows %1</source>
         <translation>Reihen %1</translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>Waiting for a chip</source>
+        <translation>Warte auf einen Chip</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Wird geschrieben</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>BESTANDEN</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>DURCHGEFALLEN</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+</context>
+<context>
+    <name>StationCommand</name>
+    <message>
+        <source>%1 is given as two lanes.</source>
+        <translation>%1 ist als zwei Bahnen angegeben.</translation>
+    </message>
+    <message>
+        <source>lane %1 %2: PASS, %3 chip pages written, %4 ms</source>
+        <translation>Bahn %1 %2: BESTANDEN, %3 Chipseiten geschrieben, %4 ms</translation>
+    </message>
+    <message>
+        <source>lane %1 %2: FAIL: %3</source>
+        <translation>Bahn %1 %2: DURCHGEFALLEN: %3</translation>
+    </message>
+    <message>
+        <source>Lane %1 cannot sense a chip: press Enter when each chip is in.</source>
+        <translation>Bahn %1 kann keinen Chip erkennen: Drücken Sie die Eingabetaste, wenn jeder Chip steckt.</translation>
+    </message>
+    <message>
+        <source>Chips: %1, passed: %2, failed: %3, yield: %4%.</source>
+        <translation>Chips: %1, bestanden: %2, durchgefallen: %3, Ausbeute: %4 %.</translation>
     </message>
 </context>
 <context>
@@ -1811,6 +1961,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>Export as GIF o&amp;f Pages…</source>
         <translation>Als GIF der Sei&amp;ten exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Production…</source>
+        <translation>&amp;Produktion…</translation>
     </message>
 </context>
 <context>

@@ -424,6 +424,84 @@ private Q_SLOTS:
         QCOMPARE(readAll(output), expected);
     }
 
+    // The station from a script: a chip a line, and after a kill in the middle of a chip the log
+    // holds every finished chip's line whole.
+    void aKilledStationKeepsEveryFinishedLine()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("image.bin")), QByteArray(2048, '\0'));
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(dir.path());
+        program.start(QStringLiteral(GLIMMERVIEW_BINARY),
+            {QStringLiteral("--station"), QStringLiteral("--chip"), QStringLiteral("sim:a"), QStringLiteral("--chip"),
+                QStringLiteral("sim:b"), QStringLiteral("--write"), QStringLiteral("image.bin"),
+                QStringLiteral("--log"), QStringLiteral("log.csv")});
+        QVERIFY(program.waitForStarted());
+        // Two chips in and done, then a third put in and the station killed while it writes.
+        // A chip goes in whole: its file written beside the socket, then moved into it.
+        const auto putIn = [&dir](const char *socket) {
+            writeFile(dir.filePath(QStringLiteral("new")), QByteArray(2048, '\xFF'));
+            return QFile::rename(dir.filePath(QStringLiteral("new")), dir.filePath(QString::fromLatin1(socket)));
+        };
+        QVERIFY(putIn("a") && putIn("b"));
+        QByteArray out;
+        while (out.count("PASS") < 2 && program.waitForReadyRead(10000))
+            out += program.readAllStandardOutput();
+        QCOMPARE(out.count("PASS"), 2);
+        QFile::remove(dir.filePath(QStringLiteral("a")));
+        QThread::msleep(300); // the lane sees its socket empty
+        QVERIFY(putIn("a"));
+        QDeadlineTimer patience(10000);
+        while (!readAll(dir.filePath(QStringLiteral("a"))).startsWith(QByteArray(32, '\0')) && !patience.hasExpired())
+            QThread::msleep(1);
+        ::kill(static_cast<pid_t>(program.processId()), SIGKILL);
+        QVERIFY(program.waitForFinished(10000));
+        const QList<QByteArray> lines = readAll(dir.filePath(QStringLiteral("log.csv"))).split('\n');
+        QCOMPARE(lines.size(), 4); // the columns, two chips, and the end of the last line
+        QVERIFY(lines.at(0).startsWith("utc_time,"));
+        for (const int n : {1, 2})
+            QCOMPARE(lines.at(n).count(','), 11);
+        QCOMPARE(lines.at(3), QByteArray());
+    }
+
+    void theStationRefusesBeforeAnyChipIsTouched_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("err");
+        const QStringList log {"--log", "log.csv"};
+        QTest::newRow("two chips without a station") << QStringList {"--chip", "sim:a", "--chip", "sim:b", "--write",
+            "image.bin"} << "--chip is given more than once";
+        QTest::newRow("no log") << QStringList {"--station", "--chip", "sim:a", "--write", "image.bin"}
+                                << "--station goes with";
+        QTest::newRow("a count that is no number")
+            << (QStringList {"--station", "--chip", "sim:a", "--write", "image.bin", "--count", "ten"} + log)
+            << "--station goes with";
+        QTest::newRow("a target that names no chip")
+            << (QStringList {"--station", "--chip", "sim:a", "--chip", "usb:1", "--write", "image.bin"} + log)
+            << "\"usb:1\" names no chip";
+        QTest::newRow("one chip as two lanes")
+            << (QStringList {"--station", "--chip", "sim:a", "--chip", "sim:a", "--write", "image.bin"} + log)
+            << "sim:a is given as two lanes";
+        QTest::newRow("an image of the wrong size")
+            << (QStringList {"--station", "--chip", "sim:a", "--write", "short.bin"} + log)
+            << "short.bin holds 5 bytes";
+    }
+    void theStationRefusesBeforeAnyChipIsTouched()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, err);
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("image.bin")), QByteArray(2048, '\0'));
+        writeFile(dir.filePath(QStringLiteral("short.bin")), QByteArray(5, '\0'));
+        QString errors;
+        QCOMPARE(run(dir, arguments, nullptr, &errors), 2);
+        QVERIFY2(errors.contains(err), qPrintable(errors));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("a")))); // no socket made
+    }
+
     // A report that never arrived is no answer: a script must not read it as "the same".
     void anOutputThatCannotBeWrittenIsAnError()
     {
