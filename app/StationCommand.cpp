@@ -102,6 +102,10 @@ int run(const QStringList &targets, const QString &file, const QString &log, int
                        .arg(station.passed())
                        .arg(station.failed())
                        .arg(chips > 0 ? station.passed() * 100 / chips : 0)));
+    if (const QString reason = station.stoppedFor(); !reason.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(reason));
+        return 2;
+    }
     return station.failed() > 0 ? 1 : 0;
 }
 

@@ -2,9 +2,11 @@
 #include "picture/PictureImport.h"
 
 #include "common/AppError.h"
+#include "common/LocalPath.h"
+#include "common/RegularFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QBuffer>
 #include <QImageReader>
 #include <QTransform>
 #include <algorithm>
@@ -138,10 +140,19 @@ QList<QImage> read(QIODevice &device)
 
 QList<QImage> read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError(tr("%1 cannot be opened: %2").arg(path, file.errorString()));
-    return read(file);
+    // Read whole from a file at rest: a named pipe or a device would block or never end.
+    constexpr qsizetype MostBytes = 64 * 1024 * 1024;
+    QString reason;
+    std::optional<QByteArray> bytes = RegularFile::readHead(path, MostBytes + 1, &reason);
+    if (!bytes)
+        throw AppError(tr("%1 cannot be read: %2").arg(LocalPath::displayed(path), reason));
+    if (bytes->size() > MostBytes)
+        throw AppError(tr("%1 holds more than %2 MiB: no picture Glimmerview reads is that big.")
+                           .arg(LocalPath::displayed(path))
+                           .arg(MostBytes / (1024 * 1024)));
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(buffer);
 }
 
 QList<RowTools::Frame> rows(const QList<QImage> &frames, const QStringList &given, int leds)

@@ -52,7 +52,7 @@ void writeWhole(int file, const QByteArray &bytes, const QString &path)
 
 ProductionLog::ProductionLog(const QString &path)
     : m_path(path)
-    , m_file(::open(LocalPath::encode(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOCTTY | O_CLOEXEC, 0644))
+    , m_file(::open(LocalPath::encode(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_NOCTTY | O_CLOEXEC, 0644))
 {
     if (!m_file.isOpen())
         throw AppError(tr("The log %1 cannot be opened: %2").arg(LocalPath::displayed(path), systemErrorText(errno)));
@@ -61,8 +61,11 @@ ProductionLog::ProductionLog(const QString &path)
     };
     if (::fstat(m_file.get(), &status) != 0 || !S_ISREG(status.st_mode))
         throw AppError(tr("The log %1 is no regular file.").arg(LocalPath::displayed(path)));
+    char last = '\n';
     if (status.st_size == 0)
         writeWhole(m_file.get(), header(), path);
+    else if (::pread(m_file.get(), &last, 1, status.st_size - 1) == 1 && last != '\n')
+        writeWhole(m_file.get(), "\n", path); // a line cut short by a full disk stays apart from the next
 }
 
 QByteArray ProductionLog::header()

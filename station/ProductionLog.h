@@ -10,7 +10,8 @@
 // The station's record: one CSV line for each chip, appended to a file that is never replaced or
 // cut, each line on the disk (fdatasync) before append() returns, so that a crash or a kill
 // leaves every finished chip's line whole. A new or empty file starts with a line naming the
-// columns. Safe to append to from several lanes at once.
+// columns; one whose last line was cut short (a full disk) gets a line break first, so that the
+// next line starts on its own. Safe to append to from several lanes at once.
 class ProductionLog
 {
 public:

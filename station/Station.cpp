@@ -96,6 +96,12 @@ void Station::wait()
     }
 }
 
+QString Station::stoppedFor() const
+{
+    const std::lock_guard locked(m_confirming);
+    return m_stoppedFor;
+}
+
 void Station::confirmChips()
 {
     {
@@ -220,6 +226,10 @@ Station::Result Station::workOn(int lane)
     } catch (const AppError &error) {
         result.passed = false;
         result.reason = error.message();
+        {
+            const std::lock_guard locked(m_confirming);
+            m_stoppedFor = error.message();
+        }
         stop(); // a station that cannot keep its record stops
     }
     return result;

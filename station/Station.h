@@ -61,6 +61,8 @@ public:
     // Whether lane `lane` (from 1) senses chips itself.
     bool sensesChips(int lane) const;
 
+    // Why the station stopped by itself (its log could not be written); empty otherwise.
+    QString stoppedFor() const;
     int passed() const { return m_passed; }
     int failed() const { return m_failed; }
     static QString sha256(const QByteArray &bytes);
@@ -87,7 +89,8 @@ private:
     std::atomic_int m_passed = 0;
     std::atomic_int m_failed = 0;
     std::atomic_int m_running = 0;
-    std::mutex m_confirming;
+    mutable std::mutex m_confirming; // also guards m_stoppedFor
+    QString m_stoppedFor;
     std::condition_variable m_confirmed;
     int m_confirmations = 0; // counts operator confirmations
     std::vector<std::thread> m_lanes;

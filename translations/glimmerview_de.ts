@@ -1418,8 +1418,12 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Das Bild enthält mehr als %1 Einzelbilder; Glimmerview liest bis zu %1.</translation>
     </message>
     <message>
-        <source>%1 cannot be opened: %2</source>
-        <translation>%1 kann nicht geöffnet werden: %2</translation>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 MiB: no picture Glimmerview reads is that big.</source>
+        <translation>%1 enthält mehr als %2 MiB: So groß ist kein Bild, das Glimmerview liest.</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,9 @@
 
 #include <QBuffer>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 // Pictures in: a black-and-white picture comes in bit for bit in either placement and layout,
 // the settings shape what grey becomes, and a picture that cannot be taken is refused with its
@@ -151,6 +153,15 @@ private Q_SLOTS:
     {
         const QList<RowTools::Frame> frames = imported(gifOfFrames(3, 16, 16), {QStringLiteral("placement=pages")}, 16);
         QCOMPARE(frames.size(), 3 * 16);
+    }
+
+    // A named pipe is refused at once rather than waited on.
+    void aPipeIsNotWaitedOn()
+    {
+        QTemporaryDir folder;
+        const QByteArray pipe = QFile::encodeName(folder.filePath(QStringLiteral("pipe")));
+        QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
+        QVERIFY_THROWS_EXCEPTION(AppError, PictureImport::read(QString::fromLocal8Bit(pipe)));
     }
 
     void badPicturesAreRefused_data()

@@ -139,10 +139,17 @@ private Q_SLOTS:
         ProductionLog::Entry entry;
         entry.result = QStringLiteral("PASS");
         ProductionLog(logPath).append(entry);
+        QFile cut(logPath);
+        QVERIFY(cut.open(QIODevice::Append));
+        cut.write("2026-12-09T10:00:00.000Z,roo"); // a line the disk had no room for
+        cut.close();
         ProductionLog(logPath).append(entry);
         QFile record(logPath);
         QVERIFY(record.open(QIODevice::ReadOnly));
-        QCOMPARE(record.readAll().count("utc_time"), 1);
+        const QList<QByteArray> lines = record.readAll().split('\n');
+        QCOMPARE(lines.size(), 5); // the columns, a line, the cut one, a line, and the end
+        QCOMPARE(lines.at(0).count("utc_time"), 1);
+        QCOMPARE(lines.at(1), lines.at(3));
         QVERIFY_THROWS_EXCEPTION(AppError, ProductionLog(m_folder.path())); // a folder is no log
     }
 
