@@ -5,8 +5,8 @@
 #include "common/LocalPath.h"
 #include "common/RegularFile.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QTransform>
 #include <algorithm>
