@@ -19,7 +19,7 @@ namespace ConvertCommand {
 namespace {
     QString tr(const char *text)
     {
-        return QCoreApplication::translate("CommandLine", text);
+        return QCoreApplication::translate("ConvertCommand", text);
     }
 
     int stringLeds(ImageLayout layout)

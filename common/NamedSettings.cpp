@@ -8,10 +8,6 @@
 #include <algorithm>
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("NamedSettings", text);
-}
 } // namespace
 
 QStringList Setting::choiceList() const
@@ -39,7 +35,8 @@ const SettingsKind &kindNamed(const QList<SettingsKind> &kinds, const QString &n
             return kind;
         names << QString::fromLatin1(kind.name);
     }
-    throw AppError(tr("\"%1\" is no kind of %2: one of %3.").arg(name, what, names.join(QStringLiteral(", "))));
+    throw AppError(
+        NamedSettings::tr("\"%1\" is no kind of %2: one of %3.").arg(name, what, names.join(QStringLiteral(", "))));
 }
 
 NamedSettings::NamedSettings(const char *owner, const QList<Setting> &table, const QStringList &given, int leds)
@@ -57,8 +54,9 @@ NamedSettings::NamedSettings(const char *owner, const QList<Setting> &table, con
         const QString name = setting.left(equals);
         if (equals < 0 || !names.contains(name) || seen.contains(name)) {
             if (table.isEmpty())
-                throw AppError(tr("\"%1\": %2 takes no settings.").arg(setting, QString::fromLatin1(owner)));
-            throw AppError(tr("\"%1\": %2 takes %3, each once as NAME=VALUE.")
+                throw AppError(
+                    NamedSettings::tr("\"%1\": %2 takes no settings.").arg(setting, QString::fromLatin1(owner)));
+            throw AppError(NamedSettings::tr("\"%1\": %2 takes %3, each once as NAME=VALUE.")
                                .arg(setting, QString::fromLatin1(owner), names.join(QStringLiteral(", "))));
         }
         seen << name;
@@ -81,7 +79,7 @@ int NamedSettings::number(const char *name) const
     const QString text = m_values.value(QString::fromLatin1(name));
     const std::optional<std::int32_t> value = DecimalText::parse(text);
     if (!value || *value < setting.least || *value > most) {
-        throw AppError(tr("%1=%2: a whole number from %3 to %4 is needed.")
+        throw AppError(NamedSettings::tr("%1=%2: a whole number from %3 to %4 is needed.")
                            .arg(QString::fromLatin1(name), text)
                            .arg(setting.least)
                            .arg(most));
@@ -94,8 +92,8 @@ QString NamedSettings::choice(const char *name) const
     const QStringList choices = find(name).choiceList();
     const QString text = m_values.value(QString::fromLatin1(name));
     if (!choices.contains(text))
-        throw AppError(
-            tr("%1=%2: one of %3 is needed.").arg(QString::fromLatin1(name), text, choices.join(QStringLiteral(", "))));
+        throw AppError(NamedSettings::tr("%1=%2: one of %3 is needed.")
+                           .arg(QString::fromLatin1(name), text, choices.join(QStringLiteral(", "))));
     return text;
 }
 

@@ -1,6 +1,8 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QHash>
 #include <QList>
 #include <QStringList>
@@ -40,6 +42,8 @@ const SettingsKind &kindNamed(const QList<SettingsKind> &kinds, const QString &n
 // value read within its range. Nothing is guessed: anything else throws AppError naming it.
 class NamedSettings
 {
+    Q_DECLARE_TR_FUNCTIONS(NamedSettings)
+
 public:
     // `owner` names what takes the settings in messages ("chase"); `leds` is the string's length.
     NamedSettings(const char *owner, const QList<Setting> &table, const QStringList &given, int leds);

@@ -13,11 +13,6 @@
 #include <unistd.h>
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ProductionLog", text);
-}
-
 // A field as a spreadsheet reads it back: quoted where it holds a comma, a quote or a line break,
 // and where a spreadsheet would take it for a formula.
 QByteArray field(const QString &text)
@@ -41,12 +36,13 @@ void writeWhole(int file, const QByteArray &bytes, const QString &path)
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            throw AppError(tr("The log %1 cannot be written: %2")
+            throw AppError(ProductionLog::tr("The log %1 cannot be written: %2")
                                .arg(LocalPath::displayed(path), systemErrorText(written < 0 ? errno : ENOSPC)));
         done += written;
     }
     if (::fdatasync(file) != 0)
-        throw AppError(tr("The log %1 cannot be written: %2").arg(LocalPath::displayed(path), systemErrorText(errno)));
+        throw AppError(ProductionLog::tr("The log %1 cannot be written: %2")
+                           .arg(LocalPath::displayed(path), systemErrorText(errno)));
 }
 } // namespace
 
@@ -55,12 +51,13 @@ ProductionLog::ProductionLog(const QString &path)
     , m_file(::open(LocalPath::encode(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_NOCTTY | O_CLOEXEC, 0644))
 {
     if (!m_file.isOpen())
-        throw AppError(tr("The log %1 cannot be opened: %2").arg(LocalPath::displayed(path), systemErrorText(errno)));
+        throw AppError(ProductionLog::tr("The log %1 cannot be opened: %2")
+                           .arg(LocalPath::displayed(path), systemErrorText(errno)));
     struct stat status
     {
     };
     if (::fstat(m_file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-        throw AppError(tr("The log %1 is no regular file.").arg(LocalPath::displayed(path)));
+        throw AppError(ProductionLog::tr("The log %1 is no regular file.").arg(LocalPath::displayed(path)));
     char last = '\n';
     if (status.st_size == 0)
         writeWhole(m_file.get(), header(), path);

@@ -1,6 +1,8 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
+
 #include "common/FileDescriptor.h"
 
 #include <QDateTime>
@@ -14,6 +16,8 @@
 // next line starts on its own. Safe to append to from several lanes at once.
 class ProductionLog
 {
+    Q_DECLARE_TR_FUNCTIONS(ProductionLog)
+
 public:
     struct Entry
     {

@@ -14,11 +14,6 @@
 #include <unistd.h>
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Station", text);
-}
-
 // The simulated socket's file, for a sim: lane; empty for any other.
 QString simulatedFile(const QString &target)
 {
@@ -62,15 +57,15 @@ QString Station::stateText(State state)
 {
     switch (state) {
     case State::Waiting:
-        return tr("Waiting for a chip");
+        return Station::tr("Waiting for a chip");
     case State::Working:
-        return tr("Writing");
+        return Station::tr("Writing");
     case State::Passed:
-        return tr("PASS");
+        return Station::tr("PASS");
     case State::Failed:
-        return tr("FAIL");
+        return Station::tr("FAIL");
     case State::Stopped:
-        return tr("Stopped");
+        return Station::tr("Stopped");
     }
     return {};
 }

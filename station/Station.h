@@ -1,6 +1,8 @@
 // Glimmerview — EEPROM light-effect viewer. SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
+
 #include "station/ProductionLog.h"
 
 #include <QByteArray>
@@ -22,6 +24,8 @@
 // happens to a chip ends in a result; a lane never stalls on it.
 class Station
 {
+    Q_DECLARE_TR_FUNCTIONS(Station)
+
 public:
     enum class State { Waiting, Working, Passed, Failed, Stopped };
     struct Result

@@ -10,11 +10,11 @@
 #include <QApplication>
 #include <QFormLayout>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 ProductionDialog::ProductionDialog(
@@ -61,6 +61,18 @@ ProductionDialog::ProductionDialog(
     layout->addWidget(m_totals);
     connect(m_startButton, &QPushButton::clicked, this, &ProductionDialog::start);
     connect(m_stopButton, &QPushButton::clicked, this, &ProductionDialog::stop);
+    // Space or Enter: a chip is in, for the lanes that cannot sense one. Shortcuts while the
+    // station runs, so that they reach it whichever control has the keys, and never press Stop.
+    for (const QKeySequence &key :
+        {QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto *chipIn = new QShortcut(key, this);
+        chipIn->setEnabled(false);
+        connect(chipIn, &QShortcut::activated, this, [this] {
+            if (m_station)
+                m_station->confirmChips();
+        });
+        m_chipInKeys << chipIn;
+    }
     showImage();
 }
 
@@ -141,6 +153,8 @@ void ProductionDialog::start()
     m_logPath->setEnabled(false);
     m_startButton->setEnabled(false);
     m_stopButton->setEnabled(true);
+    for (QShortcut *key : std::as_const(m_chipInKeys))
+        key->setEnabled(true);
     showCounts();
     m_station->start();
     m_stopButton->setFocus();
@@ -158,23 +172,14 @@ void ProductionDialog::stop()
     m_logPath->setEnabled(true);
     m_startButton->setEnabled(true);
     m_stopButton->setEnabled(false);
+    for (QShortcut *key : std::as_const(m_chipInKeys))
+        key->setEnabled(false);
 }
 
 void ProductionDialog::reject()
 {
     stop();
     QDialog::reject();
-}
-
-void ProductionDialog::keyPressEvent(QKeyEvent *event)
-{
-    // Space or Enter: a chip is in, for the lanes that cannot sense one.
-    if (m_station
-        && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        m_station->confirmChips();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void ProductionDialog::showState(int lane, Station::State state, const QString &text)

@@ -11,12 +11,13 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QShortcut;
 
 // Chip › Production: the image (locked while the dialog is open, which is modal), its SHA-256,
 // one lane for each target written, and the log. Each lane shows a large PASS or FAIL in colour
-// and words, the reason, and its counts; the totals show the yield. Space or Enter tells the
-// lanes that cannot sense a chip that one is in. A master chip, where named, gives the image
-// first (clone mode). Results are announced to screen readers.
+// and words, the reason, and its counts; the totals show the yield. While the station runs,
+// Space or Enter tells the lanes that cannot sense a chip that one is in. A master chip, where
+// named, gives the image first (clone mode). Results are announced to screen readers.
 class ProductionDialog : public QDialog
 {
     Q_OBJECT
@@ -34,9 +35,6 @@ public Q_SLOTS:
     void start();
     void stop();
     void reject() override;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void showImage();
@@ -58,6 +56,7 @@ private:
     QList<QLabel *> m_laneCounts;
     QList<std::pair<int, int>> m_counts; // passed, failed for each lane
     QLabel *m_totals;
+    QList<QShortcut *> m_chipInKeys; // Space and Enter while the station runs
     Announcer *m_announcer;
     std::unique_ptr<ProductionLog> m_log;
     std::unique_ptr<Station> m_station;

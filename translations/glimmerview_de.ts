@@ -1329,6 +1329,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>%1=%2: one of %3 is needed.</source>
         <translation>%1=%2: Eines von %3 wird gebraucht.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is no kind of %2: one of %3.</source>
+        <translation>„%1“ ist keine Art von %2: eine von %3.</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>
@@ -1502,6 +1506,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>The log %1 is no regular file.</source>
         <translation>Das Protokoll %1 ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>The log %1 cannot be written: %2</source>
+        <translation>Das Protokoll %1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
