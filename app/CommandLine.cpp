@@ -160,21 +160,22 @@ CommandLine::Outcome CommandLine::parse(int argc, char **argv)
         return {finishOutput(status), std::nullopt};
     }
     const QString station = QStringLiteral("station");
-    const bool stationWork
-        = parser.isSet(station) || parser.isSet(QStringLiteral("log")) || parser.isSet(QStringLiteral("count"));
+    const QString clone = QStringLiteral("clone");
+    const bool stationWork = parser.isSet(station) || parser.isSet(QStringLiteral("log"))
+        || parser.isSet(QStringLiteral("count")) || parser.isSet(clone);
     if (stationWork) {
         const std::optional<std::int32_t> count = parser.isSet(QStringLiteral("count"))
             ? DecimalText::parse(parser.value(QStringLiteral("count")))
             : std::optional<std::int32_t>(0);
-        if (!parser.isSet(station) || !parser.isSet(chip) || !parser.isSet(write)
+        if (!parser.isSet(station) || !parser.isSet(chip) || parser.isSet(write) == parser.isSet(clone)
             || !parser.isSet(QStringLiteral("log")) || parser.isSet(read) || parser.isSet(verify) || !files.isEmpty()
             || !count || *count < 0) {
             return usageError(QCoreApplication::translate("CommandLine",
-                "--station goes with --chip TARGET for each lane, --write FILE and --log LOG, and --count N "
-                "(a whole number) as needed."));
+                "--station goes with --chip TARGET for each lane, --write FILE or --clone MASTER, and --log LOG, "
+                "and --count N (a whole number) as needed."));
         }
-        return {finishOutput(StationCommand::run(
-                    parser.values(chip), parser.value(write), parser.value(QStringLiteral("log")), *count)),
+        return {finishOutput(StationCommand::run(parser.values(chip), parser.value(write), parser.value(clone),
+                    parser.value(QStringLiteral("log")), *count)),
             std::nullopt};
     }
     if (parser.isSet(listChips)) {

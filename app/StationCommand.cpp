@@ -3,6 +3,7 @@
 
 #include "app/ChipCommand.h"
 #include "chip/ChipTargets.h"
+#include "chip/ChipTransfer.h"
 #include "common/AppError.h"
 #include "common/LocalPath.h"
 #include "common/XdgFolders.h"
@@ -33,7 +34,7 @@ void interrupt(int)
 
 namespace StationCommand {
 
-int run(const QStringList &targets, const QString &file, const QString &log, int count)
+int run(const QStringList &targets, const QString &file, const QString &master, const QString &log, int count)
 {
     std::unique_ptr<ProductionLog> record;
     Station::Settings settings;
@@ -44,9 +45,21 @@ int run(const QStringList &targets, const QString &file, const QString &log, int
             if (targets.count(target) > 1)
                 throw AppError(tr("%1 is given as two lanes.").arg(LocalPath::displayed(target)));
         }
-        settings.image = ChipCommand::imageBytes(file);
+        if (master.isEmpty()) {
+            settings.image = ChipCommand::imageBytes(file);
+            settings.imageFile = QFileInfo(file).fileName();
+        } else { // clone mode: the master chip's bytes are the image
+            ChipTargets::checkForm(master);
+            if (targets.contains(master))
+                throw AppError(tr("The master chip %1 cannot be a lane too.").arg(LocalPath::displayed(master)));
+            const std::unique_ptr<ChipAccess> chip = ChipTargets::open(master, false);
+            settings.image = ChipTransfer(*chip).readAll();
+            settings.imageFile = tr("master %1").arg(master);
+            std::fprintf(stderr, "%s\n",
+                qPrintable(tr("The image: the master chip %1, SHA-256 %2")
+                               .arg(LocalPath::displayed(master), Station::sha256(settings.image))));
+        }
         settings.targets = targets;
-        settings.imageFile = QFileInfo(file).fileName();
         settings.dataHome = XdgFolders::dataHome();
         settings.count = count;
         record = std::make_unique<ProductionLog>(log);

@@ -16,6 +16,7 @@ namespace {
         QT_TRANSLATE_NOOP3("CommandLine", "NAME=VALUE", "a value name in --help"),
         QT_TRANSLATE_NOOP3("CommandLine", "PICTURE", "a value name in --help"),
         QT_TRANSLATE_NOOP3("CommandLine", "LOG", "a value name in --help"),
+        QT_TRANSLATE_NOOP3("CommandLine", "MASTER", "a value name in --help"),
         QT_TRANSLATE_NOOP3("CommandLine", "N", "a value name in --help"),
     };
 } // namespace
@@ -61,6 +62,9 @@ const QList<Option> &all()
                 "[--count N]. Each --chip is a lane (a missing sim: file is an empty socket); each chip is read, "
                 "written where it differs and read back, its line appended to LOG. Ends after N chips or on "
                 "Ctrl+C. Exits with 0 when every chip passed, 1 when any failed, 2 on an error that stops it.")},
+        {"clone", "MASTER",
+            QT_TRANSLATE_NOOP(
+                "CommandLine", "A station's image read from the chip MASTER, instead of --write FILE: clone mode.")},
         {"log", "LOG", QT_TRANSLATE_NOOP("CommandLine", "The station's log: one CSV line for each chip, appended.")},
         {"count", "N", QT_TRANSLATE_NOOP("CommandLine", "The chips the station works on before it ends.")},
         {"list-chips", nullptr,

@@ -677,10 +677,6 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <translation>Wohin --generate und --import den Effekt schreiben.</translation>
     </message>
     <message>
-        <source>--station goes with --chip TARGET for each lane, --write FILE and --log LOG, and --count N (a whole number) as needed.</source>
-        <translation>--station gehört zu --chip ZIEL für jede Bahn, --write DATEI und --log PROTOKOLL, dazu --count N (eine ganze Zahl) nach Bedarf.</translation>
-    </message>
-    <message>
         <source>LOG</source>
         <comment>a value name in --help</comment>
         <translation>PROTOKOLL</translation>
@@ -701,6 +697,19 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>The chips the station works on before it ends.</source>
         <translation>Die Chips, die die Station bearbeitet, bevor sie endet.</translation>
+    </message>
+    <message>
+        <source>--station goes with --chip TARGET for each lane, --write FILE or --clone MASTER, and --log LOG, and --count N (a whole number) as needed.</source>
+        <translation>--station gehört zu --chip ZIEL für jede Bahn, --write DATEI oder --clone MUSTER und --log PROTOKOLL, dazu --count N (eine ganze Zahl) nach Bedarf.</translation>
+    </message>
+    <message>
+        <source>MASTER</source>
+        <comment>a value name in --help</comment>
+        <translation>MUSTER</translation>
+    </message>
+    <message>
+        <source>A station&apos;s image read from the chip MASTER, instead of --write FILE: clone mode.</source>
+        <translation>Das Abbild einer Station, aus dem Chip MUSTER gelesen statt --write DATEI: Klonmodus.</translation>
     </message>
 </context>
 <context>
@@ -1611,6 +1620,18 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
     <message>
         <source>Chips: %1, passed: %2, failed: %3, yield: %4%.</source>
         <translation>Chips: %1, bestanden: %2, durchgefallen: %3, Ausbeute: %4 %.</translation>
+    </message>
+    <message>
+        <source>The master chip %1 cannot be a lane too.</source>
+        <translation>Der Musterchip %1 kann nicht zugleich eine Bahn sein.</translation>
+    </message>
+    <message>
+        <source>master %1</source>
+        <translation>Muster %1</translation>
+    </message>
+    <message>
+        <source>The image: the master chip %1, SHA-256 %2</source>
+        <translation>Das Abbild: der Musterchip %1, SHA-256 %2</translation>
     </message>
 </context>
 <context>

@@ -485,6 +485,12 @@ private Q_SLOTS:
         QTest::newRow("one chip as two lanes")
             << (QStringList {"--station", "--chip", "sim:a", "--chip", "sim:a", "--write", "image.bin"} + log)
             << "sim:a is given as two lanes";
+        QTest::newRow("an image and a master")
+            << (QStringList {"--station", "--chip", "sim:a", "--write", "image.bin", "--clone", "sim:m"} + log)
+            << "--station goes with";
+        QTest::newRow("the master as a lane")
+            << (QStringList {"--station", "--chip", "sim:a", "--clone", "sim:a"} + log)
+            << "The master chip sim:a cannot be a lane too";
         QTest::newRow("an image of the wrong size")
             << (QStringList {"--station", "--chip", "sim:a", "--write", "short.bin"} + log)
             << "short.bin holds 5 bytes";
