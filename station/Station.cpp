@@ -194,6 +194,10 @@ Station::Result Station::workOn(int lane)
     QElapsedTimer clock;
     clock.start();
     try {
+        // Opening a simulated chip makes its file where it is missing: a socket emptied just now
+        // would be filled by the lane itself.
+        if (const QString file = simulatedFile(result.target); !file.isEmpty() && !QFileInfo::exists(file))
+            throw AppError(tr("The chip was taken out before it was written."));
         const std::unique_ptr<ChipAccess> chip = ChipTargets::open(result.target, true);
         ChipTransfer transfer(*chip, {}, &m_stop);
         const ChipTransfer::Plan plan = transfer.plan(m_settings.image); // the wrong part, a loose clip

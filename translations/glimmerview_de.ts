@@ -1598,6 +1598,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>Stopped</source>
         <translation>Angehalten</translation>
     </message>
+    <message>
+        <source>The chip was taken out before it was written.</source>
+        <translation>Der Chip wurde herausgenommen, bevor er geschrieben wurde.</translation>
+    </message>
 </context>
 <context>
     <name>StationCommand</name>
