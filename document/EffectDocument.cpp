@@ -2,10 +2,10 @@
 #include "document/EffectDocument.h"
 
 #include "common/AppError.h"
+#include "common/ColourSettings.h"
 #include "common/LocalPath.h"
 #include "common/PageRanges.h"
 #include "common/WholeFile.h"
-#include "effect/CArrayExport.h"
 #include "effect/ImageEncoder.h"
 #include "effect/ImageFile.h"
 #include "effect/PageChangeCommand.h"
@@ -243,13 +243,15 @@ QString EffectDocument::unusedNameBeside(const QString &path) const
     }
 }
 
-void EffectDocument::exportCArray()
+void EffectDocument::exportCArray(const QStringList &options)
 {
     const std::optional<QString> path = m_prompts->savePath(
         DocumentPrompts::Target::CArray, tr("Export as C Array"), suggestedPath(QStringLiteral(".h")));
     if (!path || !acceptsEightBitLoss(m_layout))
         return;
-    writeExport(*path, CArrayExport::header(m_image, m_layout, CArrayExport::identifierFor(*path)));
+    reportingErrors([&] {
+        writeExport(*path, Exports::make(QStringLiteral("c"), m_image, m_layout, options, ColourSettings(), *path));
+    });
 }
 
 void EffectDocument::writeExport(const QString &path, const QByteArray &bytes)

@@ -93,7 +93,9 @@ Q_SIGNALS:
 public Q_SLOTS:
     bool save();
     bool saveAs();
-    void exportCArray();
+    // `options` as --export c takes them (values=, leftmost=, progmem=); none: bytes as the chip
+    // holds them.
+    void exportCArray(const QStringList &options = {});
     void exportPicture(const ColourSettings &colours);
     // An export for other tools: "gif" and "gif-pages" (animations at `rowsPerSecond`, in
     // `colours`), "hex" and "srec" (for universal programmers).

@@ -13,6 +13,7 @@
 #include "document/EffectDocument.h"
 #include "effect/ImageEncoder.h"
 #include "effect/PreviewController.h"
+#include "exporting/Exports.h"
 #include "generateview/GenerateDialog.h"
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/ClockSlider.h"
@@ -35,6 +36,7 @@
 #include "stationview/ProductionDialog.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/LedPanel.h"
+#include "widgets/SettingsDialog.h"
 #include "widgets/WindowFont.h"
 
 #include <QApplication>
@@ -168,6 +170,14 @@ void MainWindow::createMenu()
         m_comparisonView->announceStatus();
     };
     commands.generate = [this] { showGenerator(); };
+    commands.exportCArray = [this] {
+        const Exports::Kind &c = *std::find_if(Exports::kinds().begin(), Exports::kinds().end(),
+            [](const Exports::Kind &kind) { return qstrcmp(kind.name, "c") == 0; });
+        SettingsDialog options(tr("C Array"), "Exports", c.settings, m_document->stringLeds(), this);
+        options.setObjectName(QStringLiteral("cArrayOptions"));
+        if (options.exec() == QDialog::Accepted)
+            m_document->exportCArray(options.settings());
+    };
     commands.importPicture = [this] {
         m_overview->show(); // where the picture is previewed as its settings change
         ImportPictureDialog::chooseAndImport(*m_document, this);

@@ -1312,6 +1312,10 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
+    <message>
+        <source>C Array</source>
+        <translation>C-Array</translation>
+    </message>
 </context>
 <context>
     <name>MatrixEditor</name>

@@ -5,7 +5,9 @@
 #include "tests/ScriptedPrompts.h"
 #include "tests/TestFiles.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QUndoStack>
@@ -218,6 +220,22 @@ private Q_SLOTS:
         QVERIFY(png.startsWith("\x89PNG"));
         QVERIFY2(png.size() < 300 * 1024, qPrintable(QString::number(png.size())));
         QVERIFY(!document().isModified()); // exporting is no saving, and changes nothing
+    }
+
+    // File › Export as C Array asks for its options first: here, 16-bit words kept in flash.
+    void theCArraysOptions()
+    {
+        load(QStringLiteral("e.bin"), QByteArray(2048, '\0'));
+        m_prompts.path = folder->filePath(QStringLiteral("e.h"));
+        QTimer::singleShot(0, qApp, [] {
+            auto *options = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(options && options->objectName() == QLatin1String("cArrayOptions"));
+            options->findChild<QComboBox *>(QStringLiteral("values"))->setCurrentText(QStringLiteral("words"));
+            options->findChild<QCheckBox *>(QStringLiteral("progmem"))->setChecked(true);
+            options->accept();
+        });
+        triggerMenu("exportCArrayAction");
+        QVERIFY(TestFiles::readAll(*m_prompts.path).contains("const unsigned short e[1024] PROGMEM = {"));
     }
 
     void copyThenPasteOnAnotherPage()
