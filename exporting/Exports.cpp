@@ -2,6 +2,7 @@
 #include "exporting/Exports.h"
 
 #include "common/AppError.h"
+#include "common/ColourSettings.h"
 #include "effect/CArrayExport.h"
 #include "effect/ImageEncoder.h"
 #include "exporting/GifAnimation.h"
@@ -17,15 +18,36 @@ namespace {
     {
         return QCoreApplication::translate("Exports", text);
     }
+    // `letters` (r, g, b or y for each column from the left) over `colours`; none: `colours`.
+    ColourSettings chosenColours(const QString &letters, const ColourSettings &colours)
+    {
+        if (letters.isEmpty())
+            return colours;
+        static const QString Codes = QStringLiteral("rgby"); // ColourSettings::Red .. Yellow
+        ColourSettings chosen = colours;
+        for (int column = 1; column <= ColourSettings::ColumnCount && letters.size() == ColourSettings::ColumnCount;
+             ++column) {
+            const qsizetype code = Codes.indexOf(letters.at(column - 1).toLower());
+            if (code < 0)
+                break;
+            chosen.setEntry(column, static_cast<std::uint8_t>(code + 1));
+            if (column == ColourSettings::ColumnCount)
+                return chosen;
+        }
+        throw AppError(
+            tr("colours=%1: 16 letters are needed, r, g, b or y for each column from the left.").arg(letters));
+    }
 } // namespace
 
 const QList<Kind> &kinds()
 {
     static const QList<Kind> table {
         {"gif", QT_TRANSLATE_NOOP("Exports", "an animated GIF of the string as it plays, a frame a row"),
-            {{"rate", QT_TRANSLATE_NOOP("Exports", "Rows a second"), "10", 1, 20}}},
+            {{"rate", QT_TRANSLATE_NOOP("Exports", "Rows a second"), "10", 1, 20},
+                {"colours", QT_TRANSLATE_NOOP("Exports", "Column colours (r, g, b or y each)"), ""}}},
         {"gif-pages", QT_TRANSLATE_NOOP("Exports", "an animated GIF of the matrix, a frame a page"),
-            {{"rate", QT_TRANSLATE_NOOP("Exports", "Rows a second"), "10", 1, 20}}},
+            {{"rate", QT_TRANSLATE_NOOP("Exports", "Rows a second"), "10", 1, 20},
+                {"colours", QT_TRANSLATE_NOOP("Exports", "Column colours (r, g, b or y each)"), ""}}},
         {"hex", QT_TRANSLATE_NOOP("Exports", "Intel HEX for universal programmers"), {}},
         {"srec", QT_TRANSLATE_NOOP("Exports", "Motorola S-record for universal programmers"), {}},
         {"c", QT_TRANSLATE_NOOP("Exports", "a C array for firmware"),
@@ -48,7 +70,8 @@ QByteArray make(const QString &kind, const EffectImage &image, ImageLayout layou
     const Kind &known = kindNamed(kinds(), kind, tr("export"));
     const NamedSettings settings(known.name, known.settings, given, leds);
     if (kind.startsWith(QLatin1String("gif"))) {
-        return GifAnimation::make(image, leds, colours, settings.number("rate"),
+        return GifAnimation::make(image, leds, chosenColours(settings.text("colours"), colours),
+            settings.number("rate"),
             kind == QLatin1String("gif") ? GifAnimation::Kind::Rows : GifAnimation::Kind::Pages);
     }
     const QByteArray bytes = ImageEncoder::encode(image, layout);

@@ -939,6 +939,14 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>export</source>
         <translation>Export</translation>
     </message>
+    <message>
+        <source>colours=%1: 16 letters are needed, r, g, b or y for each column from the left.</source>
+        <translation>colours=%1: 16 Buchstaben werden gebraucht, r, g, b oder y für jede Spalte von links.</translation>
+    </message>
+    <message>
+        <source>Column colours (r, g, b or y each)</source>
+        <translation>Spaltenfarben (je r, g, b oder y)</translation>
+    </message>
 </context>
 <context>
     <name>FileKind</name>

@@ -7,6 +7,7 @@
 #include "exporting/GifAnimation.h"
 #include "generate/Generators.h"
 
+#include <QColor>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -75,31 +76,39 @@ private Q_SLOTS:
     void animationsHoldTheirFrames_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("rate");
+        QTest::addColumn<QStringList>("settings");
         QTest::addColumn<bool>("eightLeds");
         QTest::addColumn<int>("frames");
         QTest::addColumn<int>("delay"); // hundredths of a second
         QTest::addColumn<QSize>("size");
-        QTest::newRow("rows at 20 a second") << "gif" << 20 << false << 1024 << 5 << QSize(256, 16);
-        QTest::newRow("rows at 3 a second, 8 LEDs") << "gif" << 3 << true << 1024 << 33 << QSize(128, 16);
-        QTest::newRow("pages at 10 rows a second") << "gif-pages" << 10 << false << 64 << 160 << QSize(256, 256);
+        QTest::newRow("rows at 20 a second")
+            << "gif" << QStringList {"rate=20"} << false << 1024 << 5 << QSize(256, 16);
+        QTest::newRow("rows at 3 a second, 8 LEDs")
+            << "gif" << QStringList {"rate=3"} << true << 1024 << 33 << QSize(128, 16);
+        QTest::newRow("pages at 10 rows a second")
+            << "gif-pages" << QStringList {"rate=10"} << false << 64 << 160 << QSize(256, 256);
+        QTest::newRow("in colours of its own")
+            << "gif" << QStringList {"colours=yyyybbbbggggrrrr"} << false << 1024 << 10 << QSize(256, 16);
     }
     void animationsHoldTheirFrames()
     {
         QFETCH(QString, kind);
-        QFETCH(int, rate);
+        QFETCH(QStringList, settings);
         QFETCH(bool, eightLeds);
         QFETCH(int, frames);
         QFETCH(int, delay);
         QFETCH(QSize, size);
-        QByteArray gif
-            = made(kind, eightLeds ? ImageLayout::Bits8 : ImageLayout::Bits16, {QStringLiteral("rate=%1").arg(rate)});
+        QByteArray gif = made(kind, eightLeds ? ImageLayout::Bits8 : ImageLayout::Bits16, settings);
         int error = 0;
         GifFileType *file = DGifOpen(&gif, readFrom, &error);
         QVERIFY(file);
         QCOMPARE(DGifSlurp(file), GIF_OK);
         QCOMPARE(file->ImageCount, frames);
         QCOMPARE(QSize(file->SWidth, file->SHeight), size);
+        // The palette after the background: the leftmost column's lit colour, yellow when chosen so.
+        const GifColorType lit = file->SColorMap->Colors[1];
+        QCOMPARE(QColor(lit.Red, lit.Green, lit.Blue),
+            settings.join(QString()).contains(QLatin1String("colours")) ? QColor(240, 220, 0) : QColor(Qt::red));
         GraphicsControlBlock timing;
         for (const int frame : {0, frames - 1}) {
             QCOMPARE(DGifSavedExtensionToGCB(file, frame, &timing), GIF_OK);
@@ -148,6 +157,8 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(
             AppError, made(QStringLiteral("gif"), ImageLayout::Bits16, {QStringLiteral("rate=0")}));
         QVERIFY_THROWS_EXCEPTION(AppError, made(QStringLiteral("png"), ImageLayout::Bits16));
+        QVERIFY_THROWS_EXCEPTION(
+            AppError, made(QStringLiteral("gif"), ImageLayout::Bits16, {QStringLiteral("colours=rgb")}));
     }
 };
 
