@@ -40,11 +40,7 @@ int run(const QStringList &targets, const QString &file, const QString &master, 
     Station::Settings settings;
     try {
         // Everything is checked before a chip is touched.
-        for (const QString &target : targets) {
-            ChipTargets::checkForm(target);
-            if (targets.count(target) > 1)
-                throw AppError(tr("%1 is given as two lanes.").arg(LocalPath::displayed(target)));
-        }
+        Station::checkTargets(targets);
         if (master.isEmpty()) {
             settings.image = ChipCommand::imageBytes(file);
             settings.imageFile = QFileInfo(file).fileName();

@@ -5,6 +5,7 @@
 #include "chip/ChipTargets.h"
 #include "chip/ChipTransfer.h"
 #include "common/AppError.h"
+#include "common/LocalPath.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -51,6 +52,17 @@ Station::~Station()
 QString Station::sha256(const QByteArray &bytes)
 {
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+void Station::checkTargets(const QStringList &targets)
+{
+    for (const QString &target : targets) {
+        ChipTargets::checkForm(target);
+        if (targets.count(target) > 1)
+            throw AppError(tr("%1 is given as two lanes.").arg(LocalPath::displayed(target)));
+        if (target.startsWith(QLatin1Char('/')))
+            ChipTargets::open(target, false); // throws for a file that is no EEPROM file
+    }
 }
 
 QString Station::stateText(State state)

@@ -70,6 +70,9 @@ public:
     int passed() const { return m_passed; }
     int failed() const { return m_failed; }
     static QString sha256(const QByteArray &bytes);
+    // Throws AppError, before any lane starts, for a target that names no chip, one given as two
+    // lanes, and a kernel EEPROM file that cannot be one (it has no empty socket to wait out).
+    static void checkTargets(const QStringList &targets);
     static QString stateText(State state);
 
 private:

@@ -93,12 +93,13 @@ QString ProductionDialog::laneText(int lane) const
 
 void ProductionDialog::start()
 {
-    const QStringList targets = m_targets->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList targets;
+    for (const QString &line : m_targets->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        targets << line.trimmed();
     const bool started = ErrorBox::guard(this, [&] {
         if (targets.isEmpty())
             throw AppError(tr("Name a chip target for each lane, one a line."));
-        for (const QString &target : targets)
-            ChipTargets::checkForm(target.trimmed());
+        Station::checkTargets(targets);
         if (m_logPath->text().isEmpty())
             throw AppError(tr("Name the log file the station appends to."));
         if (!m_master->text().isEmpty()) { // clone mode: the master's bytes are the image
@@ -118,10 +119,8 @@ void ProductionDialog::start()
     m_laneCounts.clear();
     m_counts.clear();
     auto *grid = new QGridLayout(m_lanesPanel);
-    QStringList trimmed;
     for (int lane = 1; lane <= targets.size(); ++lane) {
-        trimmed << targets.at(lane - 1).trimmed();
-        auto *name = new QLabel(tr("Lane %1: %2").arg(lane).arg(trimmed.constLast()), m_lanesPanel);
+        auto *name = new QLabel(tr("Lane %1: %2").arg(lane).arg(targets.at(lane - 1)), m_lanesPanel);
         auto *state = new QLabel(m_lanesPanel);
         QFont large = state->font();
         large.setPointSize(large.pointSize() * 2);
@@ -137,7 +136,7 @@ void ProductionDialog::start()
         m_laneCounts << counts;
         m_counts << std::pair {0, 0};
     }
-    Station::Settings settings {trimmed, m_image, m_imageName, m_dataHome, 0, std::chrono::milliseconds(100)};
+    Station::Settings settings {targets, m_image, m_imageName, m_dataHome, 0, std::chrono::milliseconds(100)};
     m_station = std::make_unique<Station>(
         settings, *m_log,
         [this](const Station::Result &result) {

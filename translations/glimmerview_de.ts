@@ -1614,13 +1614,13 @@ Der jetzige Chipinhalt wird zuerst gesichert als %7</translation>
         <source>The chip was taken out before it was written.</source>
         <translation>Der Chip wurde herausgenommen, bevor er geschrieben wurde.</translation>
     </message>
-</context>
-<context>
-    <name>StationCommand</name>
     <message>
         <source>%1 is given as two lanes.</source>
         <translation>%1 ist als zwei Bahnen angegeben.</translation>
     </message>
+</context>
+<context>
+    <name>StationCommand</name>
     <message>
         <source>lane %1 %2: PASS, %3 chip pages written, %4 ms</source>
         <translation>Bahn %1 %2: BESTANDEN, %3 Chipseiten geschrieben, %4 ms</translation>

@@ -491,6 +491,9 @@ private Q_SLOTS:
         QTest::newRow("the master as a lane")
             << (QStringList {"--station", "--chip", "sim:a", "--clone", "sim:a"} + log)
             << "The master chip sim:a cannot be a lane too";
+        QTest::newRow("a file that is no chip as a lane")
+            << (QStringList {"--station", "--chip", "sim:a", "--chip", "DIR/image.bin", "--write", "image.bin"} + log)
+            << "is a regular file, not an EEPROM file";
         QTest::newRow("an image of the wrong size")
             << (QStringList {"--station", "--chip", "sim:a", "--write", "short.bin"} + log)
             << "short.bin holds 5 bytes";
@@ -502,6 +505,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("image.bin")), QByteArray(2048, '\0'));
         writeFile(dir.filePath(QStringLiteral("short.bin")), QByteArray(5, '\0'));
+        arguments.replaceInStrings(QStringLiteral("DIR/"), dir.path() + QLatin1Char('/'));
         QString errors;
         QCOMPARE(run(dir, arguments, nullptr, &errors), 2);
         QVERIFY2(errors.contains(err), qPrintable(errors));
