@@ -63,14 +63,7 @@ int importPicture(const QString &picture, const QStringList &settings, const QSt
         const ImageLayout layout = ImageDecoder::layoutForPath(output);
         const QList<RowTools::Frame> rows
             = PictureImport::rows(PictureImport::read(picture), settings, stringLeds(layout));
-        EffectImage unlit;
-        unlit.fillAllPagesOff();
-        RowTools::Pages pages = RowTools::pagesOf(unlit);
-        RowTools::writeFrames(pages, RowSelection::pages(1, EffectImage::PageCount).list(), rows, stringLeds(layout));
-        EffectImage image;
-        for (int page = 1; page <= EffectImage::PageCount; ++page)
-            image.setPage(page, pages[static_cast<std::size_t>(page - 1)]);
-        write(output, ImageEncoder::encode(image, layout));
+        write(output, ImageEncoder::encode(RowTools::imageOfFrames(rows, stringLeds(layout)), layout));
         if (rows.size() > RowSelection::RowCount) {
             std::fprintf(stderr, "%s\n",
                 qPrintable(tr("The picture has %1 rows; the %2 after the image's last row were cut.")

@@ -442,10 +442,12 @@ void EffectDocument::putPages(const Pages &pages)
     }
 }
 
-void EffectDocument::showPreview(const Pages &pages)
+void EffectDocument::showPreview(const QList<int> &rows, const QList<RowTools::Frame> &frames)
 {
     if (!m_previewed)
         m_previewed = RowTools::pagesOf(m_image);
+    Pages pages = *m_previewed;
+    RowTools::writeFrames(pages, rows, frames, stringLeds());
     putPages(pages);
 }
 

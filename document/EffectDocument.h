@@ -128,10 +128,10 @@ public:
     // All pages changed by `change` as one step of the history named `what` (none if nothing
     // changed).
     void changeRows(const QString &what, const std::function<void(Pages &)> &change);
-    // A preview shown while a dialog's settings change: the image shows `pages` without a step of
-    // the history. endPreview() puts the image back, and keeps the last preview as one step named
-    // `what` when `keep`.
-    void showPreview(const Pages &pages);
+    // A preview shown while a dialog's settings change: `frames` written one a row into `rows` of
+    // the image as it was before the preview, without a step of the history. endPreview() puts
+    // the image back, and keeps the last preview as one step named `what` when `keep`.
+    void showPreview(const QList<int> &rows, const QList<RowTools::Frame> &frames);
     void endPreview(bool keep, const QString &what);
 
 private:

@@ -170,6 +170,14 @@ void writeFrames(Pages &pages, const QList<int> &rows, const QList<Frame> &frame
     }
 }
 
+EffectImage imageOfFrames(const QList<Frame> &frames, int leds)
+{
+    Pages pages;
+    pages.fill(unlitPage());
+    writeFrames(pages, RowSelection::rows(0, ImageRows - 1).list(), frames, leds);
+    return imageOf(pages);
+}
+
 QByteArray bytes(const Pages &pages, const QList<int> &rows)
 {
     const QByteArray all = ImageEncoder::encode(imageOf(pages), ImageLayout::Bits16);

@@ -51,6 +51,8 @@ using Frame = std::uint16_t;
 // `frames` written one a row into `rows`, as many as there are rows: the string's `leds` LEDs of
 // each row, the rest of the row as it was.
 void writeFrames(Pages &pages, const QList<int> &rows, const QList<Frame> &frames, int leds);
+// An unlit image with `frames` from its first row on; what runs past the last row is left out.
+EffectImage imageOfFrames(const QList<Frame> &frames, int leds);
 
 // The rows as the chip stores them: two bytes a row, bit 0 the leftmost LED, 0 lit.
 QByteArray bytes(const Pages &pages, const QList<int> &rows);

@@ -24,18 +24,20 @@ namespace {
         if (letters.isEmpty())
             return colours;
         static const QString Codes = QStringLiteral("rgby"); // ColourSettings::Red .. Yellow
+        const auto wrong = [&letters] {
+            return AppError(
+                tr("colours=%1: 16 letters are needed, r, g, b or y for each column from the left.").arg(letters));
+        };
+        if (letters.size() != ColourSettings::ColumnCount)
+            throw wrong();
         ColourSettings chosen = colours;
-        for (int column = 1; column <= ColourSettings::ColumnCount && letters.size() == ColourSettings::ColumnCount;
-             ++column) {
+        for (int column = 1; column <= ColourSettings::ColumnCount; ++column) {
             const qsizetype code = Codes.indexOf(letters.at(column - 1).toLower());
             if (code < 0)
-                break;
+                throw wrong();
             chosen.setEntry(column, static_cast<std::uint8_t>(code + 1));
-            if (column == ColourSettings::ColumnCount)
-                return chosen;
         }
-        throw AppError(
-            tr("colours=%1: 16 letters are needed, r, g, b or y for each column from the left.").arg(letters));
+        return chosen;
     }
 } // namespace
 

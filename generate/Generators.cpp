@@ -226,15 +226,7 @@ QList<Frame> frames(const QString &kind, const QStringList &settings, int leds)
 
 EffectImage make(const QString &kind, const QStringList &settings, int leds)
 {
-    const QList<Frame> made = frames(kind, settings, leds);
-    EffectImage unlit;
-    unlit.fillAllPagesOff();
-    RowTools::Pages pages = RowTools::pagesOf(unlit);
-    RowTools::writeFrames(pages, RowSelection::pages(1, EffectImage::PageCount).list(), made, leds);
-    EffectImage image;
-    for (int page = 1; page <= EffectImage::PageCount; ++page)
-        image.setPage(page, pages[static_cast<std::size_t>(page - 1)]);
-    return image;
+    return RowTools::imageOfFrames(frames(kind, settings, leds), leds);
 }
 
 } // namespace Generators

@@ -15,7 +15,6 @@
 GenerateDialog::GenerateDialog(EffectDocument &document, QWidget *parent)
     : QDialog(parent)
     , m_document(document)
-    , m_before(RowTools::pagesOf(document.image()))
     , m_rows(document.selection().isEmpty() ? RowSelection::pages(1, EffectImage::PageCount).list()
                                             : document.selection().list())
     , m_kind(new QComboBox(this))
@@ -64,10 +63,7 @@ QString GenerateDialog::kind() const
 void GenerateDialog::preview()
 {
     try {
-        const int leds = m_document.stringLeds();
-        RowTools::Pages pages = m_before;
-        RowTools::writeFrames(pages, m_rows, Generators::frames(kind(), m_settings->settings(), leds), leds);
-        m_document.showPreview(pages);
+        m_document.showPreview(m_rows, Generators::frames(kind(), m_settings->settings(), m_document.stringLeds()));
         m_problem->clear();
     } catch (const AppError &error) {
         m_problem->setText(error.message()); // the image keeps the last effect that could be made

@@ -32,7 +32,6 @@ private:
     void preview();
 
     EffectDocument &m_document;
-    RowTools::Pages m_before;
     QList<int> m_rows;
     QComboBox *m_kind;
     SettingsForm *m_settings;

@@ -19,7 +19,6 @@ ImportPictureDialog::ImportPictureDialog(
     : QDialog(parent)
     , m_document(document)
     , m_frames(frames)
-    , m_before(RowTools::pagesOf(document.image()))
     , m_rows(document.selection().isEmpty() ? RowSelection::rows(
                  (document.image().currentPage() - 1) * EffectImage::RowCount, RowSelection::RowCount - 1)
                                                   .list()
@@ -70,11 +69,9 @@ void ImportPictureDialog::chooseAndImport(EffectDocument &document, QWidget *win
 void ImportPictureDialog::preview()
 {
     try {
-        const int leds = m_document.stringLeds();
-        const QList<RowTools::Frame> rows = PictureImport::rows(m_frames, m_settings->settings(), leds);
-        RowTools::Pages pages = m_before;
-        RowTools::writeFrames(pages, m_rows, rows, leds);
-        m_document.showPreview(pages);
+        const QList<RowTools::Frame> rows
+            = PictureImport::rows(m_frames, m_settings->settings(), m_document.stringLeds());
+        m_document.showPreview(m_rows, rows);
         const qsizetype cut = rows.size() - m_rows.size();
         m_outcome->setText(cut > 0 ? tr("Rows past the last row, cut: %1.").arg(cut)
                                    : tr("Rows of the picture: %1.").arg(rows.size()));

@@ -37,7 +37,6 @@ private:
 
     EffectDocument &m_document;
     QList<QImage> m_frames;
-    RowTools::Pages m_before;
     QList<int> m_rows;
     SettingsForm *m_settings;
     QLabel *m_outcome;
